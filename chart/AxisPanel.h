@@ -1,0 +1,96 @@
+#pragma once
+// The chart panel with series and axes: owns the series list and the five
+// axes and runs the paint sequence (backdrop, headings, axis layout, series
+// margins, walls, axes, series, zoom frame).
+
+#include "chart/ChartAxis.h"
+#include "chart/ChartSeries.h"
+#include "chart/LynProcs.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TCustomAxisPanel;
+using TChartNotify = std::function<void(TCustomAxisPanel* sender)>;
+using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series, int32_t valueIndex,
+                                           std::string& labelText)>;
+
+class TCustomAxisPanel : public TCustomLynPanelExtended {
+public:
+    explicit TCustomAxisPanel(QWidget* parent = nullptr);
+    ~TCustomAxisPanel() override;
+
+    // --- series -----------------------------------------------------------------
+    TChartSeriesList& SeriesList() { return Series; }
+    const TChartSeriesList& SeriesList() const { return Series; }
+    // Joins a series (through its ParentChart setter) and removes it again.
+    void AddSeries(TChartSeries* series);
+    void RemoveSeries(TChartSeries* series);
+    // Palette entries 0..15 in order: the first that no series of the chart
+    // uses and that differs from Color and BackColor; clRed when none does.
+    TColor FreeSeriesColor() const;
+
+    // --- axes ---------------------------------------------------------------------
+    TChartAxis& BottomAxis() { return *Bottom; }
+    TChartAxis& TopAxis() { return *Top; }
+    TChartAxis& LeftAxis() { return *Left; }
+    TChartAxis& RightAxis() { return *Right; }
+    TChartDepthAxis& DepthAxis() { return *Depth; }
+    // bottom, top, left, right, depth: the order of layout and drawing.
+    const std::vector<TCustomChartAxis*>& Axes() const { return AxisList; }
+    bool IsAxisShown(const TCustomChartAxis* axis) const;
+    virtual int32_t WallSizeForAxis(const TCustomChartAxis* axis) const = 0;
+
+    // --- properties -----------------------------------------------------------------
+    bool AxisVisible() const { return AxisVisibleValue; }
+    void SetAxisVisible(bool v) { StoreAndRepaint(AxisVisibleValue, v); }
+    bool ClipPoints() const { return ClipPointsValue; }
+    void SetClipPoints(bool v) { StoreAndRepaint(ClipPointsValue, v); }
+    bool View3DWalls() const { return View3DWallsValue; }
+    void SetView3DWalls(bool v) { StoreAndRepaint(View3DWallsValue, v); }
+    int MaxPointsPerPage() const { return MaxPointsPerPageValue; }
+    void SetMaxPointsPerPage(int v) { StoreAndRepaint(MaxPointsPerPageValue, v); }
+    int Page() const { return PageValue; }
+    void SetPage(int v) { StoreAndRepaint(PageValue, v); }
+    bool ScaleLastPage() const { return ScaleLastPageValue; }
+    void SetScaleLastPage(bool v) { StoreAndRepaint(ScaleLastPageValue, v); }
+    // The back wall's colour (clDefault unless set).
+    virtual TColor BackColor() const { return clDefault; }
+
+    // True while the chart takes its settings from the window definition:
+    // setters then skip their range checks and cross-effects.
+    bool Loading = false;
+    // True from the start of destruction on.
+    bool Destroying = false;
+
+    TChartNotify OnBeforeDrawAxes;
+    TChartNotify OnBeforeDrawSeries;
+    TChartNotify OnAfterDraw;
+    TAxisOnGetLabel OnGetAxisLabel;
+
+protected:
+    void RenderContents(const TRect& outerRect) override;
+    virtual void LayoutAxes() = 0;
+    virtual void ApplySeriesMargins() = 0;
+    virtual void DrawHeadings() = 0;
+    virtual void PaintWalls() = 0;
+    virtual void DrawZoomFrame() = 0;
+    void DrawAllAxes();
+    void DrawOneSeries(TChartSeries* series);
+
+private:
+    TChartSeriesList Series;
+    std::vector<TCustomChartAxis*> AxisList;
+    std::unique_ptr<TChartAxis> Bottom;
+    std::unique_ptr<TChartAxis> Top;
+    std::unique_ptr<TChartAxis> Left;
+    std::unique_ptr<TChartAxis> Right;
+    std::unique_ptr<TChartDepthAxis> Depth;
+    bool AxisVisibleValue = true;
+    bool ClipPointsValue = true;
+    bool View3DWallsValue = true;
+    int MaxPointsPerPageValue = 0;
+    int PageValue = 1;
+    bool ScaleLastPageValue = true;
+};

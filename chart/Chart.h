@@ -1,0 +1,205 @@
+#pragma once
+// The chart: the axis panel with its title and foot, three walls and a
+// legend, their layout and drawing, and mouse zooming and scrolling.
+
+#include "chart/AxisPanel.h"
+
+#include <QCursor>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class TCustomChart;
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenterJustify };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
+
+// A heading above (Title) or below (Foot) the chart.
+class TChartTitle {
+public:
+    explicit TChartTitle(TCustomChart* chart);
+
+    std::vector<std::string>& Text() { return Lines; }
+    const std::vector<std::string>& Text() const { return Lines; }
+    void SetText(const std::vector<std::string>& lines);
+    bool Visible() const { return VisibleValue; }
+    void SetVisible(bool v);
+    TAlignment Alignment() const { return AlignmentValue; }
+    void SetAlignment(TAlignment v);
+    TChartFont& Font() { return FontValue; }
+    TColor Color() const { return ColorValue; }
+    void SetColor(TColor v);
+    TChartBrush& Brush() { return BrushValue; }
+    TChartHiddenPen& Frame() { return FrameValue; }
+    bool AdjustFrame() const { return AdjustFrameValue; }
+    void SetAdjustFrame(bool v);
+
+    // The rectangle the text block took in the last paint.
+    TRect TitleBox;
+
+private:
+    TCustomChart* Chart;
+    std::vector<std::string> Lines;
+    bool VisibleValue = true;
+    TAlignment AlignmentValue = taCenterJustify;
+    TChartFont FontValue;
+    TColor ColorValue = clDefault;
+    TChartBrush BrushValue;
+    TChartHiddenPen FrameValue;
+    bool AdjustFrameValue = true;
+};
+
+class TChartWall {
+public:
+    TChartWall(TCustomChart* chart, TColor defaultColor);
+
+    TChartBrush& Brush() { return BrushValue; }
+    TColor Color() const { return ColorValue; }
+    void SetColor(TColor v);
+    TColor DefaultColor() const { return DefaultColorValue; }
+    bool Dark3D() const { return Dark3DValue; }
+    void SetDark3D(bool v);
+    TChartPen& Pen() { return PenValue; }
+    int Size() const { return SizeValue; }
+    void SetSize(int v);
+
+private:
+    TCustomChart* Chart;
+    TChartBrush BrushValue;
+    TColor ColorValue;
+    TColor DefaultColorValue;
+    bool Dark3DValue = true;
+    TChartPen PenValue;
+    int SizeValue = 0;
+};
+
+// The legend exists so that its settings hold; it is hidden on every chart.
+class TChartLegend {
+public:
+    explicit TChartLegend(TCustomChart* chart);
+
+    bool Visible() const { return VisibleValue; }
+    void SetVisible(bool v);
+    bool ResizeChart = true;
+    int TopPos = 10;
+    int MaxNumRows = 10;
+    int ColorWidth = 12;
+    int ShadowSize = 3;
+    TLegendAlignment Alignment = laRight;
+    TChartFont& Font() { return FontValue; }
+    TChartPen& Frame() { return FrameValue; }
+    TChartBrush& Brush() { return BrushValue; }
+    TColor Color = clWhite;
+    // The rectangle of the last drawing (empty: never drawn).
+    TRect LegendRect;
+
+private:
+    TCustomChart* Chart;
+    bool VisibleValue = true;
+    TChartFont FontValue;
+    TChartPen FrameValue;
+    TChartBrush BrushValue;
+};
+
+using TChartAxisClick = std::function<void(TCustomChart* sender, TCustomChartAxis* axis, TMouseButton button,
+                                           int32_t x, int32_t y)>;
+using TChartSeriesClick = std::function<void(TCustomChart* sender, TChartSeries* series, int32_t valueIndex,
+                                             TMouseButton button, int32_t x, int32_t y)>;
+using TChartClick = std::function<void(TCustomChart* sender, TMouseButton button, int32_t x, int32_t y)>;
+using TChartAllowScroll = std::function<void(TCustomChartAxis* axis, double& newMin, double& newMax, bool& allow)>;
+
+// The remembered state of one axis before the first zoom or scroll.
+struct TSavedAxisScales {
+    bool Automatic = true;
+    bool AutomaticMinimum = true;
+    bool AutomaticMaximum = true;
+    double Minimum = 0;
+    double Maximum = 0;
+};
+
+// Mouse settings shared by every chart.
+struct TChartMouseSettings {
+    TMouseButton ZoomMouseButton = mbLeft;
+    TMouseButton ScrollMouseButton = mbRight;
+    double ZoomStepDivisor = 3.0;
+};
+TChartMouseSettings& ChartMouseSettings();
+
+class TCustomChart : public TCustomAxisPanel {
+public:
+    explicit TCustomChart(QWidget* parent = nullptr);
+    ~TCustomChart() override;
+
+    TChartTitle& Title() { return *TitleValue; }
+    TChartTitle& Foot() { return *FootValue; }
+    TChartWall& BackWall() { return *BackWallValue; }
+    TChartWall& LeftWall() { return *LeftWallValue; }
+    TChartWall& BottomWall() { return *BottomWallValue; }
+    TChartLegend& Legend() { return *LegendValue; }
+    TChartPen& Frame() { return BackWallValue->Pen(); }
+    TColor BackColor() const override;
+    void SetBackColor(TColor value);
+
+    int32_t WallSizeForAxis(const TCustomChartAxis* axis) const override;
+
+    // --- zoom and scroll ------------------------------------------------------------
+    void ZoomAxes();
+    void ResetZoom();
+    void ScrollAxes(bool horizontal, int32_t newPosition, int32_t previousPosition);
+    void ScrollAxis(TCustomChartAxis* axis, int32_t from, int32_t to);
+    void RememberScales();
+    void RecallScales();
+
+    bool ScalesRestored = true;
+    bool ZoomedIn = false;
+    bool CancelPress = false;
+    // top, left, right, bottom
+    std::array<TSavedAxisScales, 4> SavedScales;
+
+    TChartNotify OnZoom;
+    TChartNotify OnUndoZoom;
+    TChartNotify OnScroll;
+    TChartAllowScroll OnAllowScroll;
+    TChartAxisClick OnClickAxis;
+    TChartSeriesClick OnClickSeries;
+    TChartClick OnClickBackground;
+    TChartClick OnClickLegend;
+
+    // Mouse actions in chart client pixels (the Qt event handlers call these).
+    void ChartMouseDown(TMouseButton button, int32_t x, int32_t y);
+    void ChartMouseMove(int32_t x, int32_t y);
+    void ChartMouseUp(TMouseButton button, int32_t x, int32_t y);
+    void ChartMouseWheel(bool down);
+    void ChartMouseLeave();
+
+protected:
+    void LayoutAxes() override;
+    void ApplySeriesMargins() override;
+    void DrawHeadings() override;
+    void PaintWalls() override;
+    void DrawZoomFrame() override;
+    void DrawTitleBlock(TChartTitle& title, bool atTop);
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    std::unique_ptr<TChartTitle> TitleValue;
+    std::unique_ptr<TChartTitle> FootValue;
+    std::unique_ptr<TChartWall> BackWallValue;
+    std::unique_ptr<TChartWall> LeftWallValue;
+    std::unique_ptr<TChartLegend> LegendValue;
+    std::unique_ptr<TChartWall> BottomWallValue;
+    QCursor RestingCursor;
+};
+
+class TChart : public TCustomChart {
+public:
+    using TCustomChart::TCustomChart;
+};

@@ -1,0 +1,252 @@
+#pragma once
+// A chart axis: as a scale (range in use, pixel mapping, label step and
+// label values) and as a drawing (room beside the plot rectangle, line,
+// ticks, grid, labels, title).
+
+#include "chart/ChartPens.h"
+#include "support/Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCustomAxisPanel;
+class TCustomChartAxis;
+
+enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+
+// The title of an axis: caption, angle and font.
+class TChartAxisTitle {
+public:
+    explicit TChartAxisTitle(TCustomChartAxis* axis);
+
+    const std::string& Caption() const { return CaptionValue; }
+    void SetCaption(const std::string& value);
+    int Angle() const { return AngleValue; }
+    // 0..359; another value raises ChartException "Axis Title Angle must be
+    // between 0 and 359 degrees". Only a changed value is checked.
+    void SetAngle(int value);
+    TChartFont& Font() { return FontValue; }
+    const TChartFont& Font() const { return FontValue; }
+    int DefaultAngle = 0;
+    void Assign(const TChartAxisTitle& source);
+
+private:
+    TCustomChartAxis* Axis;
+    std::string CaptionValue;
+    int AngleValue = 0;
+    TChartFont FontValue;
+};
+
+// The largest number of major tick positions one drawing records.
+constexpr int32_t TickListCapacity = 2000;
+// The most label values one axis produces.
+constexpr int32_t MaxLabelValues = 10000;
+
+class TCustomChartAxis {
+public:
+    TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, bool otherSide, bool depth, int titleAngle);
+    virtual ~TCustomChartAxis();
+    TCustomChartAxis(const TCustomChartAxis&) = delete;
+    TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
+
+    TCustomAxisPanel* ParentChart() const { return Chart; }
+    // Copies every scaling and drawing property, the identity flags and the
+    // positions from another axis (pens and fonts by value).
+    void Assign(const TCustomChartAxis& source);
+
+    // --- identity ---------------------------------------------------------------
+    bool IsHorizontal = false;
+    bool IsOtherSide = false;
+    bool IsDepth = false;
+
+    // --- scaling properties -----------------------------------------------------
+    bool Automatic() const { return AutomaticValue; }
+    void SetAutomatic(bool value);
+    bool AutomaticMinimum() const { return AutomaticMinimumValue; }
+    void SetAutomaticMinimum(bool value);
+    bool AutomaticMaximum() const { return AutomaticMaximumValue; }
+    void SetAutomaticMaximum(bool value);
+    double Minimum() const { return MinimumValue; }
+    void SetMinimum(double value);
+    double Maximum() const { return MaximumValue; }
+    void SetMaximum(double value);
+    double Increment() const { return IncrementValue; }
+    void SetIncrement(double value);
+    bool Inverted() const { return InvertedValue; }
+    void SetInverted(bool value);
+    int LabelsSeparation() const { return LabelsSeparationValue; }
+    void SetLabelsSeparation(int value);
+    bool RoundFirstLabel() const { return RoundFirstLabelValue; }
+    void SetRoundFirstLabel(bool value);
+    double StartPosition() const { return StartPositionValue; }
+    void SetStartPosition(double value);
+    double EndPosition() const { return EndPositionValue; }
+    void SetEndPosition(double value);
+    const std::string& AxisValuesFormat() const { return AxisValuesFormatValue; }
+    void SetAxisValuesFormat(const std::string& value);
+    TAxisLabelStyle LabelStyle() const { return LabelStyleValue; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    bool Logarithmic() const { return LogarithmicValue; }
+    void SetLogarithmic(bool value);
+    int LogarithmicBase() const { return LogarithmicBaseValue; }
+    void SetLogarithmicBase(int value);
+    const std::string& DateTimeFormat() const { return DateTimeFormatValue; }
+    void SetDateTimeFormat(const std::string& value);
+    bool ExactDateTime() const { return ExactDateTimeValue; }
+    void SetExactDateTime(bool value);
+
+    // --- drawing properties -----------------------------------------------------
+    bool Visible() const { return VisibleValue; }
+    void SetVisible(bool value);
+    TChartAxisPen& Axis() { return *AxisPen; }
+    TDarkGrayPen& Ticks() { return *TicksPen; }
+    TDarkGrayPen& TicksInner() { return *TicksInnerPen; }
+    TDarkGrayPen& MinorTicks() { return *MinorTicksPen; }
+    TDottedGrayPen& Grid() { return *GridPen; }
+    TChartHiddenPen& MinorGrid() { return *MinorGridPen; }
+    int TickLength() const { return TickLengthValue; }
+    void SetTickLength(int value);
+    int TickInnerLength() const { return TickInnerLengthValue; }
+    void SetTickInnerLength(int value);
+    int MinorTickLength() const { return MinorTickLengthValue; }
+    void SetMinorTickLength(int value);
+    int MinorTickCount() const { return MinorTickCountValue; }
+    void SetMinorTickCount(int value);
+    bool TickOnLabelsOnly() const { return TickOnLabelsOnlyValue; }
+    void SetTickOnLabelsOnly(bool value);
+    bool GridCentered() const { return GridCenteredValue; }
+    void SetGridCentered(bool value);
+    bool Labels() const { return LabelsValue; }
+    void SetLabels(bool value);
+    TChartFont& LabelsFont() { return LabelsFontValue; }
+    int LabelsAngle() const { return LabelsAngleValue; }
+    // 0..359; another value raises ChartException "Axis Labels Angle must
+    // be between 0 and 359 degrees".
+    void SetLabelsAngle(int value);
+    bool LabelsMultiLine() const { return LabelsMultiLineValue; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return LabelsOnAxisValue; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSize() const { return LabelsSizeValue; }
+    void SetLabelsSize(int value);
+    TChartAxisTitle& Title() { return *TitleValue; }
+    const TChartAxisTitle& Title() const { return *TitleValue; }
+    int TitleSize() const { return TitleSizeValue; }
+    void SetTitleSize(int value);
+    double PositionPercent() const { return PositionPercentValue; }
+    void SetPositionPercent(double value);
+
+    // --- working fields of the current paint -------------------------------------
+    double UsedMinimum = 0;
+    double UsedMaximum = 0;
+    double UsedRange = 0;
+    int32_t StartPixel = 0;
+    int32_t EndPixel = 0;
+    int32_t PixelLength = 0;
+    int32_t CenterPixel = 0;
+    bool DateTimeMode = false;
+    int32_t AxisLinePos = 0;
+    int32_t LabelsPos = 0;
+    int32_t TitlePos = 0;
+    std::vector<int32_t> TickList; // at most TickListCapacity positions
+
+    // --- scaling ------------------------------------------------------------------
+    void ResolveRange();
+    void PlaceAxis();
+    void WidenForMargins(int32_t startMargin, int32_t endMargin);
+    int32_t ValueToPosition(double value) const;
+    double PositionToValue(int32_t position) const;
+    double LabelStep();
+    std::string LabelText(double value) const;
+    TAxisLabelStyle EffectiveLabelStyle() const;
+    int32_t WidestValueLabel();
+    void SetLimits(double min, double max);
+    void ShiftLimits(double delta, bool checkLimits);
+    // The label values of the current range, descending (empty when none).
+    std::vector<double> LabelValues();
+    // The smallest and largest contribution of the series (0 when none).
+    double SeriesMinimum() const;
+    double SeriesMaximum() const;
+
+    // --- rendering ----------------------------------------------------------------
+    int32_t TickRoom() const;
+    int32_t LabelsRoom();
+    int32_t TitleRoom();
+    void ReserveRoom(TRect& rect, bool isStandard);
+    void DrawAxis(bool placeLine);
+    void DrawAxisText(int32_t x, int32_t y, const std::string& text, int angle);
+    bool HitTest(int32_t x, int32_t y) const;
+
+    // Stores a new value and asks the chart for a repaint when it changed.
+    template <class T>
+    void StoreAndRepaint(T& field, const T& value);
+    void RequestRepaint();
+
+private:
+    TCustomAxisPanel* Chart;
+
+    bool AutomaticValue = true;
+    bool AutomaticMinimumValue = true;
+    bool AutomaticMaximumValue = true;
+    double MinimumValue = 0;
+    double MaximumValue = 0;
+    double IncrementValue = 0;
+    bool InvertedValue = false;
+    int LabelsSeparationValue = 10;
+    bool RoundFirstLabelValue = true;
+    double StartPositionValue = 0;
+    double EndPositionValue = 100;
+    std::string AxisValuesFormatValue;
+    TAxisLabelStyle LabelStyleValue = talAuto;
+    bool LogarithmicValue = false;
+    int LogarithmicBaseValue = 10;
+    std::string DateTimeFormatValue;
+    bool ExactDateTimeValue = true;
+
+    bool VisibleValue = true;
+    std::unique_ptr<TChartAxisPen> AxisPen;
+    std::unique_ptr<TDarkGrayPen> TicksPen;
+    std::unique_ptr<TDarkGrayPen> TicksInnerPen;
+    std::unique_ptr<TDarkGrayPen> MinorTicksPen;
+    std::unique_ptr<TDottedGrayPen> GridPen;
+    std::unique_ptr<TChartHiddenPen> MinorGridPen;
+    int TickLengthValue = 4;
+    int TickInnerLengthValue = 0;
+    int MinorTickLengthValue = 2;
+    int MinorTickCountValue = 3;
+    bool TickOnLabelsOnlyValue = true;
+    bool GridCenteredValue = false;
+    bool LabelsValue = true;
+    TChartFont LabelsFontValue;
+    int LabelsAngleValue = 0;
+    bool LabelsMultiLineValue = false;
+    bool LabelsOnAxisValue = true;
+    int LabelsSizeValue = 0;
+    std::unique_ptr<TChartAxisTitle> TitleValue;
+    int TitleSizeValue = 0;
+    double PositionPercentValue = 0;
+};
+
+class TChartAxis : public TCustomChartAxis {
+public:
+    using TCustomChartAxis::TCustomChartAxis;
+};
+
+class TChartDepthAxis : public TCustomChartAxis {
+public:
+    TChartDepthAxis(TCustomAxisPanel* chart);
+};
+
+template <class T>
+void TCustomChartAxis::StoreAndRepaint(T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    RequestRepaint();
+}
+
+// The next value of 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, ... strictly above x > 0.
+double NextLabelStep(double x);

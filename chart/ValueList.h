@@ -1,0 +1,91 @@
+#pragma once
+// The value list of a series: one list of doubles (X or Y) with ordered
+// insertion, a multiplier applied on reading, and lazily computed
+// statistics (lowest, highest, sum, magnitude sum).
+
+#include "support/Exceptions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TChartSeries;
+
+enum TChartListOrder : uint8_t { loNone = 0, loAscending = 1, loDescending = 2 };
+
+class TChartValueList {
+public:
+    // Joins the owner's AllValueLists and starts empty.
+    TChartValueList(TChartSeries* owner, const std::string& name);
+    virtual ~TChartValueList();
+
+    virtual double ValueAt(int32_t index) const;
+    virtual void EmptyValues();
+    // Stores v where Order puts it and returns its index (a linear scan from
+    // the end, so an in-order value costs one comparison).
+    virtual int32_t InsertOrdered(double value);
+    // Stores v at index (0 <= index <= count); later values move up.
+    virtual void InsertValueAt(int32_t index, double value);
+    virtual int32_t ValueCount() const;
+
+    double LastValue() const;
+    double LowestValue();
+    double HighestValue();
+    double ValueSum();
+    double MagnitudeSum();
+
+    bool DateTime() const { return IsDateTime; }
+    void SetDateTime(bool value);
+    double Multiplier() const { return MultiplierValue; }
+    void SetMultiplier(double value);
+    const std::string& Name() const { return ListName; }
+    void SetName(const std::string& value) { ListName = value; }
+    TChartListOrder Order() const { return ListOrder; }
+    void SetOrder(TChartListOrder value) { ListOrder = value; }
+    const std::string& ValueSource() const { return ValueSourceName; }
+    void SetValueSource(const std::string& value);
+
+    double PendingValue = 0;
+    bool StatsStale = true;
+
+    // The stored value before Multiplier (insertion compares these).
+    double StoredAt(int32_t index) const;
+    // Reserved storage, for the growth rule and its tests.
+    int32_t Capacity() const;
+    TChartSeries* Owner() const { return OwnerSeries; }
+
+private:
+    void RecomputeStatistics();
+    void Grow();
+    void CheckIndex(int32_t index, int32_t limit) const;
+
+    bool IsDateTime = false;
+    std::vector<double> Values;
+    double HighestCache = 0;
+    double LowestCache = 0;
+    double MultiplierValue = 1.0;
+    std::string ListName;
+    TChartListOrder ListOrder = loNone;
+    TChartSeries* OwnerSeries;
+    double SumCache = 0;
+    double MagnitudeSumCache = 0;
+    std::string ValueSourceName;
+};
+
+// The value lists of one series in creation order: index 0 is X, 1 is Y.
+class TChartValueLists {
+public:
+    void Add(TChartValueList* list) { Lists.push_back(list); }
+    void Remove(TChartValueList* list);
+    int32_t Count() const { return static_cast<int32_t>(Lists.size()); }
+    TChartValueList* At(int32_t index) const;
+
+private:
+    std::vector<TChartValueList*> Lists;
+};
+
+// The capacity after growing a full list, as the runtime's pointer list
+// grows: by a quarter above 64, by 16 above 8, else by 4.
+int32_t GrownCapacity(int32_t capacity);
+// Raises "List capacity out of bounds (%d)" beyond 134,217,727 entries.
+void CheckListCapacity(int64_t capacity);
