@@ -23,12 +23,17 @@ char32_t FirstCharacter(const QString& text, char32_t fallback)
 
 } // namespace
 
-void ReadFormatSettings()
+TFormatSettings FormatSettingsOf(const QLocale& locale)
 {
-    const QLocale locale = QLocale::system();
-    TFormatSettings& settings = FormatSettings();
+    TFormatSettings settings;
     settings.DecimalMark = FirstCharacter(locale.decimalPoint(), U'.');
     settings.ThousandsMark = FirstCharacter(locale.groupSeparator(), U',');
+    return settings;
+}
+
+void ReadFormatSettings()
+{
+    FormatSettings() = FormatSettingsOf(QLocale::system());
 }
 
 TUtf8Char EncodeUtf8(char32_t character)

@@ -1,4 +1,6 @@
 #pragma once
+class QLocale;
+
 // The two marks of decimal number text, taken from the user's locale. Every
 // parse and format reads them at the time of the call, so a change of the
 // user's settings applies to the next conversion.
@@ -15,6 +17,9 @@ TFormatSettings& FormatSettings();
 // Re-reads both marks from the system locale: the first character of each
 // separator, "." and "," when the locale gives none.
 void ReadFormatSettings();
+
+// The marks of a given locale, with the same rule and defaults.
+TFormatSettings FormatSettingsOf(const QLocale& locale);
 
 // One Unicode character written as UTF-8 (1 to 4 bytes), kept on the stack so
 // that conversions need no allocation for their marks.
