@@ -164,6 +164,20 @@ TEST(AlignContainer, AddingAndRemovingAChildRealigns)
     EXPECT_EQ(client->geometry(), QRect(0, 0, 300, 100));
 }
 
+TEST(AlignContainer, NewlyAlignedChildGoesFirstAmongEqualTops)
+{
+    TAlignContainer box;
+    box.resize(100, 100);
+    auto* first = new QLabel(&box);
+    first->setGeometry(0, 0, 10, 20);
+    SetControlAlign(first, alTop);
+    auto* second = new QLabel(&box);
+    second->setGeometry(0, 0, 10, 30);
+    SetControlAlign(second, alTop);
+    EXPECT_EQ(second->geometry(), QRect(0, 0, 100, 30));
+    EXPECT_EQ(first->geometry(), QRect(0, 30, 100, 20));
+}
+
 TEST(AlignContainer, ChildSizeLimitsMoveTheNextChild)
 {
     TAlignContainer box;

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 QRgb Rgb(TColor color)
