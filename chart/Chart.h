@@ -174,6 +174,11 @@ public:
     void ChartMouseWheel(bool down);
     void ChartMouseLeave();
 
+    // While a zoom drag shows its frame on the window, a paint with nothing
+    // changed keeps the window as it is instead of copying the frameless
+    // picture over it.
+    void HandlePaint() override;
+
 protected:
     void LayoutAxes() override;
     void ApplySeriesMargins() override;
@@ -190,6 +195,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool BeginDrag(TMouseButton button, int32_t x, int32_t y);
+    void ScrollDragMove(int32_t x, int32_t y);
+    void ShowZoomFrame();
+    void ShowWindowCanvas();
+    void CancelDrags();
+
     std::unique_ptr<TChartTitle> TitleValue;
     std::unique_ptr<TChartTitle> FootValue;
     std::unique_ptr<TChartWall> BackWallValue;
