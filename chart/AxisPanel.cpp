@@ -1,4 +1,5 @@
-// Placeholder: replaced by the axis panel and its paint sequence.
+// The axis panel: its series and five axes, and the paint sequence that
+// draws backdrop, headings, walls, axes and series in a fixed order.
 #include "chart/AxisPanel.h"
 
 TCustomAxisPanel::TCustomAxisPanel(QWidget* parent) : TCustomLynPanelExtended(parent)
@@ -10,14 +11,136 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent) : TCustomLynPanelExtended(pa
     Depth = std::make_unique<TChartDepthAxis>(this);
     AxisList = {Bottom.get(), Top.get(), Left.get(), Right.get(), Depth.get()};
 }
+
+// The series still in the list die with the chart, each detached first.
 TCustomAxisPanel::~TCustomAxisPanel()
 {
     Destroying = true;
+    RepaintEnabled = false;
+    while (Series.Count() > 0) {
+        TChartSeries* series = Series.At(Series.Count() - 1);
+        RemoveSeries(series);
+        delete series;
+    }
 }
-void TCustomAxisPanel::AddSeries(TChartSeries* series) { series->SetParentChart(this); }
-void TCustomAxisPanel::RemoveSeries(TChartSeries* series) { Series.Remove(series); }
-TColor TCustomAxisPanel::FreeSeriesColor() const { return clRed; }
-bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis*) const { return false; }
-void TCustomAxisPanel::RenderContents(const TRect&) {}
-void TCustomAxisPanel::DrawAllAxes() {}
-void TCustomAxisPanel::DrawOneSeries(TChartSeries*) {}
+
+// --- series ----------------------------------------------------------------------
+
+// Called by callers that want a series in this chart, and by the series'
+// ParentChart setter once ParentChart is this chart.
+void TCustomAxisPanel::AddSeries(TChartSeries* series)
+{
+    if (series == nullptr)
+        return;
+    if (series->ParentChart() != this)
+        series->SetParentChart(this);
+    if (Series.IndexOf(series) >= 0)
+        return;
+    if (series->SeriesColor() == clDefault)
+        series->SetSeriesColor(FreeSeriesColor());
+    Series.Add(series);
+    RequestRepaint();
+}
+
+// Takes the series out of the list and sets its ParentChart to nil. The
+// series' setter calls back here; that nested call is ignored.
+void TCustomAxisPanel::RemoveSeries(TChartSeries* series)
+{
+    if (series == nullptr || series == Detaching)
+        return;
+    if (Series.IndexOf(series) < 0 && series->ParentChart() != this)
+        return;
+    TChartSeries* outer = Detaching;
+    Detaching = series;
+    Series.Remove(series);
+    if (series->ParentChart() == this)
+        series->SetParentChart(nullptr);
+    Detaching = outer;
+    RequestRepaint();
+}
+
+TColor TCustomAxisPanel::FreeSeriesColor() const
+{
+    for (int i = 0; i < 16; ++i) {
+        const TColor candidate = PaletteColor(i);
+        bool used = candidate == Color() || candidate == BackColor();
+        for (const TChartSeries* s : Series)
+            used = used || s->SeriesColor() == candidate;
+        if (!used)
+            return candidate;
+    }
+    return PaletteColor(0);
+}
+
+// --- axes -------------------------------------------------------------------------
+
+bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis* axis) const
+{
+    if (axis == nullptr || !AxisVisibleValue || !axis->Visible())
+        return false;
+    if (axis->IsDepth)
+        return View3D();
+    bool anyAxisSeries = false;
+    for (const TChartSeries* s : Series) {
+        if (!s->Active() || !s->UsesAxes())
+            continue;
+        if (s->UsesAxis(axis))
+            return true;
+        anyAxisSeries = true;
+    }
+    return !anyAxisSeries;
+}
+
+void TCustomAxisPanel::DrawAllAxes()
+{
+    if (OnBeforeDrawAxes)
+        OnBeforeDrawAxes(this);
+    for (TCustomChartAxis* axis : AxisList)
+        if (IsAxisShown(axis))
+            axis->DrawAxis(true);
+}
+
+// --- the paint sequence ----------------------------------------------------------------
+
+void TCustomAxisPanel::RenderContents(const TRect& outerRect)
+{
+    PaintBackdrop(outerRect);
+    for (TChartSeries* s : Series)
+        if (s->Active())
+            s->BeforeDrawChart();
+    DrawHeadings();
+    // In 2D every series has z-order 0 and depth 0: nothing to assign.
+    LayoutAxes();
+    ApplySeriesMargins();
+    Canvas().SetProjectionCenter(0, OuterRect, PlotRect);
+    PaintWalls();
+    if (AxisVisibleValue)
+        DrawAllAxes();
+    if (OnBeforeDrawSeries)
+        OnBeforeDrawSeries(this);
+    for (TChartSeries* s : Series)
+        if (s->Active())
+            DrawOneSeries(s);
+    if (ZoomRecord.IsActive)
+        DrawZoomFrame();
+    Canvas().RestoreDefaults();
+    if (OnAfterDraw)
+        OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::DrawOneSeries(TChartSeries* series)
+{
+    series->FindShownRange();
+    if (series->FirstShownIndex == -1)
+        return;
+    series->RaiseBeforeDrawValues();
+    const bool clip = ClipPointsValue && !Printing;
+    if (clip)
+        Canvas().ClipPlotArea(PlotRect, 0, 0);
+    series->DrawShownPoints();
+    if (clip)
+        Canvas().RemoveClip();
+    // Value marks are never visible on the charts of this program, and a
+    // series has no mark drawing to call.
+    series->RaiseAfterDrawValues();
+}

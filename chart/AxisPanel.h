@@ -24,8 +24,16 @@ public:
     // --- series -----------------------------------------------------------------
     TChartSeriesList& SeriesList() { return Series; }
     const TChartSeriesList& SeriesList() const { return Series; }
-    // Joins a series (through its ParentChart setter) and removes it again.
+    // Joins a series: sets its ParentChart to this chart when it is not
+    // yet (the series' setter may call back here), gives a series whose
+    // SeriesColor is clDefault the free colour, appends it and requests a
+    // repaint; a series already in the list is left alone.
     void AddSeries(TChartSeries* series);
+    // Takes a series out of the list, sets its ParentChart to nil and
+    // requests a repaint. A call made back from inside the series' own
+    // ParentChart setter while this runs is ignored.
+    // Series still in the list when the chart is destroyed are deleted with
+    // it, so such series must have been created with new.
     void RemoveSeries(TChartSeries* series);
     // Palette entries 0..15 in order: the first that no series of the chart
     // uses and that differs from Color and BackColor; clRed when none does.
@@ -81,6 +89,7 @@ protected:
 
 private:
     TChartSeriesList Series;
+    TChartSeries* Detaching = nullptr;
     std::vector<TCustomChartAxis*> AxisList;
     std::unique_ptr<TChartAxis> Bottom;
     std::unique_ptr<TChartAxis> Top;

@@ -1,21 +1,68 @@
-// Placeholder: replaced by the chart's headings, walls and layout.
+// The chart's sub-objects (titles, walls, legend), its construction and its
+// properties. Each sub-object asks its chart for a repaint when one of its
+// properties really changes. Layout and drawing are in ChartPaint.cpp.
 #include "chart/Chart.h"
 
-TChartTitle::TChartTitle(TCustomChart* chart) : Chart(chart) { FontValue.SetColor(clBlue); }
-void TChartTitle::SetText(const std::vector<std::string>& lines) { Lines = lines; }
-void TChartTitle::SetVisible(bool v) { VisibleValue = v; }
-void TChartTitle::SetAlignment(TAlignment v) { AlignmentValue = v; }
-void TChartTitle::SetColor(TColor v) { ColorValue = v; }
-void TChartTitle::SetAdjustFrame(bool v) { AdjustFrameValue = v; }
+namespace {
+
+// Pens, brushes and fonts of a sub-object notify the chart that owns it.
+void NotifyChart(TChangeNotifier& part, TCustomChart* chart)
+{
+    part.SetOnChange([chart] { chart->RequestRepaint(); });
+}
+
+template <class T>
+void StoreFor(TCustomChart* chart, T& field, const T& value)
+{
+    if (field == value)
+        return;
+    field = value;
+    chart->RequestRepaint();
+}
+
+} // namespace
+
+// --- title and foot ------------------------------------------------------------------
+
+TChartTitle::TChartTitle(TCustomChart* chart) : Chart(chart)
+{
+    FontValue.SetColor(clBlue);
+    NotifyChart(FontValue, chart);
+    NotifyChart(BrushValue, chart);
+    NotifyChart(FrameValue, chart);
+}
+
+void TChartTitle::SetText(const std::vector<std::string>& lines) { StoreFor(Chart, Lines, lines); }
+void TChartTitle::SetVisible(bool v) { StoreFor(Chart, VisibleValue, v); }
+void TChartTitle::SetAlignment(TAlignment v) { StoreFor(Chart, AlignmentValue, v); }
+void TChartTitle::SetColor(TColor v) { StoreFor(Chart, ColorValue, v); }
+void TChartTitle::SetAdjustFrame(bool v) { StoreFor(Chart, AdjustFrameValue, v); }
+
+// --- walls ------------------------------------------------------------------------------
 
 TChartWall::TChartWall(TCustomChart* chart, TColor defaultColor)
-    : Chart(chart), ColorValue(defaultColor), DefaultColorValue(defaultColor) {}
-void TChartWall::SetColor(TColor v) { ColorValue = v; }
-void TChartWall::SetDark3D(bool v) { Dark3DValue = v; }
-void TChartWall::SetSize(int v) { SizeValue = v; }
+    : Chart(chart), ColorValue(defaultColor), DefaultColorValue(defaultColor)
+{
+    NotifyChart(BrushValue, chart);
+    NotifyChart(PenValue, chart);
+}
 
-TChartLegend::TChartLegend(TCustomChart* chart) : Chart(chart) {}
-void TChartLegend::SetVisible(bool v) { VisibleValue = v; }
+void TChartWall::SetColor(TColor v) { StoreFor(Chart, ColorValue, v); }
+void TChartWall::SetDark3D(bool v) { StoreFor(Chart, Dark3DValue, v); }
+void TChartWall::SetSize(int v) { StoreFor(Chart, SizeValue, v); }
+
+// --- legend -------------------------------------------------------------------------------
+
+TChartLegend::TChartLegend(TCustomChart* chart) : Chart(chart)
+{
+    NotifyChart(FontValue, chart);
+    NotifyChart(FrameValue, chart);
+    NotifyChart(BrushValue, chart);
+}
+
+void TChartLegend::SetVisible(bool v) { StoreFor(Chart, VisibleValue, v); }
+
+// --- chart ---------------------------------------------------------------------------------
 
 TChartMouseSettings& ChartMouseSettings()
 {
@@ -23,6 +70,8 @@ TChartMouseSettings& ChartMouseSettings()
     return settings;
 }
 
+// Title, Foot, BackWall, LeftWall, Legend, BottomWall: the members are
+// declared in this order, so they are built in it.
 TCustomChart::TCustomChart(QWidget* parent)
     : TCustomAxisPanel(parent), TitleValue(std::make_unique<TChartTitle>(this)),
       FootValue(std::make_unique<TChartTitle>(this)), BackWallValue(std::make_unique<TChartWall>(this, clDefault)),
@@ -31,13 +80,28 @@ TCustomChart::TCustomChart(QWidget* parent)
 {
     BackWallValue->Brush().SetStyle(bsClear);
 }
+
 TCustomChart::~TCustomChart() = default;
+
 TColor TCustomChart::BackColor() const { return BackWallValue->Color(); }
-void TCustomChart::SetBackColor(TColor v) { BackWallValue->SetColor(v); }
-int32_t TCustomChart::WallSizeForAxis(const TCustomChartAxis*) const { return 0; }
-void TCustomChart::LayoutAxes() {}
-void TCustomChart::ApplySeriesMargins() {}
-void TCustomChart::DrawHeadings() {}
-void TCustomChart::PaintWalls() {}
-void TCustomChart::DrawZoomFrame() {}
-void TCustomChart::DrawTitleBlock(TChartTitle&, bool) {}
+
+// At run time a back colour is meant to be seen, so the wall's brush
+// becomes solid; while the window definition loads it stays as stored.
+void TCustomChart::SetBackColor(TColor value)
+{
+    BackWallValue->SetColor(value);
+    if (parentWidget() != nullptr && !Loading)
+        BackWallValue->Brush().SetStyle(bsSolid);
+}
+
+int32_t TCustomChart::WallSizeForAxis(const TCustomChartAxis* axis) const
+{
+    if (!View3D() || !View3DWalls())
+        return 0;
+    // Axes() lists bottom, top, left, right, depth.
+    if (axis == Axes()[2])
+        return LeftWallValue->Size();
+    if (axis == Axes()[0])
+        return BottomWallValue->Size();
+    return 0;
+}

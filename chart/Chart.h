@@ -186,6 +186,12 @@ protected:
     void PaintWalls() override;
     void DrawZoomFrame() override;
     void DrawTitleBlock(TChartTitle& title, bool atTop);
+    void PrepareTitleFill(TChartTitle& title);
+    void DrawTitleBox(TChartTitle& title, int32_t letterWidth);
+    void ApplyWallBrush(TChartWall& wall);
+    // Brush colour c and style s; a hatch whose colour equals its background
+    // b is drawn in black (white on black) so that it shows.
+    void SetBrushFill(TColor color, TBrushStyle style, TColor background);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,15 +1,8 @@
-// Placeholder definitions so that the engine links while the drawing surface
-// is being built; replaced by the real surface.
-#include "chart/LynCanvas.h"
+// The drawing surface: targets, off-screen frames and the drawing state.
+// The drawing operations themselves are in LynCanvasDraw.cpp.
+#include "chart/LynCanvasState.h"
 
-#include <QImage>
-
-struct TLynCanvas3D::State {
-    bool Stale = true;
-    bool Buffered = true;
-    bool Mono = false;
-    TNotifyChange OnNeedRepaint;
-};
+#include <algorithm>
 
 void TView3DOptions::Assign(const TView3DOptions& s)
 {
@@ -26,73 +19,214 @@ void TView3DOptions::Assign(const TView3DOptions& s)
 
 TLynCanvas3D::TLynCanvas3D() : S(std::make_unique<State>()) {}
 TLynCanvas3D::~TLynCanvas3D() = default;
-void TLynCanvas3D::BindWindowCanvas(QImage*) {}
-void TLynCanvas3D::SetOnNeedRepaint(TNotifyChange f) { S->OnNeedRepaint = std::move(f); }
-TRect TLynCanvas3D::BeginFrame(QImage*, const TView3DOptions*, const TRect& r, bool, TColor) { return TRect{0, 0, r.Width(), r.Height()}; }
-void TLynCanvas3D::PresentFrame(QImage*, QImage*, const TRect&) { S->Stale = false; }
-bool TLynCanvas3D::RepaintFromBuffer() { return !S->Stale; }
+
+void TLynCanvas3D::BindWindowCanvas(QImage* windowImage)
+{
+    S->WindowTarget.Device.SetTarget(windowImage);
+    S->Current = &S->WindowTarget;
+}
+
+void TLynCanvas3D::SetOnNeedRepaint(TNotifyChange onNeedRepaint) { S->OnNeedRepaint = std::move(onNeedRepaint); }
+
+// --- frames ---------------------------------------------------------------------
+
+TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect,
+                               bool view3D, TColor)
+{
+    S->Bounds = panelRect;
+    S->Options = options;
+    S->On3D = view3D;
+    S->Orthogonal = false;
+    S->ZoomFactor = 1.0;
+    if (!S->Buffered) {
+        S->WindowTarget.Device.SetTarget(windowCanvas);
+        S->Current = &S->WindowTarget;
+        return panelRect;
+    }
+    const int32_t w = std::max(0, panelRect.Width());
+    const int32_t h = std::max(0, panelRect.Height());
+    if (S->Bitmap && (S->Bitmap->width() != w || S->Bitmap->height() != h))
+        S->Bitmap.reset();
+    if (!S->Bitmap)
+        S->Bitmap = std::make_unique<QImage>(w, h, QImage::Format_RGB32);
+    // Re-binding also drops a clip or pen position that an interrupted paint
+    // may have left behind; pen, brush and font stay as the last paint left
+    // them.
+    S->BitmapTarget.Device.SetTarget(S->Bitmap.get());
+    S->Current = &S->BitmapTarget;
+    return TRect{0, 0, w, h};
+}
+
+void TLynCanvas3D::PresentFrame(QImage* destination, QImage* windowCanvas, const TRect& panelRect)
+{
+    if (S->Buffered && S->Bitmap) {
+        if (destination) {
+            if (S->Mono) {
+                // A monochrome bitmap keeps only black and white.
+                const QImage mono = S->Bitmap->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+                TRasterDevice::CopyImage(mono.convertToFormat(QImage::Format_RGB32), *destination, panelRect.Left,
+                                         panelRect.Top);
+            } else {
+                TRasterDevice::CopyImage(*S->Bitmap, *destination, panelRect.Left, panelRect.Top);
+            }
+        }
+        S->Stale = false;
+    }
+    S->WindowTarget.Device.SetTarget(windowCanvas);
+    S->Current = &S->WindowTarget;
+}
+
+bool TLynCanvas3D::RepaintFromBuffer()
+{
+    if (S->Stale)
+        return false;
+    QImage* target = S->Current->Device.Target();
+    if (S->Bitmap && target)
+        TRasterDevice::CopyImage(*S->Bitmap, *target, 0, 0);
+    return true;
+}
+
 void TLynCanvas3D::MarkStale() { S->Stale = true; }
 bool TLynCanvas3D::IsStale() const { return S->Stale; }
+
 bool TLynCanvas3D::UseOffscreenBuffer() const { return S->Buffered; }
-void TLynCanvas3D::SetUseOffscreenBuffer(bool v) { S->Buffered = v; }
+
+void TLynCanvas3D::SetUseOffscreenBuffer(bool value)
+{
+    S->Buffered = value;
+    if (!value && S->Bitmap) {
+        S->Bitmap.reset();
+        S->Stale = true;
+    }
+}
+
 bool TLynCanvas3D::Monochrome() const { return S->Mono; }
-void TLynCanvas3D::SetMonochrome(bool v) { S->Mono = v; }
-const QImage* TLynCanvas3D::OffscreenBitmap() const { return nullptr; }
-void TLynCanvas3D::ApplyChartPen(const TChartPen&) {}
-void TLynCanvas3D::SetPenColor(TColor) {}
-void TLynCanvas3D::SetPenWidth(int) {}
-void TLynCanvas3D::SetPenStyle(TPenStyle) {}
-void TLynCanvas3D::SetPenMode(TPenMode) {}
-TColor TLynCanvas3D::PenColor() const { return clBlack; }
-int TLynCanvas3D::PenWidth() const { return 1; }
-TPenStyle TLynCanvas3D::PenStyle() const { return psSolid; }
-TPenMode TLynCanvas3D::PenMode() const { return pmCopy; }
-bool TLynCanvas3D::PenIsAlternate() const { return false; }
-void TLynCanvas3D::SetBrushColor(TColor) {}
-void TLynCanvas3D::SetBrushStyle(TBrushStyle) {}
-void TLynCanvas3D::AssignBrush(const TChartBrush&) {}
-TColor TLynCanvas3D::BrushColor() const { return clWhite; }
-TBrushStyle TLynCanvas3D::BrushStyle() const { return bsSolid; }
-void TLynCanvas3D::SelectFont(const TChartFont&) {}
-TColor TLynCanvas3D::FontColor() const { return clBlack; }
-int TLynCanvas3D::FontSize() const { return 8; }
-void TLynCanvas3D::SetBackgroundColor(TColor) {}
-TColor TLynCanvas3D::BackgroundColor() const { return clWhite; }
-void TLynCanvas3D::SetBackgroundMode(int) {}
-int TLynCanvas3D::BackgroundMode() const { return bmOpaque; }
-void TLynCanvas3D::SetTextAnchor(unsigned) {}
-unsigned TLynCanvas3D::TextAnchor() const { return 0; }
-void TLynCanvas3D::Pixel(int32_t, int32_t, TColor) {}
-void TLynCanvas3D::MovePen(int32_t, int32_t) {}
-void TLynCanvas3D::DrawLineTo(int32_t, int32_t) {}
-void TLynCanvas3D::DrawSegment(int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::HorizontalLine(int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::VerticalLine(int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::Polyline(const TPoint*, int) {}
-void TLynCanvas3D::FillPolygon(const TPoint*, int) {}
-void TLynCanvas3D::DrawBox(int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::DrawBoxRect(const TRect&) {}
-void TLynCanvas3D::FillBox(const TRect&) {}
-void TLynCanvas3D::EraseBox(const TRect&) {}
-void TLynCanvas3D::Ellipse(int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::PutText(int32_t, int32_t, std::string_view) {}
-void TLynCanvas3D::PutRotatedText(int32_t, int32_t, int, std::string_view) {}
-int32_t TLynCanvas3D::MeasureTextWidth(std::string_view t) const { return static_cast<int32_t>(t.size()) * 6; }
-int32_t TLynCanvas3D::MeasureTextHeight(std::string_view) const { return 14; }
-int32_t TLynCanvas3D::FontLineHeight() const { return MeasureTextHeight("W"); }
-void TLynCanvas3D::ClipToRect(const TRect&) {}
-void TLynCanvas3D::ClipPlotArea(const TRect&, int32_t, int32_t) {}
-void TLynCanvas3D::RemoveClip() {}
-void TLynCanvas3D::SetProjectionCenter(int32_t, const TRect&, const TRect&) {}
-void TLynCanvas3D::BeginFrontPlane() {}
-void TLynCanvas3D::EndFrontPlane() {}
-void TLynCanvas3D::HorizontalLine3D(int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::VerticalLine3D(int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::MovePen3D(int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::DrawLineTo3D(int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::DrawSegment3D(int32_t, int32_t, int32_t, int32_t, int32_t) {}
-void TLynCanvas3D::PutText3D(int32_t, int32_t, int32_t, std::string_view) {}
-void TLynCanvas3D::PutRotatedText3D(int32_t, int32_t, int32_t, int, std::string_view) {}
-void TLynCanvas3D::Pixel3D(int32_t, int32_t, int32_t, TColor) {}
-void TLynCanvas3D::RestoreDefaults() {}
-TRasterDevice& TLynCanvas3D::Device() { return *static_cast<TRasterDevice*>(nullptr); }
+
+void TLynCanvas3D::SetMonochrome(bool value)
+{
+    if (S->Mono == value)
+        return;
+    S->Mono = value;
+    S->Bitmap.reset();
+    S->Stale = true;
+    if (S->OnNeedRepaint)
+        S->OnNeedRepaint();
+}
+
+const QImage* TLynCanvas3D::OffscreenBitmap() const { return S->Bitmap.get(); }
+
+TRasterDevice& TLynCanvas3D::Device() { return S->Current->Device; }
+const TRect& TLynCanvas3D::Bounds() const { return S->Bounds; }
+bool TLynCanvas3D::Is3D() const { return S->On3D; }
+
+// --- pen ---------------------------------------------------------------------------
+
+void TLynCanvas3D::ApplyChartPen(const TChartPen& pen)
+{
+    TDevicePen& target = Device().Pen;
+    if (!pen.Visible()) {
+        target.Style = TDevicePenStyle::Clear;
+        return;
+    }
+    if (pen.SmallDots() && pen.Width() == 1) {
+        // The alternate pen: one pixel on, one off, in the pen colour. Like
+        // a pen handle taken over by the toolkit pen, it keeps the mode.
+        target.Color = ColorToRGB(pen.Color());
+        target.Width = 1;
+        target.Style = TDevicePenStyle::Alternate;
+        return;
+    }
+    target.Color = ColorToRGB(pen.Color());
+    target.Width = pen.Width();
+    target.Style = static_cast<TDevicePenStyle>(pen.Style());
+    target.Mode = static_cast<TDevicePenMode>(pen.Mode());
+}
+
+void TLynCanvas3D::SetPenColor(TColor color) { Device().Pen.Color = ColorToRGB(color); }
+void TLynCanvas3D::SetPenWidth(int width) { Device().Pen.Width = width; }
+void TLynCanvas3D::SetPenStyle(TPenStyle style) { Device().Pen.Style = static_cast<TDevicePenStyle>(style); }
+void TLynCanvas3D::SetPenMode(TPenMode mode) { Device().Pen.Mode = static_cast<TDevicePenMode>(mode); }
+TColor TLynCanvas3D::PenColor() const { return S->Current->Device.Pen.Color; }
+int TLynCanvas3D::PenWidth() const { return S->Current->Device.Pen.Width; }
+
+// The alternate pen reports itself as a dotted pen; PenIsAlternate tells
+// the two apart.
+TPenStyle TLynCanvas3D::PenStyle() const
+{
+    const TDevicePenStyle style = S->Current->Device.Pen.Style;
+    return style == TDevicePenStyle::Alternate ? psDot : static_cast<TPenStyle>(style);
+}
+
+TPenMode TLynCanvas3D::PenMode() const { return static_cast<TPenMode>(S->Current->Device.Pen.Mode); }
+bool TLynCanvas3D::PenIsAlternate() const { return S->Current->Device.Pen.Style == TDevicePenStyle::Alternate; }
+
+// --- brush, font, background ---------------------------------------------------------
+
+void TLynCanvas3D::SetBrushColor(TColor color) { Device().Brush.Color = ColorToRGB(color); }
+void TLynCanvas3D::SetBrushStyle(TBrushStyle style) { Device().Brush.Style = static_cast<TDeviceBrushStyle>(style); }
+
+void TLynCanvas3D::AssignBrush(const TChartBrush& brush)
+{
+    SetBrushColor(brush.Color());
+    SetBrushStyle(brush.Style());
+}
+
+TColor TLynCanvas3D::BrushColor() const { return S->Current->Device.Brush.Color; }
+TBrushStyle TLynCanvas3D::BrushStyle() const { return static_cast<TBrushStyle>(S->Current->Device.Brush.Style); }
+
+void TLynCanvas3D::SelectFont(const TChartFont& font)
+{
+    TDeviceFont& target = Device().Font;
+    target.Name = font.Name();
+    target.Size = font.Size();
+    target.Bold = (font.Style() & fsBold) != 0;
+    target.Italic = (font.Style() & fsItalic) != 0;
+    target.Underline = (font.Style() & fsUnderline) != 0;
+    target.StrikeOut = (font.Style() & fsStrikeOut) != 0;
+    target.EscapementTenths = 0;
+    S->Current->FontColor = font.Color();
+}
+
+TColor TLynCanvas3D::FontColor() const { return S->Current->FontColor; }
+int TLynCanvas3D::FontSize() const { return S->Current->Device.Font.Size; }
+
+void TLynCanvas3D::SetBackgroundColor(TColor color) { Device().BkColor = ColorToRGB(color); }
+TColor TLynCanvas3D::BackgroundColor() const { return S->Current->Device.BkColor; }
+void TLynCanvas3D::SetBackgroundMode(int mode) { Device().BkMode = mode == bmOpaque ? bkOpaque : bkTransparent; }
+int TLynCanvas3D::BackgroundMode() const { return S->Current->Device.BkMode == bkOpaque ? bmOpaque : bmTransparent; }
+void TLynCanvas3D::SetTextAnchor(unsigned flags) { Device().TextAlign = flags; }
+unsigned TLynCanvas3D::TextAnchor() const { return S->Current->Device.TextAlign; }
+
+// Pen mode, font name and text anchor are left as they are.
+void TLynCanvas3D::RestoreDefaults()
+{
+    TRasterDevice& d = Device();
+    d.Pen.Color = clBlack;
+    d.Pen.Width = 1;
+    d.Pen.Style = TDevicePenStyle::Solid;
+    d.Brush.Color = clWhite;
+    d.Brush.Style = TDeviceBrushStyle::Solid;
+    S->Current->FontColor = clBlack;
+    d.Font.Size = 10;
+    d.BkColor = clWhite;
+    d.BkMode = bkTransparent;
+}
+
+// --- 3D layer ----------------------------------------------------------------------
+
+void TLynCanvas3D::SetProjectionCenter(int32_t depth, const TRect&, const TRect& chartRect)
+{
+    S->CenterX = (chartRect.Left + chartRect.Right) / 2;
+    S->CenterY = (chartRect.Top + chartRect.Bottom) / 2;
+    S->CenterZ = depth / 2;
+    S->OffsetX = S->CenterX + (S->Options ? S->Options->HorizOffset() : 0);
+    S->OffsetY = S->CenterY + (S->Options ? S->Options->VertOffset() : 0);
+}
+
+void TLynCanvas3D::BeginFrontPlane()
+{
+    S->Saved3D = S->On3D;
+    S->On3D = false;
+}
+
+void TLynCanvas3D::EndFrontPlane() { S->On3D = S->Saved3D; }

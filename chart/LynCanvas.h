@@ -147,6 +147,13 @@ public:
     void FillBox(const TRect& r);
     void EraseBox(const TRect& r);
     void Ellipse(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    // A linear blend from one colour to the other across R: top to bottom
+    // when vertical, else left to right.
+    void GradientFill(const TRect& r, TColor from, TColor to, bool vertical);
+    // A picture at (x, y) in its own size, or stretched over R; nothing for
+    // an empty picture. Both honour the clip.
+    void DrawPicture(int32_t x, int32_t y, const QImage& picture);
+    void StretchDrawPicture(const TRect& r, const QImage& picture);
 
     void PutText(int32_t x, int32_t y, std::string_view text);
     void PutRotatedText(int32_t x, int32_t y, int angle, std::string_view text);
@@ -172,6 +179,9 @@ public:
     void PutText3D(int32_t x, int32_t y, int32_t z, std::string_view text);
     void PutRotatedText3D(int32_t x, int32_t y, int32_t z, int angle, std::string_view text);
     void Pixel3D(int32_t x, int32_t y, int32_t z, TColor color);
+    // The panel rectangle and 3D switch of the current paint.
+    const TRect& Bounds() const;
+    bool Is3D() const;
 
     // Pen, brush, font and background back to known values after a paint.
     void RestoreDefaults();

@@ -46,7 +46,8 @@ public:
 
     // Marks the picture stale and invalidates the window; never draws.
     virtual void RequestRepaint();
-    // The answer to the window system's paint request.
+    // The answer to the window system's paint request: copies the stored
+    // picture when it is not stale, else renders into the window image.
     virtual void HandlePaint();
     // Draws the whole chart for rectangle R of the target image.
     virtual void RenderTo(QImage* target, const TRect& rect);
@@ -110,6 +111,8 @@ protected:
     // The paint sequence proper, for the drawing rectangle.
     virtual void RenderContents(const TRect& outerRect) = 0;
     virtual void DrawBevels(const TRect& rect);
+    // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
+    void DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int rings);
     virtual TRect ClientRectangle() const;
 
     template <class T>
@@ -123,8 +126,11 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void FitWindowCanvas();
+
     std::unique_ptr<TView3DOptions> Options3D;
     std::unique_ptr<TLynCanvas3D> Surface;
     QImage WindowCanvas;
@@ -186,6 +192,7 @@ protected:
     virtual void DrawBackImage(const TRect& rect);
     virtual void FillBackground(const TRect& rect);
     virtual void PaintBackdrop(const TRect& rect);
+    void DrawBackImageIn(const TRect& rect);
 
 private:
     TChartGradient GradientValue;

@@ -1,0 +1,265 @@
+// The chart's own steps of the paint sequence: headings (title and foot),
+// axis layout, series margins, the back wall and the zoom frame.
+#include "chart/Chart.h"
+
+#include <algorithm>
+
+// --- headings ------------------------------------------------------------------------
+
+// The legend is hidden on every chart of this program and has no drawing of
+// its own: the headings are the title, then the foot.
+void TCustomChart::DrawHeadings()
+{
+    TLynCanvas3D& c = Canvas();
+    c.BeginFrontPlane();
+    if (TitleValue->Visible())
+        DrawTitleBlock(*TitleValue, true);
+    if (FootValue->Visible())
+        DrawTitleBlock(*FootValue, false);
+    c.EndFrontPlane();
+}
+
+// How a title's block is filled, from its Color and Brush.
+void TCustomChart::PrepareTitleFill(TChartTitle& title)
+{
+    TLynCanvas3D& c = Canvas();
+    const bool solid = title.Brush().Style() == bsSolid;
+    if (title.Color() == clDefault) {
+        if (!solid) {
+            c.AssignBrush(title.Brush());
+            c.SetBackgroundMode(bmTransparent);
+        } else if (title.Brush().Color() == clDefault) {
+            c.SetBrushStyle(bsClear); // no fill: the case of every chart here
+        } else {
+            title.SetColor(title.Brush().Color());
+            c.SetBrushColor(title.Color());
+            c.SetBrushStyle(bsSolid);
+        }
+        return;
+    }
+    if (!solid) {
+        c.AssignBrush(title.Brush());
+        c.SetBackgroundMode(bmOpaque);
+        c.SetBackgroundColor(title.Color());
+    } else {
+        c.SetBrushStyle(bsSolid);
+        c.SetBrushColor(title.Color());
+    }
+}
+
+// The title block's frame box, narrowed to the widest line when AdjustFrame.
+void TCustomChart::DrawTitleBox(TChartTitle& title, int32_t letterWidth)
+{
+    TLynCanvas3D& c = Canvas();
+    if (title.AdjustFrame()) {
+        int32_t widest = 0;
+        for (const std::string& line : title.Text())
+            widest = std::max(widest, c.MeasureTextWidth(line));
+        const int32_t m = widest + letterWidth;
+        TRect& box = title.TitleBox;
+        if (title.Alignment() == taLeftJustify) {
+            box.Right = box.Left + m;
+        } else if (title.Alignment() == taRightJustify) {
+            box.Left = box.Right - m;
+        } else {
+            const int32_t centre = (box.Left + box.Right) / 2;
+            box.Left = centre - m / 2;
+            box.Right = centre + m / 2;
+        }
+    }
+    c.DrawBoxRect(title.TitleBox);
+}
+
+// One heading at the top or bottom of PlotRect, which it then shrinks: one
+// line of height h without a frame moves the edge inwards by h + 5.
+void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
+{
+    TLynCanvas3D& c = Canvas();
+    const TRect cr = PlotRect;
+    SelectFont(title.Font());
+    const int32_t h = c.FontLineHeight();
+    PrepareTitleFill(title);
+
+    const bool frameShown = title.Frame().Visible() && title.Frame().Color() != clDefault;
+    const int32_t fw = frameShown ? title.Frame().Width() : 0;
+    TRect r{cr.Left + fw, 0, cr.Right - fw, 0};
+    if (atTop) {
+        r.Top = cr.Top + fw;
+        r.Bottom = r.Top - 5;
+    } else {
+        r.Bottom = cr.Bottom - fw;
+        r.Top = r.Bottom + 5;
+    }
+    title.TitleBox = r;
+    int32_t pw = 0;
+    if (frameShown) {
+        c.ApplyChartPen(title.Frame());
+        pw = title.Frame().Width();
+    } else {
+        c.SetPenStyle(psClear);
+    }
+    const auto& lines = title.Text();
+    const int32_t n = static_cast<int32_t>(lines.size());
+    if (atTop)
+        title.TitleBox.Bottom = r.Top + n * h;
+    else
+        title.TitleBox.Top = r.Bottom - n * h;
+    title.TitleBox = InflateRect(title.TitleBox, pw, pw);
+
+    const int32_t ww = c.MeasureTextWidth("W");
+    if (frameShown || c.BrushStyle() != bsClear)
+        DrawTitleBox(title, ww);
+    c.SetBackgroundMode(bmTransparent);
+    // The anchor persists on the surface between paints; axis labels change it.
+    c.SetTextAnchor(taLeftTop);
+    for (int32_t k = 0; k < n; ++k) {
+        const std::string& line = lines[static_cast<std::size_t>(atTop ? k : n - 1 - k)];
+        if (atTop) {
+            r.Bottom = r.Top + h;
+        } else {
+            r.Top = r.Bottom - h;
+        }
+        const int32_t tw = c.MeasureTextWidth(line);
+        int32_t x = (r.Left + r.Right) / 2 - tw / 2;
+        if (title.Alignment() == taLeftJustify)
+            x = r.Left + ww / 2;
+        else if (title.Alignment() == taRightJustify)
+            x = r.Right - tw - ww / 2;
+        c.PutText(x, r.Top, line);
+        if (atTop)
+            r.Top = r.Bottom;
+        else
+            r.Bottom = r.Top;
+    }
+    if (frameShown) {
+        if (atTop)
+            r.Bottom += fw;
+        else
+            r.Top -= fw;
+    }
+    if (atTop)
+        PlotRect.Top = r.Bottom + 5;
+    else
+        PlotRect.Bottom = r.Top - 5;
+    NormalizePlotRect();
+}
+
+// --- axes ------------------------------------------------------------------------------
+
+void TCustomChart::LayoutAxes()
+{
+    const auto& axes = Axes();
+    for (TCustomChartAxis* axis : axes)
+        axis->ResolveRange();
+    // In 2D every depth is 0 and PlotRect keeps its size.
+    NormalizePlotRect();
+    TRect working = PlotRect;
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        if (!IsAxisShown(axes[i]))
+            continue;
+        TRect reserved = working;
+        axes[i]->ReserveRoom(reserved, i < 5);
+        // A reservation that leaves no overlap does not shrink the area.
+        TRect overlap;
+        if (IntersectRect(overlap, working, reserved))
+            working = overlap;
+    }
+    PlotRect = working;
+    NormalizePlotRect();
+    for (TCustomChartAxis* axis : axes)
+        axis->PlaceAxis();
+}
+
+// Top, left, right, bottom: each automatic end of an axis keeps free the
+// largest margin any of its series asks for.
+void TCustomChart::ApplySeriesMargins()
+{
+    const auto& axes = Axes();
+    for (TCustomChartAxis* axis : {axes[1], axes[2], axes[3], axes[0]}) {
+        int32_t start = 0;
+        int32_t end = 0;
+        for (TChartSeries* s : SeriesList()) {
+            if (!s->Active() || !s->UsesAxis(axis))
+                continue;
+            int32_t a = 0;
+            int32_t b = 0;
+            // Horizontal: left and right. Vertical: top (the maximum's end)
+            // and bottom (the minimum's end).
+            if (axis->IsHorizontal) {
+                s->HorizontalMargins(a, b);
+                if (axis->AutomaticMinimum())
+                    start = std::max(start, a);
+                if (axis->AutomaticMaximum())
+                    end = std::max(end, b);
+            } else {
+                s->VerticalMargins(a, b);
+                if (axis->AutomaticMaximum())
+                    start = std::max(start, a);
+                if (axis->AutomaticMinimum())
+                    end = std::max(end, b);
+            }
+        }
+        axis->WidenForMargins(start, end);
+    }
+}
+
+// --- walls -------------------------------------------------------------------------------
+
+// The brush for a hatched fill must differ from its background to show.
+void TCustomChart::SetBrushFill(TColor color, TBrushStyle style, TColor background)
+{
+    TLynCanvas3D& c = Canvas();
+    if (style != bsSolid && color == background)
+        color = background == clBlack ? clWhite : clBlack;
+    c.SetBrushColor(color);
+    c.SetBrushStyle(style);
+    if (style == bsSolid) {
+        c.SetBackgroundMode(bmTransparent);
+    } else {
+        c.SetBackgroundMode(bmOpaque);
+        c.SetBackgroundColor(background);
+    }
+}
+
+void TCustomChart::ApplyWallBrush(TChartWall& wall)
+{
+    TLynCanvas3D& c = Canvas();
+    c.ApplyChartPen(wall.Pen());
+    // A bitmap brush is never set here (TChartBrush::HasBitmap), so the
+    // surface brush never holds one to drop.
+    if (wall.Color() == clDefault && wall.Brush().Style() == bsSolid) {
+        c.SetBrushStyle(bsClear);
+        return;
+    }
+    SetBrushFill(wall.Color(), wall.Brush().Style(), wall.Brush().Color());
+}
+
+// The outline lies on the columns left and right and the rows top and
+// bottom of PlotRect. Side walls exist only in 3D.
+void TCustomChart::PaintWalls()
+{
+    ApplyWallBrush(*BackWallValue);
+    Canvas().DrawBox(PlotRect.Left, PlotRect.Top, PlotRect.Right + 1, PlotRect.Bottom + 1);
+    if (HasBackImage() && BackImageInside()) {
+        TRect inside = PlotRect;
+        if (BackWallValue->Pen().Visible()) {
+            ++inside.Top;
+            --inside.Bottom;
+        }
+        DrawBackImageIn(inside);
+    }
+}
+
+// Not-xor: drawing the same frame again restores the pixels under it. The
+// colour is the panel's, or black on a white panel.
+void TCustomChart::DrawZoomFrame()
+{
+    TLynCanvas3D& c = Canvas();
+    const TColor rgb = ColorToRGB(Color());
+    c.SetPenColor(rgb == clWhite ? clBlack : rgb);
+    c.SetPenMode(pmNotXor);
+    c.SetPenStyle(psSolid);
+    c.SetPenWidth(1);
+    c.SetBrushStyle(bsClear);
+    c.DrawBox(ZoomRecord.AnchorX, ZoomRecord.AnchorY, ZoomRecord.LastX, ZoomRecord.LastY);
+}
