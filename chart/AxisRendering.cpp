@@ -1,26 +1,238 @@
-// Placeholder: replaced by the axis rendering implementation.
+// The axis as a drawing: its drawing properties, the room it takes beside
+// the plot rectangle, and the drawing of its title and labels.
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
+#include "chart/LynConst.h"
+#include "support/NumberText.h"
+#include "support/Rounding.h"
 
-void TCustomChartAxis::SetVisible(bool v) { StoreAndRepaint(VisibleValue, v); }
-void TCustomChartAxis::SetTickLength(int v) { StoreAndRepaint(TickLengthValue, v); }
-void TCustomChartAxis::SetTickInnerLength(int v) { StoreAndRepaint(TickInnerLengthValue, v); }
-void TCustomChartAxis::SetMinorTickLength(int v) { StoreAndRepaint(MinorTickLengthValue, v); }
-void TCustomChartAxis::SetMinorTickCount(int v) { StoreAndRepaint(MinorTickCountValue, v); }
-void TCustomChartAxis::SetTickOnLabelsOnly(bool v) { StoreAndRepaint(TickOnLabelsOnlyValue, v); }
-void TCustomChartAxis::SetGridCentered(bool v) { StoreAndRepaint(GridCenteredValue, v); }
-void TCustomChartAxis::SetLabels(bool v) { StoreAndRepaint(LabelsValue, v); }
-void TCustomChartAxis::SetLabelsAngle(int v) { StoreAndRepaint(LabelsAngleValue, v); }
-void TCustomChartAxis::SetLabelsMultiLine(bool v) { StoreAndRepaint(LabelsMultiLineValue, v); }
-void TCustomChartAxis::SetLabelsOnAxis(bool v) { StoreAndRepaint(LabelsOnAxisValue, v); }
-void TCustomChartAxis::SetLabelsSize(int v) { StoreAndRepaint(LabelsSizeValue, v); }
-void TCustomChartAxis::SetTitleSize(int v) { StoreAndRepaint(TitleSizeValue, v); }
-void TCustomChartAxis::SetPositionPercent(double v) { StoreAndRepaint(PositionPercentValue, v); }
-int32_t TCustomChartAxis::TickRoom() const { return 0; }
-int32_t TCustomChartAxis::LabelsRoom() { return 0; }
-int32_t TCustomChartAxis::TitleRoom() { return 0; }
-void TCustomChartAxis::ReserveRoom(TRect&, bool) {}
-void TCustomChartAxis::DrawAxis(bool) {}
-void TCustomChartAxis::DrawAxisText(int32_t, int32_t, const std::string&, int) {}
-bool TCustomChartAxis::HitTest(int32_t, int32_t) const { return false; }
+#include <algorithm>
+#include <cmath>
+
+void TCustomChartAxis::SetVisible(bool value) { StoreAndRepaint(VisibleValue, value); }
+void TCustomChartAxis::SetTickLength(int value) { StoreAndRepaint(TickLengthValue, value); }
+void TCustomChartAxis::SetTickInnerLength(int value) { StoreAndRepaint(TickInnerLengthValue, value); }
+void TCustomChartAxis::SetMinorTickLength(int value) { StoreAndRepaint(MinorTickLengthValue, value); }
+void TCustomChartAxis::SetMinorTickCount(int value) { StoreAndRepaint(MinorTickCountValue, value); }
+void TCustomChartAxis::SetTickOnLabelsOnly(bool value) { StoreAndRepaint(TickOnLabelsOnlyValue, value); }
+void TCustomChartAxis::SetGridCentered(bool value) { StoreAndRepaint(GridCenteredValue, value); }
+void TCustomChartAxis::SetLabels(bool value) { StoreAndRepaint(LabelsValue, value); }
+void TCustomChartAxis::SetLabelsMultiLine(bool value) { StoreAndRepaint(LabelsMultiLineValue, value); }
+void TCustomChartAxis::SetLabelsOnAxis(bool value) { StoreAndRepaint(LabelsOnAxisValue, value); }
+void TCustomChartAxis::SetLabelsSize(int value) { StoreAndRepaint(LabelsSizeValue, value); }
+void TCustomChartAxis::SetTitleSize(int value) { StoreAndRepaint(TitleSizeValue, value); }
+void TCustomChartAxis::SetPositionPercent(double value) { StoreAndRepaint(PositionPercentValue, value); }
+
+void TCustomChartAxis::SetLabelsAngle(int value)
+{
+    if (value < 0 || value > 359)
+        throw ChartException(FormatMessage(LynConst::AngleRange, std::string(LynConst::AxisLabelsName)));
+    StoreAndRepaint(LabelsAngleValue, value);
+}
+
+// --- room beside the plot rectangle -------------------------------------------------
+
+// Inner ticks point into the chart and take no room. Defaults: 2 + 4 = 6.
+int32_t TCustomChartAxis::TickRoom() const
+{
+    int32_t room = AxisPen->Visible() ? AxisPen->Width() : 0;
+    if (TicksPen->Visible())
+        room += TickLengthValue;
+    if (MinorTicksPen->Visible())
+        room = std::max(room, static_cast<int32_t>(MinorTickLengthValue));
+    return room;
+}
+
+int32_t TCustomChartAxis::WidestSeriesText(bool marks) const
+{
+    int32_t widest = 0;
+    for (TChartSeries* series : Chart->SeriesList())
+        for (int32_t i = 0; i < series->PointCount(); ++i) {
+            if (!series->HasLabelAt(i))
+                continue;
+            std::string text = series->LabelAt(i);
+            if (marks && series->OnGetMarkText)
+                series->OnGetMarkText(series, i, text);
+            widest = std::max(widest, WidestLineWidth(text));
+        }
+    return widest;
+}
+
+int32_t TCustomChartAxis::LabelsRoom()
+{
+    if (LabelsSizeValue != 0)
+        return LabelsSizeValue;
+    Chart->SelectFont(LabelsFontValue);
+    bool alongText = IsHorizontal ? (LabelsAngleValue == 0 || LabelsAngleValue == 180)
+                                  : (LabelsAngleValue == 90 || LabelsAngleValue == 270);
+    if (alongText)
+        return Chart->Canvas().FontLineHeight();
+    switch (EffectiveLabelStyle()) {
+    case talValue:
+        return WidestValueLabel();
+    case talMark:
+        return WidestSeriesText(true);
+    case talText:
+        return WidestSeriesText(false);
+    default:
+        return 0;
+    }
+}
+
+int32_t TCustomChartAxis::TitleRoom()
+{
+    if (TitleSizeValue != 0)
+        return TitleSizeValue;
+    Chart->SelectFont(TitleValue->Font());
+    int angle = TitleValue->Angle();
+    bool alongText = IsHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+    if (alongText)
+        return Chart->Canvas().FontLineHeight();
+    return Chart->Canvas().MeasureTextWidth(TitleValue->Caption());
+}
+
+// The rectangle's edge on this axis's side.
+int32_t TCustomChartAxis::EdgeOf(const TRect& r) const
+{
+    if (IsHorizontal)
+        return IsOtherSide ? r.Top : r.Bottom;
+    return IsOtherSide ? r.Right : r.Left;
+}
+
+void TCustomChartAxis::ShrinkBy(TRect& r, int32_t size) const
+{
+    if (IsHorizontal)
+        (IsOtherSide ? r.Top : r.Bottom) += IsOtherSide ? size : -size;
+    else
+        (IsOtherSide ? r.Right : r.Left) += IsOtherSide ? -size : size;
+}
+
+// Away from the chart: down for the bottom axis, up for the top, left for
+// the left, right for the right.
+int32_t TCustomChartAxis::MoveOutwards(int32_t coordinate, int32_t size) const
+{
+    bool growing = IsHorizontal ? !IsOtherSide : IsOtherSide;
+    return growing ? coordinate + size : coordinate - size;
+}
+
+// A positive PositionPercent moves every axis into the chart.
+int32_t TCustomChartAxis::OffsetByPositionPercent(int32_t coordinate, const TRect& r) const
+{
+    if (PositionPercentValue == 0)
+        return coordinate;
+    int32_t size = IsHorizontal ? r.Height() : r.Width();
+    auto offset = static_cast<int32_t>(RoundHalfEven(PositionPercentValue * 0.01 * size));
+    if (IsOtherSide)
+        offset = -offset;
+    return IsHorizontal ? coordinate - offset : coordinate + offset;
+}
+
+// From the outside inwards: title band, labels band, ticks and axis line.
+void TCustomChartAxis::ReserveRoom(TRect& rect, bool isStandard)
+{
+    if (!isStandard) {
+        AxisLinePos = OffsetByPositionPercent(EdgeOf(rect), rect);
+        LabelsPos = MoveOutwards(AxisLinePos, TickRoom());
+        TitlePos = MoveOutwards(LabelsPos, LabelsRoom());
+        return;
+    }
+    if (IsDepth) {
+        TitlePos = rect.Right;
+    } else if (!TitleValue->Caption().empty()) {
+        ShrinkBy(rect, TitleRoom());
+        TitlePos = EdgeOf(rect);
+    }
+    if (LabelsValue) {
+        ShrinkBy(rect, LabelsRoom());
+        LabelsPos = EdgeOf(rect);
+    }
+    int32_t ticks = TickRoom() + Chart->WallSizeForAxis(this);
+    if (ticks > 0)
+        ShrinkBy(rect, ticks);
+    TitlePos = OffsetByPositionPercent(TitlePos, rect);
+    LabelsPos = OffsetByPositionPercent(LabelsPos, rect);
+}
+
+bool TCustomChartAxis::HitTest(int32_t x, int32_t y) const
+{
+    if (!Chart || !Chart->IsAxisShown(this))
+        return false;
+    int32_t along = IsHorizontal ? x : y;
+    int32_t across = IsHorizontal ? y : x;
+    int32_t alongFrom = std::min(StartPixel, EndPixel);
+    int32_t alongTo = std::max(StartPixel, EndPixel);
+    int32_t acrossFrom = LabelsPos < AxisLinePos ? LabelsPos : AxisLinePos - 3;
+    int32_t acrossTo = LabelsPos < AxisLinePos ? AxisLinePos + 3 : LabelsPos;
+    return alongFrom <= along && along < alongTo && acrossFrom <= across && across < acrossTo;
+}
+
+// --- drawing -------------------------------------------------------------------------------
+
+void TCustomChartAxis::DrawAxis(bool placeLine)
+{
+    RefreshDateTimeMode();
+    Chart->SelectFont(LabelsFontValue);
+    double step = LabelStep();
+    if (placeLine)
+        AxisLinePos = OffsetByPositionPercent(EdgeOf(Chart->PlotRect), Chart->PlotRect);
+    if (!TitleValue->Caption().empty())
+        DrawTitle();
+    TickList.clear();
+    if (step > 0 && UsedMaximum >= UsedMinimum) {
+        switch (EffectiveLabelStyle()) {
+        case talValue:
+            DrawValueLabels();
+            break;
+        case talMark:
+            DrawSeriesLabels(true);
+            break;
+        case talText:
+            DrawSeriesLabels(false);
+            break;
+        default:
+            break;
+        }
+    }
+    DrawTicksGridAndLine();
+}
+
+void TCustomChartAxis::DrawTitle()
+{
+    Chart->SelectFont(TitleValue->Font());
+    Chart->Canvas().SetBrushColor(Chart->Color());
+    Chart->Canvas().SetBrushStyle(bsClear);
+    if (IsHorizontal)
+        DrawAxisText(CenterPixel, TitlePos, TitleValue->Caption(), TitleValue->Angle());
+    else
+        DrawAxisText(TitlePos, CenterPixel, TitleValue->Caption(), TitleValue->Angle());
+}
+
+void TCustomChartAxis::DrawLabelAt(int32_t position, const std::string& text)
+{
+    Chart->SelectFont(LabelsFontValue);
+    Chart->Canvas().SetBrushColor(Chart->Color());
+    Chart->Canvas().SetBrushStyle(bsClear);
+    if (IsHorizontal)
+        DrawAxisText(position, LabelsPos, text, LabelsAngleValue);
+    else
+        DrawAxisText(LabelsPos, position, text, LabelsAngleValue);
+}
+
+// Labels are not tested for overlap: the step keeps them apart.
+void TCustomChartAxis::DrawValueLabels()
+{
+    for (double value : LabelValues()) {
+        int32_t p = ValueToPosition(value);
+        if (!LabelsOnAxisValue && !(StartPixel < p && p < EndPixel))
+            continue;
+        if (!TickOnLabelsOnlyValue)
+            AddTick(p);
+        if (LabelsValue) {
+            std::string text = LabelText(value);
+            if (TickOnLabelsOnlyValue)
+                AddTick(p);
+            DrawLabelAt(p, text);
+        }
+    }
+}

@@ -1,78 +1,423 @@
-// Placeholder: replaced by the axis scaling implementation.
+// The axis as a scale: scaling properties and their setter rules, the range
+// in use for one paint, pixel placement and the value/pixel mapping, and
+// the limits set by the program and the mouse.
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/LynConst.h"
+#include "support/Rounding.h"
 
-TChartAxisTitle::TChartAxisTitle(TCustomChartAxis* axis) : Axis(axis) {}
-void TChartAxisTitle::SetCaption(const std::string& v) { CaptionValue = v; }
-void TChartAxisTitle::SetAngle(int v) { AngleValue = v; }
-void TChartAxisTitle::Assign(const TChartAxisTitle& s) { CaptionValue = s.CaptionValue; AngleValue = s.AngleValue; }
+#include <cmath>
+#include <limits>
+#include <utility>
 
-TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, bool otherSide, bool depth, int titleAngle)
+namespace {
+// The largest pixel distance a value may map to; beyond it (or when the
+// distance is not a number at all) the value maps to the axis centre.
+constexpr long double MaxPixelDistance = 2147483647.0L;
+
+// Round half to even of a pixel amount that may be out of range: clamped
+// to 32 bits so that absurd positions (StartPosition 1e300) stay defined.
+int32_t RoundPixels(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    constexpr double limit = 2147483647.0;
+    if (value >= limit)
+        return std::numeric_limits<int32_t>::max();
+    if (value <= -limit)
+        return -std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(RoundHalfEven(value));
+}
+} // namespace
+
+TChartAxisTitle::TChartAxisTitle(TCustomChartAxis* axis, int angle) : DefaultAngle(angle), Axis(axis), AngleValue(angle)
+{
+    FontValue.SetOnChange([this] { Axis->RequestRepaint(); });
+}
+
+void TChartAxisTitle::SetCaption(const std::string& value)
+{
+    if (CaptionValue == value)
+        return;
+    CaptionValue = value;
+    Axis->RequestRepaint();
+}
+
+void TChartAxisTitle::SetAngle(int value)
+{
+    if (AngleValue == value)
+        return;
+    if (value < 0 || value > 359)
+        throw ChartException(FormatMessage(LynConst::AngleRange, std::string(LynConst::AxisTitleName)));
+    AngleValue = value;
+    Axis->RequestRepaint();
+}
+
+void TChartAxisTitle::Assign(const TChartAxisTitle& source)
+{
+    SetCaption(source.CaptionValue);
+    SetAngle(source.AngleValue);
+    FontValue.Assign(source.FontValue);
+}
+
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, bool otherSide, bool depth,
+                                   int titleAngle)
     : IsHorizontal(horizontal), IsOtherSide(otherSide), IsDepth(depth), Chart(chart),
       AxisValuesFormatValue(LynConst::DefaultValueFormat), AxisPen(std::make_unique<TChartAxisPen>()),
       TicksPen(std::make_unique<TDarkGrayPen>()), TicksInnerPen(std::make_unique<TDarkGrayPen>()),
       MinorTicksPen(std::make_unique<TDarkGrayPen>()), GridPen(std::make_unique<TDottedGrayPen>()),
-      MinorGridPen(std::make_unique<TChartHiddenPen>()), TitleValue(std::make_unique<TChartAxisTitle>(this))
+      MinorGridPen(std::make_unique<TChartHiddenPen>()),
+      TitleValue(std::make_unique<TChartAxisTitle>(this, titleAngle))
 {
-    TitleValue->SetAngle(titleAngle);
-    TitleValue->DefaultAngle = titleAngle;
+    // Connected last: creating an axis asks for no repaint.
+    auto changed = [this] { RequestRepaint(); };
+    for (TChartPen* pen : {static_cast<TChartPen*>(AxisPen.get()), static_cast<TChartPen*>(TicksPen.get()),
+                           static_cast<TChartPen*>(TicksInnerPen.get()), static_cast<TChartPen*>(MinorTicksPen.get()),
+                           static_cast<TChartPen*>(GridPen.get()), static_cast<TChartPen*>(MinorGridPen.get())})
+        pen->SetOnChange(changed);
+    LabelsFontValue.SetOnChange(changed);
 }
+
 TCustomChartAxis::~TCustomChartAxis() = default;
-void TCustomChartAxis::Assign(const TCustomChartAxis&) {}
-void TCustomChartAxis::RequestRepaint() { if (Chart) Chart->RequestRepaint(); }
-void TCustomChartAxis::SetAutomatic(bool v)
+
+void TCustomChartAxis::RequestRepaint()
 {
-    StoreAndRepaint(AutomaticValue, v);
+    if (Chart)
+        Chart->RequestRepaint();
+}
+
+// An invalidation followed by an immediate paint.
+void TCustomChartAxis::RepaintNow()
+{
+    if (!Chart)
+        return;
+    Chart->RequestRepaint();
+    Chart->repaint();
+}
+
+void TCustomChartAxis::Assign(const TCustomChartAxis& source)
+{
+    if (&source == this)
+        return;
+    IsHorizontal = source.IsHorizontal;
+    IsOtherSide = source.IsOtherSide;
+    IsDepth = source.IsDepth;
+    AutomaticValue = source.AutomaticValue;
+    AutomaticMinimumValue = source.AutomaticMinimumValue;
+    AutomaticMaximumValue = source.AutomaticMaximumValue;
+    MinimumValue = source.MinimumValue;
+    MaximumValue = source.MaximumValue;
+    IncrementValue = source.IncrementValue;
+    InvertedValue = source.InvertedValue;
+    LabelsSeparationValue = source.LabelsSeparationValue;
+    RoundFirstLabelValue = source.RoundFirstLabelValue;
+    StartPositionValue = source.StartPositionValue;
+    EndPositionValue = source.EndPositionValue;
+    AxisValuesFormatValue = source.AxisValuesFormatValue;
+    LabelStyleValue = source.LabelStyleValue;
+    LogarithmicValue = source.LogarithmicValue;
+    LogarithmicBaseValue = source.LogarithmicBaseValue;
+    DateTimeFormatValue = source.DateTimeFormatValue;
+    ExactDateTimeValue = source.ExactDateTimeValue;
+
+    VisibleValue = source.VisibleValue;
+    AxisPen->Assign(*source.AxisPen);
+    TicksPen->Assign(*source.TicksPen);
+    TicksInnerPen->Assign(*source.TicksInnerPen);
+    MinorTicksPen->Assign(*source.MinorTicksPen);
+    GridPen->Assign(*source.GridPen);
+    MinorGridPen->Assign(*source.MinorGridPen);
+    TickLengthValue = source.TickLengthValue;
+    TickInnerLengthValue = source.TickInnerLengthValue;
+    MinorTickLengthValue = source.MinorTickLengthValue;
+    MinorTickCountValue = source.MinorTickCountValue;
+    TickOnLabelsOnlyValue = source.TickOnLabelsOnlyValue;
+    GridCenteredValue = source.GridCenteredValue;
+    LabelsValue = source.LabelsValue;
+    LabelsFontValue.Assign(source.LabelsFontValue);
+    LabelsAngleValue = source.LabelsAngleValue;
+    LabelsMultiLineValue = source.LabelsMultiLineValue;
+    LabelsOnAxisValue = source.LabelsOnAxisValue;
+    LabelsSizeValue = source.LabelsSizeValue;
+    TitleValue->Assign(*source.TitleValue);
+    TitleSizeValue = source.TitleSizeValue;
+    PositionPercentValue = source.PositionPercentValue;
+    RequestRepaint();
+}
+
+// --- scaling setters -------------------------------------------------------------
+
+void TCustomChartAxis::SetAutomatic(bool value)
+{
+    StoreAndRepaint(AutomaticValue, value);
     if (!Chart || !Chart->Loading) {
-        AutomaticMinimumValue = v;
-        AutomaticMaximumValue = v;
+        AutomaticMinimumValue = value;
+        AutomaticMaximumValue = value;
     }
 }
-void TCustomChartAxis::SetAutomaticMinimum(bool v) { StoreAndRepaint(AutomaticMinimumValue, v); if (!v || AutomaticMaximumValue) AutomaticValue = v; }
-void TCustomChartAxis::SetAutomaticMaximum(bool v) { StoreAndRepaint(AutomaticMaximumValue, v); if (!v || AutomaticMinimumValue) AutomaticValue = v; }
-void TCustomChartAxis::SetMinimum(double v)
+
+void TCustomChartAxis::SetAutomaticMinimum(bool value)
 {
-    if ((!Chart || !Chart->Loading) && v > MaximumValue)
+    StoreAndRepaint(AutomaticMinimumValue, value);
+    if (!value || AutomaticMaximumValue)
+        AutomaticValue = value;
+}
+
+void TCustomChartAxis::SetAutomaticMaximum(bool value)
+{
+    StoreAndRepaint(AutomaticMaximumValue, value);
+    if (!value || AutomaticMinimumValue)
+        AutomaticValue = value;
+}
+
+// Only a fixed Maximum can refuse a Minimum: an automatic one still holds
+// whatever the last paint resolved, which says nothing about the next range.
+void TCustomChartAxis::SetMinimum(double value)
+{
+    bool loading = Chart && Chart->Loading;
+    if (!loading && MaximumIsFixed() && value > MaximumValue)
         throw AxisException(LynConst::AxisMinMax);
-    StoreAndRepaint(MinimumValue, v);
+    StoreAndRepaint(MinimumValue, value);
 }
-void TCustomChartAxis::SetMaximum(double v)
+
+// Likewise only a fixed Minimum can refuse a Maximum (a run fixing the
+// bottom axis to 50 must not fail on a stale automatic minimum).
+void TCustomChartAxis::SetMaximum(double value)
 {
-    if ((!Chart || !Chart->Loading) && v < MinimumValue)
+    bool loading = Chart && Chart->Loading;
+    if (!loading && MinimumIsFixed() && value < MinimumValue)
         throw AxisException(LynConst::AxisMaxMin);
-    StoreAndRepaint(MaximumValue, v);
+    StoreAndRepaint(MaximumValue, value);
 }
-void TCustomChartAxis::SetIncrement(double v) { StoreAndRepaint(IncrementValue, v); }
-void TCustomChartAxis::SetInverted(bool v) { StoreAndRepaint(InvertedValue, v); }
-void TCustomChartAxis::SetLabelsSeparation(int v) { StoreAndRepaint(LabelsSeparationValue, v); }
-void TCustomChartAxis::SetRoundFirstLabel(bool v) { StoreAndRepaint(RoundFirstLabelValue, v); }
-void TCustomChartAxis::SetStartPosition(double v) { StoreAndRepaint(StartPositionValue, v); }
-void TCustomChartAxis::SetEndPosition(double v) { StoreAndRepaint(EndPositionValue, v); }
-void TCustomChartAxis::SetAxisValuesFormat(const std::string& v) { StoreAndRepaint(AxisValuesFormatValue, v); }
-void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle v) { StoreAndRepaint(LabelStyleValue, v); }
-void TCustomChartAxis::SetLogarithmic(bool v) { StoreAndRepaint(LogarithmicValue, v); }
-void TCustomChartAxis::SetLogarithmicBase(int v) { StoreAndRepaint(LogarithmicBaseValue, v); }
-void TCustomChartAxis::SetDateTimeFormat(const std::string& v) { StoreAndRepaint(DateTimeFormatValue, v); }
-void TCustomChartAxis::SetExactDateTime(bool v) { StoreAndRepaint(ExactDateTimeValue, v); }
-void TCustomChartAxis::ResolveRange() {}
-void TCustomChartAxis::PlaceAxis() {}
-void TCustomChartAxis::WidenForMargins(int32_t, int32_t) {}
-int32_t TCustomChartAxis::ValueToPosition(double) const { return CenterPixel; }
-double TCustomChartAxis::PositionToValue(int32_t) const { return 0; }
-double TCustomChartAxis::LabelStep() { return 1; }
-std::string TCustomChartAxis::LabelText(double) const { return {}; }
-TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const { return talNone; }
-int32_t TCustomChartAxis::WidestValueLabel() { return 0; }
-void TCustomChartAxis::SetLimits(double, double) {}
-void TCustomChartAxis::ShiftLimits(double, bool) {}
-std::vector<double> TCustomChartAxis::LabelValues() { return {}; }
-double TCustomChartAxis::SeriesMinimum() const { return 0; }
-double TCustomChartAxis::SeriesMaximum() const { return 0; }
+
+void TCustomChartAxis::SetIncrement(double value)
+{
+    if (!(value >= 0))
+        throw AxisException(LynConst::AxisIncrementNegative);
+    StoreAndRepaint(IncrementValue, value);
+}
+
+void TCustomChartAxis::SetLabelsSeparation(int value)
+{
+    if (value < 0)
+        throw AxisException(LynConst::AxisLabelSeparation);
+    StoreAndRepaint(LabelsSeparationValue, value);
+}
+
+void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
+{
+    if (LabelStyleValue == value)
+        return;
+    LabelStyleValue = value;
+    RepaintNow();
+}
+
+void TCustomChartAxis::SetLogarithmicBase(int value)
+{
+    if (value < 2)
+        throw AxisException(LynConst::AxisLogBase);
+    StoreAndRepaint(LogarithmicBaseValue, value);
+}
+
+void TCustomChartAxis::SetInverted(bool value) { StoreAndRepaint(InvertedValue, value); }
+void TCustomChartAxis::SetRoundFirstLabel(bool value) { StoreAndRepaint(RoundFirstLabelValue, value); }
+void TCustomChartAxis::SetStartPosition(double value) { StoreAndRepaint(StartPositionValue, value); }
+void TCustomChartAxis::SetEndPosition(double value) { StoreAndRepaint(EndPositionValue, value); }
+void TCustomChartAxis::SetAxisValuesFormat(const std::string& value) { StoreAndRepaint(AxisValuesFormatValue, value); }
+void TCustomChartAxis::SetLogarithmic(bool value) { StoreAndRepaint(LogarithmicValue, value); }
+void TCustomChartAxis::SetDateTimeFormat(const std::string& value) { StoreAndRepaint(DateTimeFormatValue, value); }
+void TCustomChartAxis::SetExactDateTime(bool value) { StoreAndRepaint(ExactDateTimeValue, value); }
+
+// --- range in use ------------------------------------------------------------------
+
+bool TCustomChartAxis::ActiveSeriesUseAxis() const
+{
+    for (TChartSeries* series : Chart->SeriesList())
+        if (series->Active() && series->UsesAxis(this))
+            return true;
+    return false;
+}
+
+// Inactive series count only while no active series uses this axis, so
+// hiding the last series keeps the scale instead of collapsing it.
+bool TCustomChartAxis::Contributes(TChartSeries* series, bool activeSeriesUseAxis) const
+{
+    if (!series->Active() && activeSeriesUseAxis)
+        return false;
+    if (series->PointCount() < 1)
+        return false;
+    if (IsHorizontal)
+        return series->HorizAxis() == aBothHorizAxis || series->ResolvedHorizAxis == this;
+    return series->VertAxis() == aBothVertAxis || series->ResolvedVertAxis == this;
+}
+
+double TCustomChartAxis::SeriesMinimum() const
+{
+    if (!Chart)
+        return 0;
+    bool activeUse = ActiveSeriesUseAxis();
+    bool found = false;
+    double result = 0;
+    for (TChartSeries* series : Chart->SeriesList()) {
+        if (!Contributes(series, activeUse))
+            continue;
+        double value = IsHorizontal ? series->LowestX() : series->LowestY();
+        if (!found || value < result)
+            result = value;
+        found = true;
+    }
+    return result;
+}
+
+double TCustomChartAxis::SeriesMaximum() const
+{
+    if (!Chart)
+        return 0;
+    bool activeUse = ActiveSeriesUseAxis();
+    bool found = false;
+    double result = 0;
+    for (TChartSeries* series : Chart->SeriesList()) {
+        if (!Contributes(series, activeUse))
+            continue;
+        double value = IsHorizontal ? series->HighestX() : series->HighestY();
+        if (!found || value > result)
+            result = value;
+        found = true;
+    }
+    return result;
+}
+
+// Series have no depth of their own in a flat chart; a series' z-order is
+// its place in the series list.
+void TCustomChartAxis::ResolveDepthRange()
+{
+    double low = -0.5;
+    double high = 0.5;
+    const TChartSeriesList& list = Chart->SeriesList();
+    if (EffectiveLabelStyle() == talValue) {
+        low = high = 0;
+        for (int32_t i = 0; i < list.Count(); ++i)
+            if (list.At(i)->Active()) {
+                low = high = i;
+                break;
+            }
+    } else if (list.Count() > 0) {
+        high = (list.Count() - 1) + 0.5;
+    }
+    if (AutomaticValue || AutomaticMaximumValue)
+        MaximumValue = high;
+    if (AutomaticValue || AutomaticMinimumValue)
+        MinimumValue = low;
+}
+
+void TCustomChartAxis::ResolveRange()
+{
+    if (Chart && IsDepth) {
+        ResolveDepthRange();
+    } else {
+        // Written straight into the fields: no range check, no repaint.
+        if (AutomaticValue || AutomaticMaximumValue)
+            MaximumValue = SeriesMaximum();
+        if (AutomaticValue || AutomaticMinimumValue)
+            MinimumValue = SeriesMinimum();
+    }
+    UsedMaximum = MaximumValue;
+    UsedMinimum = MinimumValue;
+    UsedRange = UsedMaximum - UsedMinimum;
+}
+
+// --- pixels --------------------------------------------------------------------------
+
+void TCustomChartAxis::PlaceAxis()
+{
+    const TRect& plot = Chart->PlotRect;
+    int32_t origin = IsHorizontal ? plot.Left : plot.Top;
+    int32_t length = IsHorizontal ? plot.Width() : plot.Height();
+    StartPixel = origin + RoundPixels(length * 0.01 * StartPositionValue);
+    EndPixel = origin + RoundPixels(length * 0.01 * EndPositionValue);
+    PixelLength = EndPixel - StartPixel;
+    CenterPixel = (StartPixel + EndPixel) / 2;
+}
+
+void TCustomChartAxis::WidenForMargins(int32_t startMargin, int32_t endMargin)
+{
+    int32_t s0 = StartPixel;
+    int32_t e0 = EndPixel;
+    StartPixel = s0 + startMargin;
+    EndPixel = e0 - endMargin;
+    PixelLength = EndPixel - StartPixel;
+    double a = PositionToValue(s0);
+    double b = PositionToValue(e0);
+    PlaceAxis();
+    if (a > b)
+        std::swap(a, b);
+    UsedMinimum = a;
+    UsedMaximum = b;
+    UsedRange = UsedMaximum - UsedMinimum;
+}
+
+// 0..50 on 40..840: 16 px per unit, so 25 maps to 440. The distance is
+// taken at extended precision so that a value far outside the range (an
+// amplitude of 1e308 on a -10..10 axis) cannot overflow; like any distance
+// beyond 32 bits, or one that is not a number, it maps to the centre.
+int32_t TCustomChartAxis::ValueToPosition(double value) const
+{
+    if (UsedRange == 0)
+        return CenterPixel;
+    long double distance = (static_cast<long double>(value) - UsedMinimum) * PixelLength / UsedRange;
+    if (!std::isfinite(distance) || std::fabs(distance) >= MaxPixelDistance)
+        return CenterPixel;
+    // Rounded as the double it is held in, ties to even: 2.5 -> 2.
+    auto r = static_cast<int32_t>(RoundHalfEven(static_cast<double>(distance)));
+    if (IsHorizontal)
+        return InvertedValue ? EndPixel - r : StartPixel + r;
+    return InvertedValue ? StartPixel + r : EndPixel - r;
+}
+
+double TCustomChartAxis::PositionToValue(int32_t position) const
+{
+    if (PixelLength <= 0)
+        return 0;
+    long double pixels = InvertedValue ? static_cast<long double>(EndPixel) - position
+                                       : static_cast<long double>(position) - StartPixel;
+    double k = static_cast<double>(pixels * UsedRange / PixelLength);
+    return IsHorizontal ? UsedMinimum + k : UsedMaximum - k;
+}
+
+// --- limits by program and mouse -------------------------------------------------------
+
+void TCustomChartAxis::SetLimits(double min, double max)
+{
+    AutomaticValue = false;
+    AutomaticMinimumValue = false;
+    AutomaticMaximumValue = false;
+    if (min > max)
+        std::swap(min, max);
+    StoreAndRepaint(MinimumValue, min);
+    StoreAndRepaint(MaximumValue, max);
+    // A zero range would map every value to the centre: keep a sliver.
+    if (MaximumValue - MinimumValue < 1e-10)
+        StoreAndRepaint(MaximumValue, MinimumValue + 1e-10);
+}
+
+void TCustomChartAxis::ShiftLimits(double delta, bool checkLimits)
+{
+    if (checkLimits) {
+        bool moreAbove = delta > 0 && SeriesMaximum() > MaximumValue;
+        bool moreBelow = delta < 0 && SeriesMinimum() < MinimumValue;
+        if (!moreAbove && !moreBelow)
+            return;
+    }
+    AutomaticValue = false;
+    AutomaticMaximumValue = false;
+    MaximumValue += delta;
+    AutomaticMinimumValue = false;
+    MinimumValue += delta;
+    RepaintNow();
+}
 
 TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(chart, false, true, true, 0)
 {
     SetVisible(false);
 }
-double NextLabelStep(double x) { return x * 2; }

@@ -13,13 +13,14 @@
 
 class TCustomAxisPanel;
 class TCustomChartAxis;
+class TChartSeries;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 
 // The title of an axis: caption, angle and font.
 class TChartAxisTitle {
 public:
-    explicit TChartAxisTitle(TCustomChartAxis* axis);
+    explicit TChartAxisTitle(TCustomChartAxis* axis, int angle = 0);
 
     const std::string& Caption() const { return CaptionValue; }
     void SetCaption(const std::string& value);
@@ -121,6 +122,7 @@ public:
     bool Labels() const { return LabelsValue; }
     void SetLabels(bool value);
     TChartFont& LabelsFont() { return LabelsFontValue; }
+    const TChartFont& LabelsFont() const { return LabelsFontValue; }
     int LabelsAngle() const { return LabelsAngleValue; }
     // 0..359; another value raises ChartException "Axis Labels Angle must
     // be between 0 and 359 degrees".
@@ -171,6 +173,15 @@ public:
     double SeriesMaximum() const;
 
     // --- rendering ----------------------------------------------------------------
+    // One straight line of the axis drawing: VerticalLine(At, From, To) when
+    // Vertical, else HorizontalLine(From, To, At); To is excluded.
+    struct TAxisSegment {
+        bool Vertical = false;
+        int32_t At = 0;
+        int32_t From = 0;
+        int32_t To = 0;
+        friend bool operator==(const TAxisSegment&, const TAxisSegment&) = default;
+    };
     int32_t TickRoom() const;
     int32_t LabelsRoom();
     int32_t TitleRoom();
@@ -178,6 +189,18 @@ public:
     void DrawAxis(bool placeLine);
     void DrawAxisText(int32_t x, int32_t y, const std::string& text, int angle);
     bool HitTest(int32_t x, int32_t y) const;
+    // A tick at position p along the axis, starting offset pixels outside the
+    // axis line and reaching length pixels further out.
+    TAxisSegment TickSegment(int32_t position, int32_t offset, int32_t length) const;
+    // A grid line across PlotRect at position p.
+    TAxisSegment GridSegment(int32_t position) const;
+    TAxisSegment AxisLineSegment() const;
+    // Grid line positions for the ticks of TickList (GridCentered: between them).
+    std::vector<int32_t> GridPositions() const;
+    // Minor tick positions for the ticks of TickList.
+    std::vector<int32_t> MinorTickPositions() const;
+    // A coordinate across the axis moved into rectangle r by PositionPercent.
+    int32_t OffsetByPositionPercent(int32_t coordinate, const TRect& r) const;
 
     // Stores a new value and asks the chart for a repaint when it changed.
     template <class T>
@@ -185,6 +208,28 @@ public:
     void RequestRepaint();
 
 private:
+    bool MinimumIsFixed() const { return !AutomaticValue && !AutomaticMinimumValue; }
+    bool MaximumIsFixed() const { return !AutomaticValue && !AutomaticMaximumValue; }
+    bool Contributes(TChartSeries* series, bool activeSeriesUseAxis) const;
+    bool ActiveSeriesUseAxis() const;
+    void ResolveDepthRange();
+    void RepaintNow();
+    void RefreshDateTimeMode();
+    int32_t WidestLineWidth(const std::string& text) const;
+    int32_t LabelWidth(const std::string& text) const;
+    int32_t LabelHeight(const std::string& text) const;
+    int32_t WidestSeriesText(bool marks) const;
+    int32_t EdgeOf(const TRect& r) const;
+    void ShrinkBy(TRect& r, int32_t size) const;
+    int32_t MoveOutwards(int32_t coordinate, int32_t size) const;
+    void AddTick(int32_t position);
+    void DrawTitle();
+    void DrawLabelAt(int32_t position, const std::string& text);
+    void DrawValueLabels();
+    void DrawSeriesLabels(bool marks);
+    void DrawTicksGridAndLine();
+    void DrawSegment(const TAxisSegment& segment);
+
     TCustomAxisPanel* Chart;
 
     bool AutomaticValue = true;
@@ -250,3 +295,31 @@ void TCustomChartAxis::StoreAndRepaint(T& field, const T& value)
 
 // The next value of 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, ... strictly above x > 0.
 double NextLabelStep(double x);
+
+// The smallest label step that is no less than the increment (or 1, or
+// 1e-12 for a range below 1) and gives at most labelsThatFit labels, going
+// up the NextLabelStep sequence; 1e-12 when not even one label fits.
+double LabelStepFor(double usedRange, int32_t labelsThatFit, double increment, int labelsSeparation);
+// How many labels of labelSize pixels (plus LabelsSeparation percent) fit
+// into pixelLength pixels; 1 for a label without size.
+int32_t LabelsThatFit(int32_t pixelLength, int32_t labelSize, int labelsSeparation);
+// The label values of usedMin..usedMax for step, descending, at most
+// MaxLabelValues of them; empty when there is no step or range.
+std::vector<double> LabelValuesFor(double usedMin, double usedMax, double step, bool roundFirstLabel);
+// The lines of a label text, separated by the character 13.
+std::vector<std::string> SplitLabelLines(const std::string& text);
+// Minor tick positions for the major ticks (recording order), minorCount
+// between neighbours and as many beyond both ends, strictly inside
+// startPixel..endPixel.
+std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, int minorCount, int32_t startPixel,
+                                           int32_t endPixel);
+
+// Where the lines of an axis text go: the text anchor and, per line, the
+// reference point; rotated lines go through PutRotatedText.
+struct TAxisTextPlan {
+    unsigned Anchor = 0;
+    bool Rotated = false;
+    std::vector<TPoint> LineOrigins;
+};
+TAxisTextPlan PlanAxisText(bool horizontal, bool otherSide, int32_t x, int32_t y, int lineCount, int32_t lineHeight,
+                           int angle);

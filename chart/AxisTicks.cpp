@@ -1,0 +1,142 @@
+// Ticks, grid lines and the axis line, and the positions they are drawn at.
+#include "chart/ChartAxis.h"
+
+#include "chart/AxisPanel.h"
+#include "support/Rounding.h"
+
+// Positions beyond the capacity are not recorded: a drawing never needs
+// more ticks than fit along an axis, and the list stays bounded.
+void TCustomChartAxis::AddTick(int32_t position)
+{
+    if (static_cast<int32_t>(TickList.size()) < TickListCapacity)
+        TickList.push_back(position);
+}
+
+// With ticks 20, 35, 50 and three minor ticks: the first interval's spacing
+// (3.75 px) also gives the minor ticks before 20 and after 50.
+std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, int minorCount, int32_t startPixel,
+                                           int32_t endPixel)
+{
+    std::vector<int32_t> candidates;
+    const auto k = ticks.size();
+    if (k > 1) {
+        double step = static_cast<double>(ticks[1] - ticks[0]) / (minorCount + 1);
+        for (int i = 1; i <= minorCount; ++i) {
+            auto d = static_cast<int32_t>(RoundHalfEven(i * step));
+            candidates.push_back(ticks[0] - d);
+            candidates.push_back(ticks[k - 1] + d);
+        }
+    }
+    for (std::size_t j = 1; j < k; ++j)
+        for (int i = 1; i <= minorCount; ++i)
+            candidates.push_back(ticks[j] - static_cast<int32_t>(RoundHalfEven(
+                                                i * (static_cast<double>(ticks[j] - ticks[j - 1]) / (minorCount + 1)))));
+    std::vector<int32_t> positions;
+    for (int32_t c : candidates)
+        if (startPixel < c && c < endPixel)
+            positions.push_back(c);
+    return positions;
+}
+
+std::vector<int32_t> TCustomChartAxis::MinorTickPositions() const
+{
+    return MinorTickPositionsFor(TickList, MinorTickCountValue, StartPixel, EndPixel);
+}
+
+// GridCentered puts k - 1 lines halfway between k ticks.
+std::vector<int32_t> TCustomChartAxis::GridPositions() const
+{
+    if (!GridCenteredValue)
+        return TickList;
+    std::vector<int32_t> positions;
+    for (std::size_t i = 1; i < TickList.size(); ++i)
+        positions.push_back(static_cast<int32_t>(RoundHalfEven((TickList[i] + TickList[i - 1]) * 0.5)));
+    return positions;
+}
+
+// Outer ticks (offset 1) start one pixel outside the axis line and point
+// away from the chart; inner ticks use a negative offset and length.
+TCustomChartAxis::TAxisSegment TCustomChartAxis::TickSegment(int32_t position, int32_t offset, int32_t length) const
+{
+    const int32_t wall = Chart->WallSizeForAxis(this);
+    if (IsHorizontal) {
+        if (IsOtherSide)
+            return {true, position, AxisLinePos - offset, AxisLinePos - offset - length};
+        return {true, position, AxisLinePos + offset + wall, AxisLinePos + offset + wall + length};
+    }
+    if (IsOtherSide)
+        return {false, position, AxisLinePos + offset, AxisLinePos + offset + length};
+    return {false, position, AxisLinePos - offset - wall, AxisLinePos - offset - wall - length};
+}
+
+TCustomChartAxis::TAxisSegment TCustomChartAxis::GridSegment(int32_t position) const
+{
+    const TRect& plot = Chart->PlotRect;
+    if (IsHorizontal)
+        return {true, position, plot.Top, plot.Bottom};
+    return {false, position, plot.Left, plot.Right};
+}
+
+// The bottom and left axis lines reach across the other axis's wall.
+TCustomChartAxis::TAxisSegment TCustomChartAxis::AxisLineSegment() const
+{
+    const int32_t wall = Chart->WallSizeForAxis(this);
+    if (IsHorizontal) {
+        if (IsOtherSide)
+            return {false, AxisLinePos, StartPixel, EndPixel};
+        return {false, AxisLinePos + wall, StartPixel - Chart->WallSizeForAxis(&Chart->LeftAxis()), EndPixel};
+    }
+    if (IsOtherSide)
+        return {true, AxisLinePos, StartPixel, EndPixel};
+    return {true, AxisLinePos - wall, StartPixel, EndPixel + Chart->WallSizeForAxis(&Chart->BottomAxis())};
+}
+
+void TCustomChartAxis::DrawSegment(const TAxisSegment& segment)
+{
+    if (segment.Vertical)
+        Chart->Canvas().VerticalLine(segment.At, segment.From, segment.To);
+    else
+        Chart->Canvas().HorizontalLine(segment.From, segment.To, segment.At);
+}
+
+void TCustomChartAxis::DrawTicksGridAndLine()
+{
+    TLynCanvas3D& canvas = Chart->Canvas();
+    if (AxisPen->Visible()) {
+        canvas.ApplyChartPen(*AxisPen);
+        DrawSegment(AxisLineSegment());
+    }
+    if (TicksPen->Visible()) {
+        canvas.ApplyChartPen(*TicksPen);
+        for (int32_t p : TickList)
+            DrawSegment(TickSegment(p, 1, TickLengthValue));
+    }
+    if (GridPen->Visible()) {
+        canvas.SetBrushStyle(bsClear);
+        canvas.SetBackgroundMode(bmTransparent);
+        canvas.ApplyChartPen(*GridPen);
+        if (canvas.PenColor() == clDefault)
+            canvas.SetPenColor(clGray);
+        for (int32_t p : GridPositions())
+            DrawSegment(GridSegment(p));
+        canvas.SetBackgroundMode(bmOpaque);
+    }
+    if (TicksInnerPen->Visible()) {
+        canvas.ApplyChartPen(*TicksInnerPen);
+        for (int32_t p : TickList)
+            DrawSegment(TickSegment(p, -1, -TickInnerLengthValue));
+    }
+    if (TickList.empty())
+        return;
+    std::vector<int32_t> minor = MinorTickPositions();
+    if (MinorTicksPen->Visible()) {
+        canvas.ApplyChartPen(*MinorTicksPen);
+        for (int32_t p : minor)
+            DrawSegment(TickSegment(p, 1, MinorTickLengthValue));
+    }
+    if (MinorGridPen->Visible()) {
+        canvas.ApplyChartPen(*MinorGridPen);
+        for (int32_t p : minor)
+            DrawSegment(GridSegment(p));
+    }
+}
