@@ -59,7 +59,11 @@ public:
     // no outline and the fill covers left..right-2 and top..bottom-2, as on
     // the platform. Reversed corners are put in order first.
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    // Closed polygon through the points, filled by the even-odd rule.
+    // Closed polygon through the points, filled by the even-odd rule, then
+    // outlined; the outline's pattern starts afresh and a LineTo chain's
+    // pattern runs on afterwards as if the polygon had not been drawn.
+    // Where the outline crosses the fill both are painted (NotXor brushes
+    // and pens are meant for clear-brush figures).
     void Polygon(const TPoint* points, int count);
     // The ellipse inscribed in the box left..right-1, top..bottom-1.
     void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
@@ -92,7 +96,7 @@ private:
     int64_t PatternPosition = 0;
     std::optional<TRect> ClipRect;
     mutable std::optional<TDeviceFont> CachedFontKey;
-    mutable QFont CachedFont;
+    mutable std::optional<QFont> CachedFont;
 
     TRect DrawBounds() const;
     TPixelWriter Writer(TDevicePenMode mode);

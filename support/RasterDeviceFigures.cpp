@@ -130,9 +130,11 @@ void TRasterDevice::Polygon(const TPoint* points, int count)
     FillPolygonInside(Writer(Pen.Mode), points, count);
     if (!PenPaints())
         return;
+    const int64_t chainPosition = PatternPosition;
     PatternPosition = 0;
     for (int i = 0; i < count; ++i)
         StrokeLine(points[i], points[(i + 1) % count]);
+    PatternPosition = chainPosition;
 }
 
 // Even-odd fill of the pixels whose centres lie inside the polygon; a centre

@@ -55,8 +55,8 @@ int NormalisedEscapement(int tenths)
 // result never depends on the screen: 8 points are MulDiv(8, 96, 72) = 11 px.
 const QFont& TRasterDevice::QtFont() const
 {
-    if (CachedFontKey && *CachedFontKey == Font)
-        return CachedFont;
+    if (CachedFont && CachedFontKey == Font)
+        return *CachedFont;
     QFont font(QString::fromStdString(Font.Name));
     font.setPixelSize(std::max(1, MulDiv(std::abs(Font.Size), 96, 72)));
     font.setBold(Font.Bold);
@@ -65,7 +65,7 @@ const QFont& TRasterDevice::QtFont() const
     font.setStrikeOut(Font.StrikeOut);
     CachedFont = font;
     CachedFontKey = Font;
-    return CachedFont;
+    return *CachedFont;
 }
 
 TPoint TRasterDevice::TextExtent(std::string_view utf8) const

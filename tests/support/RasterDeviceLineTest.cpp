@@ -141,3 +141,28 @@ TEST(RasterDeviceLine, ClearPenPaintsNothingButMovesOn)
     EXPECT_EQ(InkCount(image), 0);
     EXPECT_EQ(device.CurrentPosition(), (TPoint{4, 4}));
 }
+
+// A line cut by the clip keeps exactly the pixels it has when drawn whole:
+// the walk that starts inside the clip picks up the same midpoint choices.
+TEST(RasterDeviceLine, ClippedLineKeepsThePixelsOfTheWholeLine)
+{
+    const TPoint lines[][2] = {{{-37, -11}, {230, 93}}, {{211, -5}, {-17, 97}}, {{60, -300}, {73, 400}}};
+    const TRect clip{50, 20, 90, 60};
+    for (const auto& line : lines) {
+        QImage whole = BlankImage(200, 100);
+        TRasterDevice wholeDevice(&whole);
+        wholeDevice.MoveTo(line[0].X, line[0].Y);
+        wholeDevice.LineTo(line[1].X, line[1].Y);
+
+        QImage clipped = BlankImage(200, 100);
+        TRasterDevice clippedDevice(&clipped);
+        clippedDevice.IntersectClip(clip);
+        clippedDevice.MoveTo(line[0].X, line[0].Y);
+        clippedDevice.LineTo(line[1].X, line[1].Y);
+
+        ASSERT_GT(InkCount(clipped), 10);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                ASSERT_EQ(clipped.pixel(x, y), clip.Contains(x, y) ? whole.pixel(x, y) : ToPixel(clWhite)) << x << "," << y;
+    }
+}
