@@ -61,12 +61,48 @@ TEST(Panel, BorderChangeRealignsChildren)
     EXPECT_EQ(child->geometry(), QRect(6, 6, 88, 48));
 }
 
+namespace {
+
+class TCountingPanel : public TPanel {
+public:
+    int Runs = 0;
+
+protected:
+    void AlignControls(QWidget* causing) override
+    {
+        ++Runs;
+        TPanel::AlignControls(causing);
+    }
+};
+
+} // namespace
+
+TEST(Panel, UnchangedFrameValuesDoNotRealign)
+{
+    TCountingPanel panel;
+    panel.SetBorderWidth(0);
+    panel.SetBevelWidth(1);
+    panel.SetBevelOuter(bvRaised);
+    panel.SetBevelInner(bvNone);
+    EXPECT_EQ(panel.Runs, 0);
+    panel.SetBevelWidth(3);
+    panel.SetBevelOuter(bvLowered);
+    EXPECT_EQ(panel.Runs, 2);
+    // Colour, caption and its alignment do not touch the free area.
+    panel.SetColor(clRed);
+    panel.SetCaption("x");
+    panel.SetAlignment(taRightJustify);
+    EXPECT_EQ(panel.Runs, 2);
+}
+
 TEST(Panel, RaisedBevelIsLightTopLeftAndDarkBottomRight)
 {
     TPanel panel;
     panel.resize(12, 8);
     const QImage image = Render(panel);
     const QRgb light = Rgb(clBtnHighlight), dark = Rgb(clBtnShadow), face = Rgb(clBtnFace);
+    ASSERT_NE(light, face);
+    ASSERT_NE(dark, face);
     for (int x = 0; x < 11; ++x)
         EXPECT_EQ(image.pixel(x, 0), light) << x;
     for (int y = 0; y < 7; ++y)
