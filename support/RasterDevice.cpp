@@ -146,9 +146,15 @@ void TRasterDevice::StrokeWideLine(const TPixelWriter& w, TPoint a, TPoint b, in
     StepsNear(g, w.Bounds, span, first, last);
     const uint32_t pen = ToPixel(Pen.Color);
     WalkLine(g, first, last, [&](int64_t, int64_t x, int64_t y) {
-        for (int o = lo; o < lo + span; ++o) {
-            const int64_t px = g.XMajor ? x : x + o;
-            const int64_t py = g.XMajor ? y + o : y;
+        // Only the part of the band inside the bounds is walked.
+        const int64_t across = g.XMajor ? y : x;
+        const int64_t boundLo = g.XMajor ? w.Bounds.Top : w.Bounds.Left;
+        const int64_t boundHi = g.XMajor ? w.Bounds.Bottom : w.Bounds.Right;
+        const int64_t from = std::max<int64_t>(across + lo, boundLo);
+        const int64_t to = std::min<int64_t>(across + lo + span, boundHi);
+        for (int64_t c = from; c < to; ++c) {
+            const int64_t px = g.XMajor ? x : c;
+            const int64_t py = g.XMajor ? c : y;
             if (Inside(w.Bounds, px, py))
                 w.Put(static_cast<int32_t>(px), static_cast<int32_t>(py), pen);
         }

@@ -65,7 +65,9 @@ public:
     // Where the outline crosses the fill both are painted (NotXor brushes
     // and pens are meant for clear-brush figures).
     void Polygon(const TPoint* points, int count);
-    // The ellipse inscribed in the box left..right-1, top..bottom-1.
+    // The ellipse inscribed in the box left..right-1, top..bottom-1: pixels
+    // whose centres lie inside it. The outline is the pixels within the pen
+    // width of its edge (inside the box); styled pens outline it solid.
     void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
     // Plain copy of rgb into the rectangle, whatever the pen mode.
     void FillRect(const TRect& rect, TColor rgb);
