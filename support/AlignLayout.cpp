@@ -66,8 +66,8 @@ void PlaceChild(TAlignChild& child, TRect& area)
         child.Left = area.Right;
         break;
     case alClient:
-        // The area stays, except for a child that came out larger or
-        // smaller than the area: its far edges become the area's.
+        // The area stays, except that it grows or shrinks on its right and
+        // bottom by what the child's limits added to or took from its size.
         area.Right += child.Width - width;
         area.Bottom += child.Height - height;
         break;
