@@ -1,78 +1,164 @@
-// Placeholder: replaced by the series data implementation.
 #include "chart/ChartSeries.h"
 
 #include "chart/AxisPanel.h"
+#include "chart/LynConst.h"
 
-TSeriesMarks::TSeriesMarks(TChartSeries* owner) : Owner(owner), ArrowPen(std::make_unique<TChartArrowPen>()) {}
-TSeriesMarks::~TSeriesMarks() = default;
-TChartArrowPen& TSeriesMarks::Arrow() { return *ArrowPen; }
-void TSeriesMarks::SetArrowLength(int v) { ArrowLengthValue = v; }
-void TSeriesMarks::SetBackColor(TColor v) { BackColorValue = v; }
-void TSeriesMarks::SetClip(bool v) { ClipValue = v; }
-void TSeriesMarks::SetStyle(TSeriesMarksStyle v) { StyleValue = v; }
-void TSeriesMarks::SetTransparent(bool v) { TransparentValue = v; }
-void TSeriesMarks::SetVisible(bool v) { VisibleValue = v; }
-
-TChartSeries::TChartSeries() : MarksValue(std::make_unique<TSeriesMarks>(this))
+TChartSeries::TChartSeries()
+    : ValueFormatValue(LynConst::DefaultValueFormat), PercentFormatValue(LynConst::DefaultPercentFormat),
+      MarksValue(std::make_unique<TSeriesMarks>(this))
 {
-    XValues = std::make_unique<TChartValueList>(this, "X");
+    XValues = std::make_unique<TChartValueList>(this, LynConst::XValuesName);
+    XValues->SetDateTime(false);
     XValues->SetOrder(loAscending);
-    YValues = std::make_unique<TChartValueList>(this, "Y");
+    YValues = std::make_unique<TChartValueList>(this, LynConst::YValuesName);
 }
-TChartSeries::~TChartSeries() = default;
-int32_t TChartSeries::AddPoint(double x, double y, const std::string&, TColor color)
+
+TChartSeries::~TChartSeries()
 {
-    int32_t index = XValues->InsertOrdered(x);
-    YValues->InsertValueAt(index, y);
-    PointColors.insert(PointColors.begin() + index, color);
-    PointLabels.insert(PointLabels.begin() + index, std::nullopt);
-    RequestRepaint();
+    // Runs this class's ClearPoints: a derived series is already gone.
+    TChartSeries::ClearPoints();
+    if (Chart) {
+        TCustomAxisPanel* chart = Chart;
+        Chart = nullptr;
+        LeaveChart(chart);
+    }
+}
+
+int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color)
+{
+    XValues->PendingValue = x;
+    YValues->PendingValue = y;
+    if (OnBeforeAdd && !OnBeforeAdd(this))
+        return -1;
+    const int32_t index = XValues->InsertOrdered(XValues->PendingValue);
+    YValues->InsertValueAt(index, YValues->PendingValue);
+    InsertIntoList(PointColors, index, color);
+    InsertIntoList(PointLabels, index, label.empty() ? std::optional<std::string>() : std::optional<std::string>(label));
+    NotifyPointAdded(this, index);
     return index;
 }
-void TChartSeries::ClearPoints() { EmptyAllLists(); RequestRepaint(); }
-void TChartSeries::EmptyAllLists() { XValues->EmptyValues(); YValues->EmptyValues(); PointColors.clear(); PointLabels.clear(); }
-TColor TChartSeries::PointColor(int32_t) const { return SeriesColorValue; }
-std::string TChartSeries::LabelAt(int32_t) const { return {}; }
-bool TChartSeries::HasLabelAt(int32_t) const { return false; }
-bool TChartSeries::UsesAxis(const TCustomChartAxis* axis) const { return axis == ResolvedHorizAxis || axis == ResolvedVertAxis; }
+
+void TChartSeries::NotifyPointAdded(TChartSeries* source, int32_t index)
+{
+    if (OnAfterAdd)
+        OnAfterAdd(source, index);
+    // Dependent series would hear of the insertion here; there are none.
+    if (IsActive)
+        RequestRepaint();
+}
+
+void TChartSeries::EmptyAllLists()
+{
+    for (int32_t i = 0; i < AllValueLists.Count(); ++i)
+        AllValueLists.At(i)->EmptyValues();
+    ReleaseList(PointColors);
+    ReleaseList(PointLabels);
+    ReleaseList(MarksValue->Positions);
+}
+
+void TChartSeries::ClearPoints()
+{
+    EmptyAllLists();
+    if (OnClearValues)
+        OnClearValues(this);
+    // Dependent series would be cleared here; there are none.
+    if (IsActive && Chart && !Chart->Destroying)
+        RequestRepaint();
+}
+
+TColor TChartSeries::PointColor(int32_t index) const
+{
+    if (index >= PointColorCount())
+        return SeriesColorValue;
+    CheckListIndex(index, PointColorCount());
+    const TColor c = PointColors[static_cast<std::size_t>(index)];
+    if (c != clDefault)
+        return c;
+    return ColorEachPointValue ? PaletteColor(index) : SeriesColorValue;
+}
+
+bool TChartSeries::HasLabelAt(int32_t index) const
+{
+    if (index >= PointLabelCount())
+        return false;
+    CheckListIndex(index, PointLabelCount());
+    return PointLabels[static_cast<std::size_t>(index)].has_value();
+}
+
+std::string TChartSeries::LabelAt(int32_t index) const
+{
+    return HasLabelAt(index) ? *PointLabels[static_cast<std::size_t>(index)] : std::string();
+}
+
+bool TChartSeries::UsesAxis(const TCustomChartAxis* axis) const
+{
+    if (!axis || axis->IsDepth)
+        return false;
+    if (axis->IsHorizontal)
+        return HorizAxisValue == aBothHorizAxis || axis == ResolvedHorizAxis;
+    return VertAxisValue == aBothVertAxis || axis == ResolvedVertAxis;
+}
+
 void TChartSeries::ResolveAxes()
 {
-    ResolvedHorizAxis = Chart ? static_cast<TCustomChartAxis*>(&Chart->BottomAxis()) : nullptr;
-    ResolvedVertAxis = Chart ? static_cast<TCustomChartAxis*>(&Chart->LeftAxis()) : nullptr;
-}
-void TChartSeries::NotifyPointAdded(TChartSeries*, int32_t) {}
-void TChartSeries::RequestRepaint() { if (Chart) Chart->RequestRepaint(); }
-void TChartSeries::FindShownRange() {}
-void TChartSeries::DrawShownPoints() {}
-void TChartSeries::DrawPoint(int32_t) {}
-void TChartSeries::HorizontalMargins(int32_t& l, int32_t& r) { l = r = 0; }
-void TChartSeries::VerticalMargins(int32_t& t, int32_t& b) { t = b = 0; }
-int32_t TChartSeries::PointPixelX(int32_t) const { return 0; }
-int32_t TChartSeries::PointPixelY(int32_t) const { return 0; }
-int32_t TChartSeries::PointAtPixel(int32_t, int32_t) const { return -1; }
-void TChartSeries::RaiseBeforeDrawValues() {}
-void TChartSeries::RaiseAfterDrawValues() {}
-void TChartSeries::SetActive(bool v) { IsActive = v; }
-void TChartSeries::SetSeriesColor(TColor v) { SeriesColorValue = v; }
-void TChartSeries::SetColorEachPoint(bool v) { ColorEachPointValue = v; }
-void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
-{
-    if (chart == Chart)
+    if (!Chart) {
+        ResolvedHorizAxis = nullptr;
+        ResolvedVertAxis = nullptr;
         return;
-    Chart = chart;
-    ResolveAxes();
-    if (Chart)
-        Chart->SeriesList().Add(this);
-}
-void TChartSeries::SetHorizAxis(THorizAxis v) { HorizAxisValue = v; }
-void TChartSeries::SetVertAxis(TVertAxis v) { VertAxisValue = v; }
-void TChartSeries::SetShowInLegend(bool v) { ShowInLegendValue = v; }
-void TChartSeries::SetTitle(const std::string& v) { TitleValue = v; }
-void TChartSeries::SetValueFormat(const std::string& v) { ValueFormatValue = v; }
-void TChartSeries::SetPercentFormat(const std::string& v) { PercentFormatValue = v; }
+    }
+    if (HorizAxisValue == aTopAxis)
+        ResolvedHorizAxis = &Chart->TopAxis();
+    else if (HorizAxisValue == aCustomHorizAxis && CustomHorizAxis)
+        ResolvedHorizAxis = CustomHorizAxis;
+    else
+        ResolvedHorizAxis = &Chart->BottomAxis();
 
-TChartSeries* TChartSeriesList::At(int32_t index) const { return Items.at(static_cast<std::size_t>(index)); }
-int32_t TChartSeriesList::ActiveCount() const { int32_t n = 0; for (auto* s : Items) n += s->Active(); return n; }
+    if (VertAxisValue == aRightAxis)
+        ResolvedVertAxis = &Chart->RightAxis();
+    else if (VertAxisValue == aCustomVertAxis && CustomVertAxis)
+        ResolvedVertAxis = CustomVertAxis;
+    else
+        ResolvedVertAxis = &Chart->LeftAxis();
+}
+
+void TChartSeries::RequestRepaint()
+{
+    if (Chart)
+        Chart->RequestRepaint();
+}
+
+void TChartSeries::RaiseBeforeDrawValues()
+{
+    if (BeforeDrawValues)
+        BeforeDrawValues(this);
+}
+
+void TChartSeries::RaiseAfterDrawValues()
+{
+    if (AfterDrawValues)
+        AfterDrawValues(this);
+}
+
+TChartSeries* TChartSeriesList::At(int32_t index) const
+{
+    CheckListIndex(index, Count());
+    return Items[static_cast<std::size_t>(index)];
+}
+
+void TChartSeriesList::Add(TChartSeries* series)
+{
+    ReserveForOneMore(Items);
+    Items.push_back(series);
+}
+
+int32_t TChartSeriesList::ActiveCount() const
+{
+    int32_t n = 0;
+    for (const TChartSeries* s : Items)
+        n += s->Active() ? 1 : 0;
+    return n;
+}
+
 int32_t TChartSeriesList::IndexOf(const TChartSeries* series) const
 {
     for (std::size_t i = 0; i < Items.size(); ++i)
@@ -80,4 +166,10 @@ int32_t TChartSeriesList::IndexOf(const TChartSeries* series) const
             return static_cast<int32_t>(i);
     return -1;
 }
-void TChartSeriesList::Remove(TChartSeries* series) { std::erase(Items, series); }
+
+void TChartSeriesList::Remove(TChartSeries* series)
+{
+    std::erase(Items, series);
+    if (Items.empty())
+        ReleaseList(Items);
+}

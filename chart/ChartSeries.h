@@ -101,6 +101,9 @@ public:
 
     virtual bool UsesAxis(const TCustomChartAxis* axis) const;
     void ResolveAxes();
+    // The axes chosen by aCustomHorizAxis and aCustomVertAxis (nil: none).
+    TCustomChartAxis* CustomHorizAxis = nullptr;
+    TCustomChartAxis* CustomVertAxis = nullptr;
     virtual void NotifyPointAdded(TChartSeries* source, int32_t index);
     // Asks the chart for a repaint; nothing without a chart.
     void RequestRepaint();
@@ -136,6 +139,8 @@ public:
     virtual void SetColorEachPoint(bool value);
     TCustomAxisPanel* ParentChart() const { return Chart; }
     virtual void SetParentChart(TCustomAxisPanel* chart);
+    // Drops the link to a chart that is going away, without calling it.
+    void ForgetParentChart();
     THorizAxis HorizAxis() const { return HorizAxisValue; }
     void SetHorizAxis(THorizAxis value);
     TVertAxis VertAxis() const { return VertAxisValue; }
@@ -189,7 +194,10 @@ protected:
         field = value;
         RequestRepaint();
     }
-    void EmptyAllLists();
+    virtual void EmptyAllLists();
+    // The chart's part of leaving it (removal from its list and its repaint).
+    void LeaveChart(TCustomAxisPanel* chart);
+    void JoinChart(TCustomAxisPanel* chart);
 
     std::vector<TColor> PointColors;
     // An absent entry is a point without label; present entries own a copy.
@@ -217,7 +225,7 @@ public:
     TChartSeries* At(int32_t index) const;
     int32_t ActiveCount() const;
     int32_t IndexOf(const TChartSeries* series) const;
-    void Add(TChartSeries* series) { Items.push_back(series); }
+    void Add(TChartSeries* series);
     void Remove(TChartSeries* series);
     auto begin() const { return Items.begin(); }
     auto end() const { return Items.end(); }

@@ -9,11 +9,24 @@
 #include <memory>
 
 class TCustomSeries;
+class TLynCanvas3D;
 
 enum TSeriesPointerStyle { psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar,
                            psDiamond, psSmallDot };
 
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries* sender, int32_t valueIndex)>;
+using TSeriesClickPointer = std::function<void(TCustomSeries* sender, int32_t valueIndex, int32_t x, int32_t y)>;
+
+// Whether pixel p lies on the segment from a to b: within one pixel of the
+// line through them (measured along the longer extent) and, in each
+// coordinate in which a and b differ, between them (ends included). A
+// segment whose ends coincide contains no pixel.
+bool PixelOnSegment(TPoint p, TPoint a, TPoint b);
+
+// Draws a point marker centred on (x, y) with half sizes h and v, in the
+// surface's current pen and brush (colour is used for single pixels).
+void DrawMarkerShape(TLynCanvas3D& canvas, TSeriesPointerStyle style, int32_t x, int32_t y, int32_t h, int32_t v,
+                     TColor color);
 
 class TSeriesPointer {
 public:
@@ -61,8 +74,6 @@ public:
     void DrawPoint(int32_t index) override;
     void HorizontalMargins(int32_t& left, int32_t& right) override;
     void VerticalMargins(int32_t& top, int32_t& bottom) override;
-    int32_t PointPixelX(int32_t index) const override;
-    int32_t PointPixelY(int32_t index) const override;
     int32_t PointAtPixel(int32_t x, int32_t y) const override;
     virtual void DrawPointerAt(int32_t x, int32_t y, int32_t index, TColor color);
 
@@ -84,13 +95,29 @@ public:
     bool Stairs() const { return StairsValue; }
     void SetStairs(bool v) { StoreAndRepaint(StairsValue, v); }
     TOnGetPointerStyle OnGetPointerStyle;
+    // Raised by PointAtPixel when the pixel is on a visible marker.
+    TSeriesClickPointer OnClickPointer;
 
     // Where the next segment starts; carried from one DrawPoint to the next.
     int32_t PreviousPixelX = 0;
     int32_t PreviousPixelY = 0;
     TColor PreviousColor = 0;
+    // False until a point of the current pass has set the previous pixel; a
+    // point is never joined to a position left over from an earlier paint.
+    bool HasPreviousPixel = false;
 
 protected:
+    // Joins point i at (x, y) to the previous pixel with the line pen in the
+    // point's colour, then draws the markers when asked to.
+    void JoinToPrevious(int32_t index, int32_t x, int32_t y, TColor color, bool isLast, bool withMarkers);
+    // The line from the plot edge towards the first shown point i starts here.
+    void StartAtEdge(int32_t index);
+    // The pixel height of the line from point i - 1 to point i at value v.
+    int32_t EdgeInterpolatedY(int32_t index, double v) const;
+    // Whether the segment drawn into point i (from its previous pixel)
+    // covers pixel p, with the strokes of the stairs when they are on.
+    bool SegmentCovers(TPoint from, TPoint to, TPoint p) const;
+
     bool DrawAreaValue = false;
     bool JoinPointsValue = false;
 

@@ -3,7 +3,7 @@
 // insertion, a multiplier applied on reading, and lazily computed
 // statistics (lowest, highest, sum, magnitude sum).
 
-#include "support/Exceptions.h"
+#include "chart/ChartList.h"
 
 #include <cstdint>
 #include <string>
@@ -22,7 +22,8 @@ public:
     virtual double ValueAt(int32_t index) const;
     virtual void EmptyValues();
     // Stores v where Order puts it and returns its index (a linear scan from
-    // the end, so an in-order value costs one comparison).
+    // the end, so an in-order value costs one comparison). Equal values keep
+    // their arrival order.
     virtual int32_t InsertOrdered(double value);
     // Stores v at index (0 <= index <= count); later values move up.
     virtual void InsertValueAt(int32_t index, double value);
@@ -56,10 +57,12 @@ public:
 
 private:
     void RecomputeStatistics();
-    void Grow();
-    void CheckIndex(int32_t index, int32_t limit) const;
+    // Insertion point for v in an ordered list: after every stored value
+    // that v does not precede.
+    int32_t OrderedPosition(double v) const;
 
     bool IsDateTime = false;
+    // Stored values (before Multiplier), contiguous and in index order.
     std::vector<double> Values;
     double HighestCache = 0;
     double LowestCache = 0;
@@ -75,7 +78,7 @@ private:
 // The value lists of one series in creation order: index 0 is X, 1 is Y.
 class TChartValueLists {
 public:
-    void Add(TChartValueList* list) { Lists.push_back(list); }
+    void Add(TChartValueList* list);
     void Remove(TChartValueList* list);
     int32_t Count() const { return static_cast<int32_t>(Lists.size()); }
     TChartValueList* At(int32_t index) const;
@@ -83,9 +86,3 @@ public:
 private:
     std::vector<TChartValueList*> Lists;
 };
-
-// The capacity after growing a full list, as the runtime's pointer list
-// grows: by a quarter above 64, by 16 above 8, else by 4.
-int32_t GrownCapacity(int32_t capacity);
-// Raises "List capacity out of bounds (%d)" beyond 134,217,727 entries.
-void CheckListCapacity(int64_t capacity);
