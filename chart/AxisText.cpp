@@ -8,7 +8,7 @@
 
 namespace {
 // Horizontal / vertical reference of the text for the anchor table.
-constexpr unsigned AnchorTable[4] = {taRight | taTop, taLeftTop, taCenter | taTop, taCenter | taBottom};
+constexpr unsigned AnchorTable[4] = {anRight | anTop, anLeftTop, anCenter | anTop, anCenter | anBottom};
 } // namespace
 
 // Bottom axis, angle 0: centred below (x, y). Left axis, angle 0: right-
@@ -20,7 +20,7 @@ TAxisTextPlan PlanAxisText(bool horizontal, bool otherSide, int32_t x, int32_t y
     const int s = otherSide ? 1 : 0;
     const int32_t half = lineHeight / 2;
     TAxisTextPlan plan;
-    plan.Anchor = taLeftTop;
+    plan.Anchor = anLeftTop;
     switch (angle) {
     case 0:
         plan.Anchor = AnchorTable[2 * h + s];
@@ -88,5 +88,5 @@ void TCustomChartAxis::DrawAxisText(int32_t x, int32_t y, const std::string& tex
         else
             canvas.PutText(at.X, at.Y, lines[i]);
     }
-    canvas.SetTextAnchor(taLeftTop);
+    canvas.SetTextAnchor(anLeftTop);
 }

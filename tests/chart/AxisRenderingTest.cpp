@@ -1,0 +1,331 @@
+// Axis rendering: angle setters, room bands, text placement, tick and grid
+// geometry, and the pixels of a rendered chart.
+#include "chart/Chart.h"
+#include "chart/LynConst.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+int32_t LineHeightOf(TChart& chart, const TChartFont& font)
+{
+    chart.SelectFont(font);
+    return chart.Canvas().FontLineHeight();
+}
+
+// One chart of the program: a series on the bottom and left axes, the left
+// axis fixed to -10..10 with labels every 2 (Increment 2 on 300 px fits
+// any font), rendered into an 816 x 420 image.
+struct RenderedChart {
+    TChart Chart;
+    TChartSeries Series;
+    QImage Image{816, 420, QImage::Format_RGB32};
+
+    RenderedChart()
+    {
+        Chart.SetView3D(false);
+        Chart.resize(816, 420);
+        Chart.AddSeries(&Series);
+        Series.AddPoint(0, 0, "", clDefault);
+        Chart.BottomAxis().Title().SetCaption("t");
+        Chart.LeftAxis().Title().SetCaption("x");
+        Chart.LeftAxis().SetLimits(-10, 10);
+        Chart.LeftAxis().SetIncrement(2);
+    }
+    ~RenderedChart() { Chart.RemoveSeries(&Series); }
+    void Render() { Chart.RenderTo(&Image, TRect{0, 0, 816, 420}); }
+    bool IsGray(int32_t x, int32_t y) const { return (Image.pixel(x, y) & 0xFFFFFF) == 0x808080; }
+};
+} // namespace
+
+TEST(AxisAngles, OutOfRangeAnglesAreRefusedWithTheirName)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLabelsAngle(90);
+    try {
+        axis.SetLabelsAngle(360);
+        ADD_FAILURE() << "LabelsAngle 360 accepted";
+    } catch (const ChartException& e) {
+        EXPECT_EQ(e.message(), "Axis Labels Angle must be between 0 and 359 degrees");
+    }
+    EXPECT_THROW(axis.SetLabelsAngle(-1), ChartException);
+    EXPECT_EQ(axis.LabelsAngle(), 90);
+    try {
+        axis.Title().SetAngle(400);
+        ADD_FAILURE() << "Title angle 400 accepted";
+    } catch (const ChartException& e) {
+        EXPECT_EQ(e.message(), "Axis Title Angle must be between 0 and 359 degrees");
+    }
+    EXPECT_EQ(axis.Title().Angle(), 90);
+}
+
+TEST(AxisRoom, TickRoomCountsAxisPenTicksAndMinorTicks)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    EXPECT_EQ(axis.TickRoom(), 6);
+    axis.SetMinorTickLength(9);
+    EXPECT_EQ(axis.TickRoom(), 9);
+    axis.SetMinorTickLength(2);
+    axis.Ticks().SetVisible(false);
+    EXPECT_EQ(axis.TickRoom(), 2);
+    axis.Axis().SetVisible(false);
+    axis.MinorTicks().SetVisible(false);
+    EXPECT_EQ(axis.TickRoom(), 0);
+}
+
+TEST(AxisRoom, BottomAxisTakesTitleLabelsAndTickBandsFromOutside)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    axis.Title().SetCaption("t");
+    int32_t title = LineHeightOf(chart, axis.Title().Font());
+    int32_t labels = LineHeightOf(chart, axis.LabelsFont());
+    TRect rect{24, 30, 792, 190};
+    axis.ReserveRoom(rect, true);
+    EXPECT_EQ(axis.TitlePos, 190 - title);
+    EXPECT_EQ(axis.LabelsPos, 190 - title - labels);
+    EXPECT_EQ(rect, (TRect{24, 30, 792, 190 - title - labels - 6}));
+}
+
+TEST(AxisRoom, EmptyTitleReservesNothing)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    int32_t labels = LineHeightOf(chart, axis.LabelsFont());
+    TRect rect{24, 30, 792, 190};
+    axis.ReserveRoom(rect, true);
+    EXPECT_EQ(axis.TitlePos, 0);
+    EXPECT_EQ(axis.LabelsPos, 190 - labels);
+    EXPECT_EQ(rect.Bottom, 190 - labels - 6);
+}
+
+TEST(AxisRoom, LeftAxisWithFixedSizesAndPositionPercent)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.Title().SetCaption("x");
+    axis.SetLabelsSize(30);
+    int32_t title = LineHeightOf(chart, axis.Title().Font());
+    TRect rect{24, 30, 792, 190};
+    axis.ReserveRoom(rect, true);
+    EXPECT_EQ(rect.Left, 24 + title + 30 + 6);
+    EXPECT_EQ(axis.TitlePos, 24 + title);
+    EXPECT_EQ(axis.LabelsPos, 24 + title + 30);
+
+    // 10 % of the remaining width moves the bands into the chart.
+    axis.SetPositionPercent(10);
+    axis.SetTitleSize(20);
+    TRect second{0, 0, 406, 100};
+    axis.ReserveRoom(second, true);
+    EXPECT_EQ(second.Left, 56);
+    EXPECT_EQ(axis.TitlePos, 20 + 35);
+    EXPECT_EQ(axis.LabelsPos, 50 + 35);
+    // The right axis moves the other way, into the chart as well.
+    EXPECT_EQ(chart.RightAxis().OffsetByPositionPercent(100, second), 100);
+    chart.RightAxis().SetPositionPercent(10);
+    EXPECT_EQ(chart.RightAxis().OffsetByPositionPercent(100, second), 65);
+}
+
+TEST(AxisRoom, NonStandardAxisKeepsTheRectangle)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetLabelsSize(15);
+    TRect rect{24, 30, 792, 190};
+    axis.ReserveRoom(rect, false);
+    EXPECT_EQ(rect, (TRect{24, 30, 792, 190}));
+    EXPECT_EQ(axis.AxisLinePos, 190);
+    EXPECT_EQ(axis.LabelsPos, 196);
+    EXPECT_EQ(axis.TitlePos, 211);
+}
+
+TEST(AxisText, AnchorsAndShiftsAtAngleZero)
+{
+    TAxisTextPlan bottom = PlanAxisText(true, false, 100, 50, 1, 14, 0);
+    EXPECT_EQ(bottom.Anchor, anCenter | anTop);
+    EXPECT_EQ(bottom.LineOrigins, std::vector<TPoint>{(TPoint{100, 50})});
+    EXPECT_FALSE(bottom.Rotated);
+
+    TAxisTextPlan top = PlanAxisText(true, true, 100, 50, 1, 14, 0);
+    EXPECT_EQ(top.Anchor, anCenter | anBottom);
+    EXPECT_EQ(top.LineOrigins, std::vector<TPoint>{(TPoint{100, 50})});
+
+    TAxisTextPlan left = PlanAxisText(false, false, 100, 50, 1, 14, 0);
+    EXPECT_EQ(left.Anchor, anRight | anTop);
+    EXPECT_EQ(left.LineOrigins, std::vector<TPoint>{(TPoint{100, 43})});
+
+    TAxisTextPlan right = PlanAxisText(false, true, 100, 50, 1, 14, 0);
+    EXPECT_EQ(right.Anchor, static_cast<unsigned>(anLeftTop));
+    EXPECT_EQ(right.LineOrigins, std::vector<TPoint>{(TPoint{100, 43})});
+}
+
+TEST(AxisText, TwoLinesStackDownwardsAndCentreOnAVerticalAxis)
+{
+    TAxisTextPlan bottom = PlanAxisText(true, false, 100, 50, 2, 14, 0);
+    EXPECT_EQ(bottom.LineOrigins, (std::vector<TPoint>{{100, 50}, {100, 64}}));
+    // y - 7 - Round(14 * 1.5) + 14 = y - 14, then y.
+    TAxisTextPlan left = PlanAxisText(false, false, 100, 50, 2, 14, 0);
+    EXPECT_EQ(left.LineOrigins, (std::vector<TPoint>{{100, 36}, {100, 50}}));
+}
+
+TEST(AxisText, TurnedTexts)
+{
+    TAxisTextPlan leftTitle = PlanAxisText(false, false, 30, 95, 1, 14, 90);
+    EXPECT_EQ(leftTitle.Anchor, anCenter | anBottom);
+    EXPECT_TRUE(leftTitle.Rotated);
+    EXPECT_EQ(leftTitle.LineOrigins, std::vector<TPoint>{(TPoint{30, 95})});
+
+    TAxisTextPlan rightTitle = PlanAxisText(false, true, 30, 95, 1, 14, 270);
+    EXPECT_EQ(rightTitle.Anchor, anCenter | anBottom);
+    EXPECT_EQ(rightTitle.LineOrigins, std::vector<TPoint>{(TPoint{30, 95})});
+
+    TAxisTextPlan bottom90 = PlanAxisText(true, false, 100, 50, 1, 14, 90);
+    EXPECT_EQ(bottom90.Anchor, anRight | anTop);
+    EXPECT_EQ(bottom90.LineOrigins, std::vector<TPoint>{(TPoint{93, 50})});
+
+    TAxisTextPlan bottom180 = PlanAxisText(true, false, 100, 50, 1, 14, 180);
+    EXPECT_EQ(bottom180.Anchor, anCenter | anBottom);
+    EXPECT_EQ(bottom180.LineOrigins, std::vector<TPoint>{(TPoint{100, 50})});
+
+    TAxisTextPlan slanted = PlanAxisText(true, false, 100, 50, 1, 14, 45);
+    EXPECT_EQ(slanted.Anchor, static_cast<unsigned>(anLeftTop));
+    EXPECT_TRUE(slanted.Rotated);
+}
+
+TEST(AxisTicks, MinorTicksBetweenNeighboursAndBeyondTheEnds)
+{
+    // Ticks every 30 px from 20 down to 290 on 20..320: 7.5 px minor spacing.
+    std::vector<int32_t> ticks;
+    for (int32_t p = 20; p <= 290; p += 30)
+        ticks.push_back(p);
+    std::vector<int32_t> minor = MinorTickPositionsFor(ticks, 3, 20, 320);
+    // None above the top tick (12, 5, -2 lie outside), three below the lowest.
+    std::vector<int32_t> expected = {298, 305, 312};
+    for (std::size_t j = 1; j < ticks.size(); ++j)
+        for (int32_t d : {8, 15, 22})
+            expected.push_back(ticks[j] - d);
+    EXPECT_EQ(minor, expected);
+    EXPECT_TRUE(MinorTickPositionsFor({100}, 3, 0, 200).empty());
+}
+
+TEST(AxisTicks, TickAndGridSegmentsPerSide)
+{
+    TChart chart;
+    chart.PlotRect = TRect{60, 20, 800, 320};
+    TChartAxis& left = chart.LeftAxis();
+    left.AxisLinePos = 60;
+    using Segment = TCustomChartAxis::TAxisSegment;
+    EXPECT_EQ(left.TickSegment(50, 1, 4), (Segment{false, 50, 59, 55}));
+    EXPECT_EQ(left.GridSegment(50), (Segment{false, 50, 60, 800}));
+    TChartAxis& bottom = chart.BottomAxis();
+    bottom.AxisLinePos = 320;
+    EXPECT_EQ(bottom.TickSegment(100, 1, 4), (Segment{true, 100, 321, 325}));
+    EXPECT_EQ(bottom.GridSegment(100), (Segment{true, 100, 20, 320}));
+    TChartAxis& top = chart.TopAxis();
+    top.AxisLinePos = 20;
+    EXPECT_EQ(top.TickSegment(100, 1, 4), (Segment{true, 100, 19, 15}));
+    TChartAxis& right = chart.RightAxis();
+    right.AxisLinePos = 800;
+    EXPECT_EQ(right.TickSegment(50, 1, 4), (Segment{false, 50, 801, 805}));
+}
+
+TEST(AxisTicks, CenteredGridDrawsOneLineFewerThanTicks)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.TickList = {20, 50, 80, 110};
+    EXPECT_EQ(axis.GridPositions(), axis.TickList);
+    axis.SetGridCentered(true);
+    EXPECT_EQ(axis.GridPositions(), (std::vector<int32_t>{35, 65, 95}));
+}
+
+TEST(AxisDrawing, LeftAxisTicksAtEveryLabelFromTenDownToMinusEight)
+{
+    RenderedChart rendered;
+    rendered.Render();
+    TChartAxis& axis = rendered.Chart.LeftAxis();
+    ASSERT_GT(axis.PixelLength, 100);
+    EXPECT_EQ(axis.LabelStep(), 2);
+    std::vector<int32_t> expected;
+    for (double v = 10; v > -9; v -= 2)
+        expected.push_back(axis.ValueToPosition(v));
+    EXPECT_EQ(axis.TickList, expected);
+    EXPECT_EQ(axis.TickList.front(), axis.StartPixel);
+    EXPECT_EQ(axis.AxisLinePos, rendered.Chart.PlotRect.Left);
+    std::vector<int32_t> minor = axis.MinorTickPositions();
+    EXPECT_EQ(minor.size(), 9u * 3u + 3u);
+    for (int32_t p : minor)
+        EXPECT_GT(p, axis.StartPixel);
+}
+
+TEST(AxisDrawing, LeftAxisTickAndGridPixels)
+{
+    RenderedChart rendered;
+    rendered.Render();
+    TChartAxis& axis = rendered.Chart.LeftAxis();
+    const TRect& plot = rendered.Chart.PlotRect;
+    int32_t p = axis.ValueToPosition(4);
+    for (int32_t x = axis.AxisLinePos - 4; x <= axis.AxisLinePos - 1; ++x)
+        EXPECT_TRUE(rendered.IsGray(x, p)) << "tick pixel " << x;
+    EXPECT_FALSE(rendered.IsGray(axis.AxisLinePos - 5, p));
+    int gray = 0;
+    for (int32_t x = plot.Left + 2; x < plot.Right - 2; ++x)
+        gray += rendered.IsGray(x, p);
+    EXPECT_GT(gray, plot.Width() / 4); // dotted grey grid line
+    EXPECT_LT(gray, plot.Width() - 4);
+}
+
+TEST(AxisDrawing, BottomAxisBands)
+{
+    RenderedChart rendered;
+    rendered.Render();
+    TChartAxis& axis = rendered.Chart.BottomAxis();
+    int32_t h = LineHeightOf(rendered.Chart, axis.LabelsFont());
+    EXPECT_EQ(axis.AxisLinePos, rendered.Chart.PlotRect.Bottom);
+    EXPECT_EQ(axis.LabelsPos - axis.AxisLinePos, 6);
+    EXPECT_EQ(axis.TitlePos - axis.LabelsPos, h);
+    // The title "t" is drawn centred on CenterPixel within its band.
+    bool ink = false;
+    for (int32_t y = axis.TitlePos; y < axis.TitlePos + h; ++y)
+        for (int32_t x = axis.CenterPixel - 6; x <= axis.CenterPixel + 6; ++x)
+            ink = ink || (rendered.Image.pixel(x, y) & 0xFFFFFF) == 0;
+    EXPECT_TRUE(ink);
+}
+
+TEST(AxisDrawing, LabelsOnAxisControlsLabelsAtTheEnds)
+{
+    RenderedChart rendered;
+    rendered.Chart.LeftAxis().SetLabelsOnAxis(false);
+    rendered.Render();
+    TChartAxis& axis = rendered.Chart.LeftAxis();
+    ASSERT_FALSE(axis.TickList.empty());
+    EXPECT_EQ(axis.TickList.front(), axis.ValueToPosition(8));
+    EXPECT_EQ(axis.TickList.size(), 9u);
+}
+
+TEST(AxisDrawing, TicksWithoutLabelsWhenTickOnLabelsOnlyIsOff)
+{
+    RenderedChart rendered;
+    rendered.Chart.LeftAxis().SetLabels(false);
+    rendered.Render();
+    EXPECT_TRUE(rendered.Chart.LeftAxis().TickList.empty());
+    rendered.Chart.LeftAxis().SetTickOnLabelsOnly(false);
+    rendered.Render();
+    EXPECT_EQ(rendered.Chart.LeftAxis().TickList.size(), 10u);
+}
+
+TEST(AxisHitTest, BetweenLabelsAndAxisLine)
+{
+    RenderedChart rendered;
+    rendered.Render();
+    TChartAxis& axis = rendered.Chart.LeftAxis();
+    int32_t y = axis.CenterPixel;
+    EXPECT_TRUE(axis.HitTest(axis.LabelsPos, y));
+    EXPECT_TRUE(axis.HitTest(axis.AxisLinePos + 2, y));
+    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos + 3, y));
+    EXPECT_FALSE(axis.HitTest(axis.LabelsPos - 1, y));
+    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos, axis.EndPixel));
+    EXPECT_FALSE(rendered.Chart.RightAxis().HitTest(axis.AxisLinePos, y)); // not shown
+}

@@ -1,0 +1,417 @@
+// Axis scaling on a real chart: setter rules and messages, the range taken
+// from the series, placement and the value/pixel mapping, limits.
+#include "chart/Chart.h"
+#include "chart/LynConst.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+void ExpectAxisError(const std::function<void()>& action, const std::string& message)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no AxisException, expected: " << message;
+    } catch (const AxisException& e) {
+        EXPECT_EQ(e.message(), message);
+    }
+}
+
+// A vertical axis on 20..170 with the range -10..10.
+void PlaceLeftAxis(TChart& chart, double min, double max)
+{
+    chart.PlotRect = TRect{40, 20, 840, 170};
+    chart.LeftAxis().SetLimits(min, max);
+    chart.LeftAxis().ResolveRange();
+    chart.LeftAxis().PlaceAxis();
+}
+} // namespace
+
+TEST(AxisIdentity, FiveAxesWithTheirSidesAndTitleAngles)
+{
+    TChart chart;
+    EXPECT_TRUE(chart.BottomAxis().IsHorizontal);
+    EXPECT_FALSE(chart.BottomAxis().IsOtherSide);
+    EXPECT_TRUE(chart.TopAxis().IsOtherSide);
+    EXPECT_FALSE(chart.LeftAxis().IsHorizontal);
+    EXPECT_EQ(chart.LeftAxis().Title().Angle(), 90);
+    EXPECT_EQ(chart.LeftAxis().Title().DefaultAngle, 90);
+    EXPECT_EQ(chart.RightAxis().Title().Angle(), 270);
+    EXPECT_TRUE(chart.DepthAxis().IsDepth);
+    EXPECT_FALSE(chart.DepthAxis().Visible());
+    EXPECT_TRUE(chart.BottomAxis().Visible());
+    EXPECT_EQ(chart.BottomAxis().AxisValuesFormat(), "#,##0.###");
+    EXPECT_EQ(chart.BottomAxis().LabelsSeparation(), 10);
+    EXPECT_EQ(chart.BottomAxis().EndPosition(), 100);
+}
+
+TEST(AxisSetters, MaximumBelowAFixedMinimumIsRefused)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLimits(-10, 10);
+    axis.SetMaximum(-10); // equal is accepted
+    EXPECT_EQ(axis.Maximum(), -10);
+    ExpectAxisError([&] { axis.SetMaximum(-11); }, "Axis Maximum Value must be >= Minimum");
+    EXPECT_EQ(axis.Maximum(), -10);
+    ExpectAxisError([&] { axis.SetMinimum(-9); }, "Axis Minimum Value must be <= Maximum");
+    EXPECT_EQ(axis.Minimum(), -10);
+}
+
+TEST(AxisSetters, StaleAutomaticMinimumDoesNotRefuseAFixedMaximum)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    // The last paint resolved the automatic minimum to 80.
+    axis.SetLimits(80, 90);
+    axis.SetAutomatic(true);
+    EXPECT_EQ(axis.Minimum(), 80);
+    axis.SetAutomaticMaximum(false);
+    axis.SetMaximum(50);
+    EXPECT_EQ(axis.Maximum(), 50);
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_TRUE(axis.AutomaticMinimum());
+}
+
+TEST(AxisSetters, MinimumFixedAboveFiftyStillRefusesMaximumFifty)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetLimits(60, 70); // as a zoom leaves it
+    ExpectAxisError([&] { axis.SetMaximum(50); }, "Axis Maximum Value must be >= Minimum");
+    EXPECT_EQ(axis.Maximum(), 70);
+}
+
+TEST(AxisSetters, AutomaticMaximumDoesNotRefuseAFixedMinimum)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLimits(0, 5);
+    axis.SetAutomaticMaximum(true);
+    axis.SetMinimum(7);
+    EXPECT_EQ(axis.Minimum(), 7);
+}
+
+TEST(AxisSetters, LoadingSkipsTheRangeCheck)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLimits(0, 5);
+    chart.Loading = true;
+    axis.SetMaximum(-10);
+    chart.Loading = false;
+    EXPECT_EQ(axis.Maximum(), -10);
+}
+
+TEST(AxisSetters, IncrementSeparationAndBaseAreChecked)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    ExpectAxisError([&] { axis.SetIncrement(-1); }, "Axis increment must be >= 0");
+    ExpectAxisError([&] { axis.SetIncrement(std::nan("")); }, "Axis increment must be >= 0");
+    EXPECT_EQ(axis.Increment(), 0);
+    axis.SetIncrement(2.5);
+    EXPECT_EQ(axis.Increment(), 2.5);
+    ExpectAxisError([&] { axis.SetLabelsSeparation(-1); }, "Labels Separation % must be greater than 0");
+    axis.SetLabelsSeparation(0);
+    EXPECT_EQ(axis.LabelsSeparation(), 0);
+    ExpectAxisError([&] { axis.SetLogarithmicBase(1); }, "Axis Logarithmic Base should be >= 2");
+    EXPECT_EQ(axis.LogarithmicBase(), 10);
+}
+
+TEST(AxisSetters, AutomaticFlagsFollowEachOther)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetAutomaticMaximum(false);
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_TRUE(axis.AutomaticMinimum());
+    axis.SetAutomaticMinimum(false);
+    axis.SetAutomaticMaximum(true);
+    EXPECT_FALSE(axis.Automatic()); // AutomaticMinimum is still False
+    axis.SetAutomaticMinimum(true);
+    EXPECT_TRUE(axis.Automatic());
+    axis.SetAutomatic(false);
+    EXPECT_FALSE(axis.AutomaticMinimum());
+    EXPECT_FALSE(axis.AutomaticMaximum());
+}
+
+TEST(AxisSetters, AutomaticWhileLoadingLeavesTheOtherFlags)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    chart.Loading = true;
+    axis.SetAutomatic(false);
+    chart.Loading = false;
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_TRUE(axis.AutomaticMinimum());
+    EXPECT_TRUE(axis.AutomaticMaximum());
+}
+
+TEST(AxisLimits, SetLimitsOrdersAndWidens)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLimits(8, 2);
+    EXPECT_EQ(axis.Minimum(), 2);
+    EXPECT_EQ(axis.Maximum(), 8);
+    EXPECT_FALSE(axis.Automatic());
+    EXPECT_FALSE(axis.AutomaticMinimum());
+    EXPECT_FALSE(axis.AutomaticMaximum());
+    axis.SetLimits(5, 5);
+    EXPECT_EQ(axis.Minimum(), 5);
+    EXPECT_EQ(axis.Maximum(), 5 + 1e-10);
+}
+
+TEST(AxisLimits, ShiftLimitsOnlyTowardsMoreData)
+{
+    TChart chart;
+    TChartSeries series;
+    chart.AddSeries(&series);
+    series.AddPoint(0, 0, "", clDefault);
+    series.AddPoint(100, 3, "", clDefault);
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetLimits(0, 50);
+    axis.ShiftLimits(-5, true); // nothing below 0
+    EXPECT_EQ(axis.Minimum(), 0);
+    axis.ShiftLimits(10, true);
+    EXPECT_EQ(axis.Minimum(), 10);
+    EXPECT_EQ(axis.Maximum(), 60);
+    axis.ShiftLimits(-20, false);
+    EXPECT_EQ(axis.Minimum(), -10);
+    EXPECT_EQ(axis.Maximum(), 40);
+    chart.RemoveSeries(&series);
+}
+
+TEST(AxisRange, EmptyChartResolvesToZeroAndMapsToTheCentre)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    chart.PlotRect = TRect{40, 20, 840, 170};
+    axis.ResolveRange();
+    axis.PlaceAxis();
+    EXPECT_EQ(axis.UsedMinimum, 0);
+    EXPECT_EQ(axis.UsedMaximum, 0);
+    EXPECT_EQ(axis.CenterPixel, 95);
+    EXPECT_EQ(axis.ValueToPosition(0), 95);
+    EXPECT_EQ(axis.ValueToPosition(123), 95);
+    EXPECT_EQ(axis.LabelStep(), 1e-12);
+    EXPECT_EQ(axis.LabelValues(), std::vector<double>{0});
+}
+
+TEST(AxisRange, AutomaticLimitsComeFromTheSeriesInTheAxisDirection)
+{
+    TChart chart;
+    TChartSeries series;
+    chart.AddSeries(&series);
+    series.AddPoint(0, 2, "", clDefault);
+    series.AddPoint(7, -4, "", clDefault);
+    series.AddPoint(3, 9, "", clDefault);
+    chart.BottomAxis().ResolveRange();
+    chart.LeftAxis().ResolveRange();
+    chart.TopAxis().ResolveRange();
+    EXPECT_EQ(chart.BottomAxis().UsedMinimum, 0);
+    EXPECT_EQ(chart.BottomAxis().UsedMaximum, 7);
+    EXPECT_EQ(chart.LeftAxis().UsedMinimum, -4);
+    EXPECT_EQ(chart.LeftAxis().Maximum(), 9); // written back
+    EXPECT_EQ(chart.TopAxis().UsedRange, 0);
+    chart.RemoveSeries(&series);
+}
+
+TEST(AxisRange, FixedLimitPassedByAnAutomaticOneGivesNegativeRange)
+{
+    TChart chart;
+    TChartSeries series;
+    chart.AddSeries(&series);
+    series.AddPoint(80, 0, "", clDefault);
+    series.AddPoint(90, 0, "", clDefault);
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetAutomaticMaximum(false);
+    axis.SetMaximum(50);
+    axis.ResolveRange();
+    EXPECT_EQ(axis.UsedMinimum, 80);
+    EXPECT_EQ(axis.UsedRange, -30);
+    chart.RemoveSeries(&series);
+}
+
+TEST(AxisRange, InactiveSeriesCountOnlyWhenNoActiveSeriesUsesTheAxis)
+{
+    TChart chart;
+    TChartSeries hidden;
+    chart.AddSeries(&hidden);
+    hidden.AddPoint(0, 100, "", clDefault);
+    hidden.SetActive(false);
+    chart.LeftAxis().ResolveRange();
+    EXPECT_EQ(chart.LeftAxis().UsedMaximum, 100);
+
+    TChartSeries shown;
+    chart.AddSeries(&shown);
+    shown.AddPoint(0, 5, "", clDefault);
+    chart.LeftAxis().ResolveRange();
+    EXPECT_EQ(chart.LeftAxis().UsedMaximum, 5);
+    chart.RemoveSeries(&shown);
+    chart.RemoveSeries(&hidden);
+}
+
+TEST(AxisMapping, HorizontalAxisRunsRightwards)
+{
+    TChart chart;
+    chart.PlotRect = TRect{40, 20, 840, 170};
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetLimits(0, 50);
+    axis.ResolveRange();
+    axis.PlaceAxis();
+    EXPECT_EQ(axis.StartPixel, 40);
+    EXPECT_EQ(axis.EndPixel, 840);
+    EXPECT_EQ(axis.ValueToPosition(25), 440);
+    EXPECT_EQ(axis.PositionToValue(440), 25);
+    axis.SetInverted(true);
+    EXPECT_EQ(axis.ValueToPosition(0), 840);
+    EXPECT_EQ(axis.PositionToValue(840), 0);
+}
+
+TEST(AxisMapping, VerticalAxisRunsUpwardsAndRoundsHalfToEven)
+{
+    TChart chart;
+    PlaceLeftAxis(chart, -10, 10);
+    TChartAxis& axis = chart.LeftAxis();
+    EXPECT_EQ(axis.ValueToPosition(0), 95);
+    EXPECT_EQ(axis.ValueToPosition(3.3), 70); // d = 99.75
+    // On 0..150 over 150 px the distance is the value itself: 2.5 -> 2.
+    PlaceLeftAxis(chart, 0, 150);
+    EXPECT_EQ(axis.ValueToPosition(2.5), 170 - 2);
+    EXPECT_EQ(axis.ValueToPosition(3.5), 170 - 4);
+    axis.SetInverted(true);
+    EXPECT_EQ(axis.ValueToPosition(2.5), 20 + 2);
+    EXPECT_EQ(axis.PositionToValue(22), 2);
+}
+
+TEST(AxisMapping, DistancesBeyond32BitsOrOverflowingMapToTheCentre)
+{
+    TChart chart;
+    PlaceLeftAxis(chart, -10, 10);
+    TChartAxis& axis = chart.LeftAxis();
+    EXPECT_EQ(axis.ValueToPosition(1e308), 95); // distance 7.5e308 overflows a double
+    EXPECT_EQ(axis.ValueToPosition(-1e308), 95);
+    EXPECT_EQ(axis.ValueToPosition(std::numeric_limits<double>::infinity()), 95);
+    EXPECT_EQ(axis.ValueToPosition(std::nan("")), 95);
+    // d = (v + 10) * 150 / 20: 2147487075 is too far, 2147482575 is not.
+    EXPECT_EQ(axis.ValueToPosition(286331600), 95);
+    EXPECT_EQ(axis.ValueToPosition(286331000), 170 - 2147482575);
+}
+
+TEST(AxisMapping, InfiniteRangeNeverRaises)
+{
+    TChart chart;
+    PlaceLeftAxis(chart, -1e308, 1e308);
+    TChartAxis& axis = chart.LeftAxis();
+    EXPECT_TRUE(std::isinf(axis.UsedRange));
+    EXPECT_EQ(axis.ValueToPosition(1e308), 170);
+    EXPECT_EQ(axis.ValueToPosition(std::nan("")), 95);
+}
+
+TEST(AxisMapping, PlacementFollowsStartAndEndPosition)
+{
+    TChart chart;
+    chart.PlotRect = TRect{40, 20, 840, 170};
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetStartPosition(10);
+    axis.SetEndPosition(50);
+    axis.PlaceAxis();
+    EXPECT_EQ(axis.StartPixel, 35);
+    EXPECT_EQ(axis.EndPixel, 95);
+    EXPECT_EQ(axis.PixelLength, 60);
+    EXPECT_EQ(axis.CenterPixel, 65);
+}
+
+TEST(AxisMapping, MarginsWidenTheUsedRangeOnly)
+{
+    TChart chart;
+    chart.PlotRect = TRect{0, 0, 100, 100};
+    TChartAxis& axis = chart.BottomAxis();
+    axis.SetLimits(0, 80);
+    axis.ResolveRange();
+    axis.PlaceAxis();
+    axis.WidenForMargins(10, 10);
+    EXPECT_EQ(axis.UsedMinimum, -10);
+    EXPECT_EQ(axis.UsedMaximum, 90);
+    EXPECT_EQ(axis.UsedRange, 100);
+    EXPECT_EQ(axis.StartPixel, 0);
+    EXPECT_EQ(axis.EndPixel, 100);
+    EXPECT_EQ(axis.Minimum(), 0);
+    EXPECT_EQ(axis.Maximum(), 80);
+}
+
+TEST(AxisLabelStyle, ValueLabelsForAnAxisThatAnActiveSeriesUses)
+{
+    TChart chart;
+    EXPECT_EQ(chart.LeftAxis().EffectiveLabelStyle(), talNone);
+    TChartSeries series;
+    chart.AddSeries(&series);
+    series.AddPoint(1, 2, "", clDefault);
+    EXPECT_EQ(chart.LeftAxis().EffectiveLabelStyle(), talValue);
+    EXPECT_EQ(chart.RightAxis().EffectiveLabelStyle(), talNone);
+    chart.RightAxis().SetLabelStyle(talValue);
+    EXPECT_EQ(chart.RightAxis().EffectiveLabelStyle(), talValue);
+    chart.RemoveSeries(&series);
+}
+
+TEST(AxisLabelText, NumberMaskResidueAndMultiLine)
+{
+    TChart chart;
+    TChartAxis& axis = chart.BottomAxis();
+    EXPECT_EQ(axis.LabelText(12345.6789), "12,345.679");
+    EXPECT_EQ(axis.LabelText(-1e-15), "0");
+    axis.SetAxisValuesFormat("0 m");
+    axis.SetLabelsMultiLine(true);
+    EXPECT_EQ(axis.LabelText(3), "3\rm");
+}
+
+TEST(AxisLabelText, EventMayReplaceTheTextButNotTheMeasuredRoom)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetLimits(-10, 10);
+    axis.ResolveRange();
+    chart.OnGetAxisLabel = [](TCustomChartAxis*, TChartSeries* series, int32_t index, std::string& text) {
+        EXPECT_EQ(series, nullptr);
+        EXPECT_EQ(index, -1);
+        text = "WWWWWWWWWWWW";
+    };
+    EXPECT_EQ(axis.LabelText(1), "WWWWWWWWWWWW");
+    chart.SelectFont(axis.LabelsFont());
+    int32_t expected = std::max(chart.Canvas().MeasureTextWidth("10"), chart.Canvas().MeasureTextWidth("-10")) +
+                       chart.Canvas().MeasureTextWidth(" ");
+    EXPECT_EQ(axis.WidestValueLabel(), expected);
+    EXPECT_TRUE(static_cast<bool>(chart.OnGetAxisLabel)); // switched on again
+}
+
+TEST(AxisAssign, CopiesScalingDrawingAndIdentity)
+{
+    TChart chart;
+    TChartAxis& source = chart.LeftAxis();
+    source.SetLimits(-3, 4);
+    source.SetIncrement(0.5);
+    source.SetTickLength(7);
+    source.Grid().SetColor(clRed);
+    source.Title().SetCaption("x");
+    source.LabelsFont().SetSize(11);
+    source.SetPositionPercent(12);
+    TChartAxis& target = chart.TopAxis();
+    target.Assign(source);
+    EXPECT_FALSE(target.IsHorizontal);
+    EXPECT_FALSE(target.IsOtherSide);
+    EXPECT_FALSE(target.Automatic());
+    EXPECT_EQ(target.Minimum(), -3);
+    EXPECT_EQ(target.Maximum(), 4);
+    EXPECT_EQ(target.Increment(), 0.5);
+    EXPECT_EQ(target.TickLength(), 7);
+    EXPECT_EQ(target.Grid().Color(), clRed);
+    EXPECT_EQ(target.Grid().Style(), psDot);
+    EXPECT_EQ(target.Title().Caption(), "x");
+    EXPECT_EQ(target.Title().Angle(), 90);
+    EXPECT_EQ(target.LabelsFont().Size(), 11);
+    EXPECT_EQ(target.PositionPercent(), 12);
+}
