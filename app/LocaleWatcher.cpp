@@ -1,0 +1,12 @@
+#include "app/LocaleWatcher.h"
+
+#include "support/NumberText.h"
+
+#include <QEvent>
+
+bool TLocaleWatcher::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        ReadFormatSettings();
+    return QObject::eventFilter(watched, event);
+}
