@@ -12,7 +12,6 @@
 
 class TCustomChart;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenterJustify };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
 
@@ -43,7 +42,7 @@ private:
     TCustomChart* Chart;
     std::vector<std::string> Lines;
     bool VisibleValue = true;
-    TAlignment AlignmentValue = taCenterJustify;
+    TAlignment AlignmentValue = taCenter;
     TChartFont FontValue;
     TColor ColorValue = clDefault;
     TChartBrush BrushValue;

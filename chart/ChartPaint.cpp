@@ -111,7 +111,7 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
         DrawTitleBox(title, ww);
     c.SetBackgroundMode(bmTransparent);
     // The anchor persists on the surface between paints; axis labels change it.
-    c.SetTextAnchor(taLeftTop);
+    c.SetTextAnchor(anLeftTop);
     for (int32_t k = 0; k < n; ++k) {
         const std::string& line = lines[static_cast<std::size_t>(atTop ? k : n - 1 - k)];
         if (atTop) {

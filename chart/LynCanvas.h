@@ -21,12 +21,12 @@ class TRasterDevice;
 
 // Text anchor flags: one horizontal plus one vertical flag.
 enum : unsigned {
-    taLeftTop = 0,
-    taRight = 2,
-    taCenter = 6,
-    taTop = 0,
-    taBottom = 8,
-    taBaseline = 24,
+    anLeftTop = 0,
+    anRight = 2,
+    anCenter = 6,
+    anTop = 0,
+    anBottom = 8,
+    anBaseline = 24,
 };
 
 // Background modes for text and styled pens.

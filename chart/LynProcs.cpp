@@ -130,7 +130,7 @@ void TCustomLynPanel::DrawBevels(const TRect& rect)
     c.SetPenMode(pmCopy);
     c.SetBrushStyle(bsClear);
     TRect r = rect;
-    auto bevel = [&](TBevelKind kind) {
+    auto bevel = [&](TBevelCut kind) {
         if (kind == bvNone)
             return;
         const bool raised = kind == bvRaised;
@@ -147,8 +147,8 @@ TRect TCustomLynPanel::ClientRectangle() const { return TRect{0, 0, width(), hei
 // --- properties ------------------------------------------------------------------
 
 void TCustomLynPanel::SetColor(TColor v) { StoreAndRepaint(ColorValue, v); }
-void TCustomLynPanel::SetBevelOuter(TBevelKind v) { StoreAndRepaint(BevelOuterValue, v); }
-void TCustomLynPanel::SetBevelInner(TBevelKind v) { StoreAndRepaint(BevelInnerValue, v); }
+void TCustomLynPanel::SetBevelOuter(TBevelCut v) { StoreAndRepaint(BevelOuterValue, v); }
+void TCustomLynPanel::SetBevelInner(TBevelCut v) { StoreAndRepaint(BevelInnerValue, v); }
 void TCustomLynPanel::SetBevelWidth(int v) { StoreAndRepaint(BevelWidthValue, v); }
 void TCustomLynPanel::SetBorderWidth(int v) { StoreAndRepaint(BorderWidthValue, v); }
 void TCustomLynPanel::SetMarginLeft(int v) { StoreAndRepaint(MarginLeftValue, v); }

@@ -6,13 +6,13 @@
 
 #include "chart/LynCanvas.h"
 #include "support/Geometry.h"
+#include "support/Panel.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <memory>
 
-enum TBevelKind { bvNone, bvLowered, bvRaised };
 
 // The state of one mouse drag: zooming or scrolling.
 class TZoomPanningRecord {
@@ -75,10 +75,10 @@ public:
     // --- properties -----------------------------------------------------------------
     TColor Color() const { return ColorValue; }
     void SetColor(TColor value);
-    TBevelKind BevelOuter() const { return BevelOuterValue; }
-    void SetBevelOuter(TBevelKind value);
-    TBevelKind BevelInner() const { return BevelInnerValue; }
-    void SetBevelInner(TBevelKind value);
+    TBevelCut BevelOuter() const { return BevelOuterValue; }
+    void SetBevelOuter(TBevelCut value);
+    TBevelCut BevelInner() const { return BevelInnerValue; }
+    void SetBevelInner(TBevelCut value);
     int BevelWidth() const { return BevelWidthValue; }
     void SetBevelWidth(int value);
     int BorderWidth() const { return BorderWidthValue; }
@@ -135,8 +135,8 @@ private:
     std::unique_ptr<TLynCanvas3D> Surface;
     QImage WindowCanvas;
     TColor ColorValue;
-    TBevelKind BevelOuterValue = bvRaised;
-    TBevelKind BevelInnerValue = bvNone;
+    TBevelCut BevelOuterValue = bvRaised;
+    TBevelCut BevelInnerValue = bvNone;
     int BevelWidthValue = 1;
     int BorderWidthValue = 0;
     int MarginLeftValue = 3;

@@ -1,0 +1,73 @@
+#pragma once
+// A chart that records the steps of its paint, and a series that draws a
+// filled box over the whole panel, for the panel and paint tests.
+
+#include "chart/Chart.h"
+
+#include <string>
+#include <vector>
+
+class TProbeChart : public TChart {
+public:
+    TProbeChart()
+    {
+        SetView3D(false);
+        Legend().SetVisible(false);
+        BackWall().Brush().SetColor(clWhite);
+    }
+
+    std::vector<std::string> Steps;
+    TRect BeforeHeadings;
+    TRect AfterHeadings;
+
+    using TCustomChart::DrawZoomFrame;
+
+protected:
+    void DrawHeadings() override
+    {
+        Steps.push_back("headings");
+        BeforeHeadings = PlotRect;
+        TChart::DrawHeadings();
+        AfterHeadings = PlotRect;
+    }
+    void LayoutAxes() override
+    {
+        Steps.push_back("layout");
+        TChart::LayoutAxes();
+    }
+    void ApplySeriesMargins() override
+    {
+        Steps.push_back("margins");
+        TChart::ApplySeriesMargins();
+    }
+    void PaintWalls() override
+    {
+        Steps.push_back("walls");
+        TChart::PaintWalls();
+    }
+};
+
+// Shows every point or none; draws a red box far larger than the panel.
+class TBoxSeries : public TChartSeries {
+public:
+    explicit TBoxSeries(std::vector<std::string>* steps, bool shown = true) : Steps(steps), Shown(shown) {}
+
+    void BeforeDrawChart() override { Steps->push_back("series before chart"); }
+    void FindShownRange() override
+    {
+        Steps->push_back("find shown");
+        FirstShownIndex = Shown ? 0 : -1;
+    }
+    void DrawShownPoints() override
+    {
+        Steps->push_back("draw points");
+        TLynCanvas3D& c = ParentChart()->Canvas();
+        c.SetBrushColor(clRed);
+        c.SetBrushStyle(bsSolid);
+        c.FillBox(TRect{-1000, -1000, 5000, 5000});
+    }
+
+private:
+    std::vector<std::string>* Steps;
+    bool Shown;
+};
