@@ -62,7 +62,8 @@ void TChartSeries::FindShownRange()
 
 void TChartSeries::DrawShownPoints()
 {
-    if (LastShownIndex < FirstShownIndex)
+    // -1 means no shown point: there is no point -1 to draw.
+    if (FirstShownIndex < 0 || LastShownIndex < FirstShownIndex)
         return;
     if (DrawsForward()) {
         for (int32_t i = FirstShownIndex; i <= LastShownIndex; ++i)
