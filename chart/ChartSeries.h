@@ -139,8 +139,6 @@ public:
     virtual void SetColorEachPoint(bool value);
     TCustomAxisPanel* ParentChart() const { return Chart; }
     virtual void SetParentChart(TCustomAxisPanel* chart);
-    // Drops the link to a chart that is going away, without calling it.
-    void ForgetParentChart();
     THorizAxis HorizAxis() const { return HorizAxisValue; }
     void SetHorizAxis(THorizAxis value);
     TVertAxis VertAxis() const { return VertAxisValue; }

@@ -58,12 +58,6 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
         JoinChart(Chart);
 }
 
-void TChartSeries::ForgetParentChart()
-{
-    Chart = nullptr;
-    ResolveAxes();
-}
-
 void TChartSeries::LeaveChart(TCustomAxisPanel* chart)
 {
     // The chart removes the series from its list and repaints itself.
