@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTextOption>
 
@@ -73,6 +74,26 @@ QPlainTextEdit* NewMemo(QWidget* parent)
     memo->setTabChangesFocus(true);
     return memo;
 }
+
+// The check box keeps its 57-pixel width; the platform's roomier indicator
+// would cut "pomalu" short, so it gets a 13-pixel box and a 3-pixel gap.
+class TCompactCheckStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+            return 13;
+        case PM_CheckBoxLabelSpacing:
+            return 3;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
 
 } // namespace
 
@@ -148,6 +169,10 @@ void TForm1::CreateButtonColumn()
     CheckBox1 = new QCheckBox(QStringLiteral("pomalu"), Panel7);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(160, 37, 57, 17);
+    // Owned by the window and created after Panel1, so it outlives the box.
+    auto* style = new TCompactCheckStyle();
+    style->setParent(this);
+    CheckBox1->setStyle(style);
     CheckBox1->setChecked(false);
 }
 

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +113,13 @@ TEST(MainWindowLayout, ButtonColumnHoldsStartStopClearAndPomalu)
     EXPECT_EQ(form->Button3->text(), "Clear");
     EXPECT_EQ(form->CheckBox1->text(), "pomalu");
     EXPECT_FALSE(form->CheckBox1->isChecked());
+    // The caption is not cut short at the fixed width.
+    QStyleOptionButton option;
+    option.initFrom(form->CheckBox1);
+    option.text = form->CheckBox1->text();
+    const QRect contents = form->CheckBox1->style()->subElementRect(QStyle::SE_CheckBoxContents, &option,
+                                                                    form->CheckBox1);
+    EXPECT_LE(contents.left() + form->CheckBox1->fontMetrics().horizontalAdvance("pomalu"), 57);
     EXPECT_TRUE(form->Output->toPlainText().isEmpty());
 }
 
