@@ -1,7 +1,6 @@
 #pragma once
 // The three charts of the window and their line series, configured alike
-// from the fixed definition. Kept apart from the panels so that the chart
-// engine's declarations and the panel's stay in separate units.
+// from the fixed definition; they differ only in title.
 
 class QWidget;
 class TChart;
