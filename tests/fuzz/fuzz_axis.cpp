@@ -1,0 +1,185 @@
+// Fuzzes the axis arithmetic: the step sequence, the count of labels that
+// fit, the label step search and the label value sequence as pure functions,
+// and then a real axis of a chart with random used ranges, pixel ends,
+// increments, label separations, masks and Inverted, through LabelStep,
+// LabelValues, ValueToPosition and PositionToValue. Nothing may crash, hang
+// or overflow; the step is never below 1e-12 and never below a finite
+// increment that leaves room for the labels; the label values are at most
+// 10000, descending and inside the range; a value inside the range maps to
+// a pixel between the two ends.
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/LynCanvas.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QApplication>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+#include <string>
+
+namespace {
+
+// Pixel ends stay within what a widget of the largest size can give.
+constexpr int32_t MaxWidgetSize = 16777215;
+
+[[noreturn]] void Fail(const char* what, double a, double b)
+{
+    std::fprintf(stderr, "%s (%.17g, %.17g)\n", what, a, b);
+    std::abort();
+}
+
+// Mostly the values an axis meets (small ranges, round numbers, huge and
+// tiny magnitudes), sometimes any double at all.
+double PickDouble(FuzzedDataProvider& input)
+{
+    switch (input.ConsumeIntegralInRange(0, 5)) {
+    case 0: return input.ConsumeFloatingPoint<double>();
+    case 1: return input.ConsumeIntegralInRange(-100, 100);
+    case 2: return input.ConsumeIntegralInRange(-1000, 1000) * std::pow(10.0, input.ConsumeIntegralInRange(-320, 308));
+    case 3: return input.ConsumeProbability<double>() * 100 - 50;
+    case 4: {
+        const double specials[] = {0.0, -0.0, 1e-12, 1e-10, 50.0, 1e18, 1e300, -1e300,
+                                   std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+        return specials[input.ConsumeIntegralInRange<std::size_t>(0, std::size(specials) - 1)];
+    }
+    default: return std::nextafter(static_cast<double>(input.ConsumeIntegralInRange(-60, 60)), 1e308);
+    }
+}
+
+bool IsOneTwoFive(double step)
+{
+    const double decade = std::pow(10.0, std::floor(std::log10(step)));
+    const double lead = step / decade;
+    for (double wanted : {1.0, 2.0, 5.0, 10.0})
+        if (std::fabs(lead - wanted) <= 1e-9 * wanted)
+            return true;
+    return false;
+}
+
+void CheckNextLabelStep(double x)
+{
+    if (!(x > 0) || std::isinf(x))
+        return;
+    const double next = NextLabelStep(x);
+    if (std::isinf(next))
+        return; // beyond the largest double: the search ends there
+    if (!(next > x) || next > 2.5 * x * (1 + 1e-12) + 1e-300 || !IsOneTwoFive(next))
+        Fail("NextLabelStep is not the next value of 1, 2, 5", x, next);
+}
+
+void CheckLabelValues(const std::vector<double>& values, double low, double high, double step)
+{
+    if (values.size() > static_cast<std::size_t>(MaxLabelValues))
+        Fail("more than 10000 label values", low, high);
+    if (!values.empty() && !(step > 0 && high >= low))
+        Fail("label values without a step or range", low, high);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] > high || !(values[i] >= (low - 1e-12) / 1.000000000001))
+            Fail("label value outside the range", values[i], step);
+        if (i > 0 && !(values[i] < values[i - 1]))
+            Fail("label values not descending", values[i - 1], values[i]);
+    }
+}
+
+void FuzzPureFunctions(FuzzedDataProvider& input)
+{
+    CheckNextLabelStep(std::fabs(PickDouble(input)));
+
+    const int32_t pixels = input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize);
+    const int32_t labelSize = input.ConsumeIntegralInRange(-10, MaxWidgetSize);
+    const int separation = input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 200) : input.ConsumeIntegral<int>();
+    const int32_t fit = LabelsThatFit(pixels, labelSize, separation < 0 ? 0 : separation);
+    if (pixels >= 0 && fit < 0)
+        Fail("a negative number of labels fits", pixels, labelSize);
+
+    const double range = PickDouble(input);
+    // The Increment setter lets through only values >= 0 (infinity too).
+    const double increment = std::fabs(PickDouble(input));
+    const double step = LabelStepFor(range, input.ConsumeIntegralInRange(-2, 20000), std::isnan(increment) ? 0 : increment,
+                                     separation < 0 ? 0 : separation);
+    if (!(step >= 1e-12))
+        Fail("label step below 1e-12", range, step);
+
+    const double low = PickDouble(input);
+    const double high = input.ConsumeBool() ? low + std::fabs(PickDouble(input)) : PickDouble(input);
+    const double anyStep = input.ConsumeBool() ? step : PickDouble(input);
+    CheckLabelValues(LabelValuesFor(low, high, anyStep, input.ConsumeBool()), low, high, anyStep);
+}
+
+TChart& TheChart()
+{
+    static std::unique_ptr<TChart> chart = std::make_unique<TChart>();
+    return *chart;
+}
+
+void FuzzChartAxis(FuzzedDataProvider& input)
+{
+    TChart& chart = TheChart();
+    TCustomChartAxis& axis = input.ConsumeBool() ? static_cast<TCustomChartAxis&>(chart.BottomAxis())
+                                                 : static_cast<TCustomChartAxis&>(chart.LeftAxis());
+    axis.SetInverted(input.ConsumeBool());
+    axis.SetRoundFirstLabel(input.ConsumeBool());
+    axis.SetLabelsSeparation(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 100) : input.ConsumeIntegralInRange(0, 100000));
+    const double increment = std::fabs(PickDouble(input));
+    axis.SetIncrement(std::isnan(increment) ? 0 : increment);
+    const char* masks[] = {"#,##0.###", "0", "0.00E+00", "", "#.#;(#.#);zero", "0.000000000000000000"};
+    axis.SetAxisValuesFormat(input.ConsumeBool() ? masks[input.ConsumeIntegralInRange(0, 5)]
+                                                 : input.ConsumeRandomLengthString(40));
+
+    double low = PickDouble(input);
+    double high = input.ConsumeBool() ? low + std::fabs(PickDouble(input)) : PickDouble(input);
+    axis.UsedMinimum = low;
+    axis.UsedMaximum = high;
+    axis.UsedRange = high - low;
+    axis.StartPixel = input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize);
+    axis.EndPixel = axis.StartPixel + input.ConsumeIntegralInRange(input.ConsumeBool() ? -20 : 0, MaxWidgetSize);
+    axis.PixelLength = axis.EndPixel - axis.StartPixel;
+    axis.CenterPixel = (axis.StartPixel + axis.EndPixel) / 2;
+
+    chart.Canvas().SelectFont(axis.LabelsFont());
+    const double step = axis.LabelStep();
+    if (!(step >= 1e-12))
+        Fail("axis label step below 1e-12", low, step);
+    const std::vector<double> values = axis.LabelValues();
+    CheckLabelValues(values, low, high, step);
+
+    const int32_t first = std::min(axis.StartPixel, axis.EndPixel);
+    const int32_t last = std::max(axis.StartPixel, axis.EndPixel);
+    for (int i = 0; i < 8 && input.remaining_bytes() > 0; ++i) {
+        const double v = input.ConsumeBool() && !values.empty() ? values[i % values.size()] : PickDouble(input);
+        const int32_t p = axis.ValueToPosition(v);
+        // Checked only where the rounding to the ends cannot go astray: a
+        // proper range with a value well inside it.
+        const bool inside = axis.UsedRange > 0 && std::isfinite(axis.UsedRange) && v > low && v < high;
+        if (inside && axis.PixelLength >= 0 && (p < first || p > last))
+            Fail("a value inside the range maps outside the axis", v, p);
+        (void)axis.PositionToValue(input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    TheChart();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    if (input.ConsumeBool())
+        FuzzPureFunctions(input);
+    else
+        FuzzChartAxis(input);
+    return 0;
+}
