@@ -146,7 +146,10 @@ public:
     // --- zoom and scroll ------------------------------------------------------------
     void ZoomAxes();
     void ResetZoom();
-    void ScrollAxes(bool horizontal, int32_t newPosition, int32_t previousPosition);
+    // Scrolls the axes of one direction from the previous to the new pixel;
+    // true when the move counts as scrolled (the direction is allowed and the
+    // pointer moved), also when no axis of that direction exists.
+    bool ScrollAxes(bool horizontal, int32_t newPosition, int32_t previousPosition);
     void ScrollAxis(TCustomChartAxis* axis, int32_t from, int32_t to);
     void RememberScales();
     void RecallScales();
@@ -203,8 +206,18 @@ private:
     bool BeginDrag(TMouseButton button, int32_t x, int32_t y);
     void ScrollDragMove(int32_t x, int32_t y);
     void ShowZoomFrame();
+    void EndZoomDrag();
     void ShowWindowCanvas();
     void CancelDrags();
+
+    // The cursor rule looks at every pointer move, not only at drags.
+    struct TMouseTrackingSwitch {
+        explicit TMouseTrackingSwitch(QWidget* widget) { widget->setMouseTracking(true); }
+    };
+    TMouseTrackingSwitch MouseTracking{this};
+    // RenderCount() when the zoom drag began: a paint during the drag leaves
+    // the frame in the stored picture, which must then be rendered anew.
+    int64_t RendersAtZoomStart = 0;
 
     std::unique_ptr<TChartTitle> TitleValue;
     std::unique_ptr<TChartTitle> FootValue;

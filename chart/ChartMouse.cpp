@@ -123,14 +123,15 @@ void TCustomChart::ScrollAxis(TCustomChartAxis* axis, int32_t from, int32_t to)
         axis->SetLimits(newMin, newMax);
 }
 
-void TCustomChart::ScrollAxes(bool horizontal, int32_t newPosition, int32_t previousPosition)
+bool TCustomChart::ScrollAxes(bool horizontal, int32_t newPosition, int32_t previousPosition)
 {
     if (newPosition == previousPosition || !MatchesPanning(AllowPanning, horizontal))
-        return;
+        return false;
     for (TCustomChartAxis* axis : Axes()) {
         if (!axis->IsDepth && axis->IsHorizontal == horizontal)
             ScrollAxis(axis, previousPosition, newPosition);
     }
+    return true;
 }
 
 // --- pressing -------------------------------------------------------------------
@@ -220,6 +221,7 @@ bool TCustomChart::BeginDrag(TMouseButton button, int32_t x, int32_t y)
     if (AllowZoom && button == settings.ZoomMouseButton) {
         setCursor(Qt::ArrowCursor);
         ZoomRecord.BeginAt(x, y);
+        RendersAtZoomStart = RenderCount();
         ShowZoomFrame();
         began = true;
     }
@@ -281,12 +283,10 @@ void TCustomChart::ScrollDragMove(int32_t x, int32_t y)
         RememberScales();
         ScalesRestored = false;
     }
-    // A move counts as scrolling when its direction is allowed, even when no
-    // axis of that direction exists.
-    const bool scrolled = (x != PanRecord.LastX && MatchesPanning(AllowPanning, true)) ||
-                          (y != PanRecord.LastY && MatchesPanning(AllowPanning, false));
-    ScrollAxes(true, x, PanRecord.LastX);
-    ScrollAxes(false, y, PanRecord.LastY);
+    // Both directions are tried, each from its own stored position.
+    const bool scrolledX = ScrollAxes(true, x, PanRecord.LastX);
+    const bool scrolledY = ScrollAxes(false, y, PanRecord.LastY);
+    const bool scrolled = scrolledX || scrolledY;
     PanRecord.LastX = x;
     PanRecord.LastY = y;
     if (scrolled) {
@@ -304,10 +304,7 @@ void TCustomChart::ChartMouseUp(TMouseButton button, int32_t x, int32_t y)
         series->MouseReleased();
 
     if (ZoomRecord.IsActive && button == ChartMouseSettings().ZoomMouseButton) {
-        ZoomRecord.IsActive = false;
-        DrawZoomFrame();
-        Canvas().SetPenMode(pmCopy);
-        ShowWindowCanvas();
+        EndZoomDrag();
         ZoomRecord.LastX = x;
         ZoomRecord.LastY = y;
         if (std::abs(ZoomRecord.LastX - ZoomRecord.AnchorX) > ZoomDragThreshold &&
@@ -345,13 +342,22 @@ void TCustomChart::ChartMouseLeave()
 // the box.
 void TCustomChart::CancelDrags()
 {
-    if (ZoomRecord.IsActive) {
-        ZoomRecord.IsActive = false;
-        DrawZoomFrame();
-        Canvas().SetPenMode(pmCopy);
-        ShowWindowCanvas();
-    }
+    if (ZoomRecord.IsActive)
+        EndZoomDrag();
     PanRecord.IsActive = false;
+}
+
+// Ends the zoom drag and erases its frame from the window. A paint during
+// the drag drew the frame into the stored picture too; that picture would
+// bring the frame back at the next paint, so it is rendered anew.
+void TCustomChart::EndZoomDrag()
+{
+    ZoomRecord.IsActive = false;
+    DrawZoomFrame();
+    Canvas().SetPenMode(pmCopy);
+    ShowWindowCanvas();
+    if (RenderCount() != RendersAtZoomStart)
+        RequestRepaint();
 }
 
 // --- Qt events --------------------------------------------------------------------
