@@ -26,6 +26,17 @@ bool MatchesPanning(TPanningMode allowed, bool horizontal)
     return allowed == pmBoth || allowed == (horizontal ? pmHorizontal : pmVertical);
 }
 
+// The series' point under the pointer, or -1. The hit test walks the shown
+// range of the last paint; after the points were cleared or removed and
+// before the repaint that follows, that range lies past the data and there
+// is nothing under the pointer (walking it would read past the lists).
+int32_t PointUnderPointer(const TChartSeries* series, int32_t x, int32_t y)
+{
+    if (series->LastShownIndex >= series->PointCount())
+        return -1;
+    return series->PointAtPixel(x, y);
+}
+
 } // namespace
 
 // The order in which SavedScales holds the axes.
@@ -170,7 +181,7 @@ void TCustomChart::ChartMouseDown(TMouseButton button, int32_t x, int32_t y)
         TChartSeries* series = SeriesList().At(i);
         if (!series->Active())
             continue;
-        pressedIndex = series->PointAtPixel(x, y);
+        pressedIndex = PointUnderPointer(series, x, y);
         if (pressedIndex != -1)
             pressedSeries = series;
     }
@@ -261,7 +272,7 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
         return;
     }
     for (TChartSeries* series : SeriesList()) {
-        if (series->Active() && series->Cursor() != 0 && series->PointAtPixel(x, y) != -1) {
+        if (series->Active() && series->Cursor() != 0 && PointUnderPointer(series, x, y) != -1) {
             setCursor(static_cast<Qt::CursorShape>(series->Cursor()));
             return;
         }

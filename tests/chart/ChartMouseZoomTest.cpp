@@ -311,3 +311,20 @@ TEST(ChartMouseZoom, AnErrorBoxEndsTheDragAndErasesTheFrame)
     EXPECT_EQ(StatesOf(t.Chart), before);
     EXPECT_EQ(t.Pixels(), pixelsBefore);
 }
+
+TEST(ChartMousePress, RightAfterTheSeriesWasClearedFindsNoPointAndRaisesNothing)
+{
+    TRecordingErrorBox box;
+    TMouseTestChart t;
+    t.Series->SetCursor(Qt::CrossCursor);
+    const QPoint onLine(t.Series->PointPixelX(60), t.Series->PointPixelY(60));
+    ASSERT_NE(t.Series->PointAtPixel(onLine.x(), onLine.y()), -1);
+    // Cleared, and the pointer arrives before the repaint that follows.
+    t.Series->ClearPoints();
+    t.Move(onLine, Qt::NoButton);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    t.Press(Qt::LeftButton, onLine);
+    EXPECT_TRUE(box.Texts.empty());
+    EXPECT_TRUE(t.Chart.ZoomRecord.IsActive);
+    t.Release(Qt::LeftButton, onLine);
+}
