@@ -148,7 +148,6 @@ TEST(ChartMouseWheel, ShiftsTheVerticalAxesByThreePercentOfTheirRange)
 TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewhere)
 {
     TMouseTestChart t;
-    EXPECT_TRUE(t.Chart.hasMouseTracking());
     t.Series->SetCursor(Qt::CrossCursor);
     const QPoint onLine(t.Series->PointPixelX(20), t.Series->PointPixelY(20));
     ASSERT_NE(t.Series->PointAtPixel(onLine.x(), onLine.y()), -1);
@@ -159,5 +158,16 @@ TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewher
     t.Move(onLine, Qt::NoButton);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&t.Chart, &leave);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(ChartMousePointer, MovesThroughTheWindowSystemReachTheChartWithoutAButton)
+{
+    TMouseTestChart t;
+    t.Series->SetCursor(Qt::CrossCursor);
+    const QPoint onLine(t.Series->PointPixelX(20), t.Series->PointPixelY(20));
+    QTest::mouseMove(&t.Chart, onLine);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(&t.Chart, QPoint(onLine.x(), t.Chart.LeftAxis().ValueToPosition(9)));
     EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
 }

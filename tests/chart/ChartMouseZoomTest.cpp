@@ -328,3 +328,18 @@ TEST(ChartMousePress, RightAfterTheSeriesWasClearedFindsNoPointAndRaisesNothing)
     EXPECT_TRUE(t.Chart.ZoomRecord.IsActive);
     t.Release(Qt::LeftButton, onLine);
 }
+
+// The same zoom through the window system's path, as a user's drag arrives.
+TEST(ChartMouseZoom, DragThroughTheWindowSystemZooms)
+{
+    TMouseTestChart t;
+    const TZoomTargets v = TargetsOf(t.Chart, ZoomFrom, ZoomTo);
+    QTest::mousePress(&t.Chart, Qt::LeftButton, Qt::NoModifier, ZoomFrom);
+    QTest::mouseMove(&t.Chart, QPoint(200, 100));
+    QTest::mouseMove(&t.Chart, ZoomTo);
+    QTest::mouseRelease(&t.Chart, Qt::LeftButton, Qt::NoModifier, ZoomTo);
+    EXPECT_EQ(t.Chart.BottomAxis().Minimum(), v.BottomMin);
+    EXPECT_EQ(t.Chart.BottomAxis().Maximum(), v.BottomMax);
+    EXPECT_EQ(t.Chart.LeftAxis().Minimum(), v.LeftMin);
+    EXPECT_EQ(t.Chart.LeftAxis().Maximum(), v.LeftMax);
+}
