@@ -18,8 +18,8 @@ namespace {
 // or undo; a smaller one is taken for a click.
 constexpr int32_t ZoomDragThreshold = 16;
 
-// The wheel scrolls the vertical axes by this share of their range.
-constexpr double WheelShareOfRange = 3 * 0.01;
+// The wheel scrolls the vertical axes by 3 percent of their range.
+constexpr long double WheelPercent = 3;
 
 bool MatchesPanning(TPanningMode allowed, bool horizontal)
 {
@@ -93,11 +93,14 @@ void TCustomChart::ZoomAxes()
          {&BottomAxis(), bottomMin, bottomMax}}};
 
     if (AnimatedZoom) {
-        const double divisor = ChartMouseSettings().ZoomStepDivisor;
+        // Extended intermediates, rounded to double once per limit.
+        const long double divisor = ChartMouseSettings().ZoomStepDivisor;
         for (int step = 1; step < AnimatedZoomSteps; ++step) {
             for (auto [axis, newMin, newMax] : targets) {
-                axis->SetLimits(axis->Minimum() + (newMin - axis->Minimum()) / divisor,
-                                axis->Maximum() - (axis->Maximum() - newMax) / divisor);
+                const long double min = axis->Minimum();
+                const long double max = axis->Maximum();
+                axis->SetLimits(static_cast<double>(min + (newMin - min) / divisor),
+                                static_cast<double>(max - (max - newMax) / divisor));
             }
             RequestRepaint();
             repaint();
@@ -337,7 +340,8 @@ void TCustomChart::ChartMouseWheel(bool down)
     for (TCustomChartAxis* axis : Axes()) {
         if (axis->IsHorizontal)
             continue;
-        const double delta = (axis->Maximum() - axis->Minimum()) * WheelShareOfRange;
+        const long double range = static_cast<long double>(axis->Maximum()) - axis->Minimum();
+        const double delta = static_cast<double>(range * WheelPercent * 0.01L);
         axis->ShiftLimits(down ? delta : -delta, false);
     }
 }

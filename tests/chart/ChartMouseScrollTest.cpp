@@ -128,7 +128,8 @@ TEST(ChartMouseWheel, ShiftsTheVerticalAxesByThreePercentOfTheirRange)
 {
     TMouseTestChart t;
     const QPoint inside(300, 100);
-    const double step = 20 * (3 * 0.01);
+    // (Maximum - Minimum) x 3 x 0.01 at extended precision.
+    const double step = static_cast<double>(20.0L * 3 * 0.01L);
     const int64_t renders = t.Chart.RenderCount();
     t.Wheel(true, inside);
     EXPECT_EQ(t.Chart.LeftAxis().Minimum(), -10 + step);
