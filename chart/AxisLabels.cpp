@@ -62,6 +62,15 @@ double LabelStepFor(double usedRange, int32_t labelsThatFit, double increment, i
             double next = NextLabelStep(step);
             if (std::isinf(next))
                 break; // an infinite range: no step is large enough
+            if (!(next > step)) {
+                // A subnormal step (an Increment that small) cannot climb the
+                // ladder: a tenth of the next step rounds back to it. Every
+                // step below the smallest one ends as the smallest one, so
+                // the search goes on from there.
+                if (step >= SmallestLabelStep)
+                    break;
+                next = SmallestLabelStep;
+            }
             step = next;
         }
     }

@@ -7,6 +7,7 @@
 #include "chart/LynConst.h"
 #include "support/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -369,10 +370,17 @@ int32_t TCustomChartAxis::ValueToPosition(double value) const
     if (!std::isfinite(distance) || std::fabs(distance) >= MaxPixelDistance)
         return CenterPixel;
     // Rounded as the double it is held in, ties to even: 2.5 -> 2.
-    auto r = static_cast<int32_t>(RoundHalfEven(static_cast<double>(distance)));
+    const int64_t r = RoundHalfEven(static_cast<double>(distance));
+    int64_t position = 0;
     if (IsHorizontal)
-        return InvertedValue ? EndPixel - r : StartPixel + r;
-    return InvertedValue ? StartPixel + r : EndPixel - r;
+        position = InvertedValue ? int64_t{EndPixel} - r : int64_t{StartPixel} + r;
+    else
+        position = InvertedValue ? int64_t{StartPixel} + r : int64_t{EndPixel} - r;
+    // An end pixel plus a distance just inside the limit can leave 32 bits;
+    // such a point lies far outside the plot, so it stays on its side at the
+    // edge of the range instead of overflowing.
+    return static_cast<int32_t>(std::clamp<int64_t>(position, std::numeric_limits<int32_t>::min(),
+                                                     std::numeric_limits<int32_t>::max()));
 }
 
 double TCustomChartAxis::PositionToValue(int32_t position) const

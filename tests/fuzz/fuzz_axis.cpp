@@ -20,7 +20,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <memory>
 #include <string>
 
 namespace {
@@ -65,7 +64,9 @@ bool IsOneTwoFive(double step)
 
 void CheckNextLabelStep(double x)
 {
-    if (!(x > 0) || std::isinf(x))
+    // Below the normal doubles a tenth of a step rounds back onto the step,
+    // so the ladder is only checked where it can be climbed.
+    if (!(x >= std::numeric_limits<double>::min()) || std::isinf(x))
         return;
     const double next = NextLabelStep(x);
     if (std::isinf(next))
@@ -113,10 +114,22 @@ void FuzzPureFunctions(FuzzedDataProvider& input)
     CheckLabelValues(LabelValuesFor(low, high, anyStep, input.ConsumeBool()), low, high, anyStep);
 }
 
+QApplication* Application = nullptr;
+TChart* Chart = nullptr;
+
 TChart& TheChart()
 {
-    static std::unique_ptr<TChart> chart = std::make_unique<TChart>();
-    return *chart;
+    return *Chart;
+}
+
+// The chart and the application go before the leak check at exit, as they
+// would at the end of the program, so that what they hold is released.
+void ReleaseChartAndApplication()
+{
+    delete Chart;
+    Chart = nullptr;
+    delete Application;
+    Application = nullptr;
 }
 
 void FuzzChartAxis(FuzzedDataProvider& input)
@@ -153,7 +166,13 @@ void FuzzChartAxis(FuzzedDataProvider& input)
     const int32_t first = std::min(axis.StartPixel, axis.EndPixel);
     const int32_t last = std::max(axis.StartPixel, axis.EndPixel);
     for (int i = 0; i < 8 && input.remaining_bytes() > 0; ++i) {
-        const double v = input.ConsumeBool() && !values.empty() ? values[i % values.size()] : PickDouble(input);
+        double v = input.ConsumeBool() && !values.empty() ? values[i % values.size()] : PickDouble(input);
+        if (axis.PixelLength != 0 && input.ConsumeBool()) {
+            // A value whose pixel distance lies just inside the 32-bit limit,
+            // where the end pixel plus the distance may no longer fit.
+            const double distance = 2147483647.0 - input.ConsumeIntegralInRange(0, 2 * MaxWidgetSize);
+            v = low + (input.ConsumeBool() ? distance : -distance) * axis.UsedRange / axis.PixelLength;
+        }
         const int32_t p = axis.ValueToPosition(v);
         // Checked only where the rounding to the ends cannot go astray: a
         // proper range with a value well inside it.
@@ -169,8 +188,9 @@ void FuzzChartAxis(FuzzedDataProvider& input)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
-    TheChart();
+    Application = new QApplication(*argc, *argv);
+    Chart = new TChart();
+    std::atexit(ReleaseChartAndApplication);
     return 0;
 }
 
