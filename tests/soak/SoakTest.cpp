@@ -78,7 +78,7 @@ private:
 TEST(Soak, RandomisedSessionKeepsTheSeriesConsistentAndEndsAtTheClose)
 {
     const uint64_t seed = EnvironmentNumber("KMITY_SOAK_SEED", std::random_device{}());
-    const int actions = static_cast<int>(EnvironmentNumber("KMITY_SOAK_ACTIONS", 1500));
+    const int actions = static_cast<int>(EnvironmentNumber("KMITY_SOAK_ACTIONS", 5000));
     const int64_t watchdogMs = static_cast<int64_t>(EnvironmentNumber("KMITY_SOAK_WATCHDOG_S", 60)) * 1000;
     std::printf("soak: seed %llu, %d actions (replay with KMITY_SOAK_SEED=%llu)\n",
                 static_cast<unsigned long long>(seed), actions, static_cast<unsigned long long>(seed));
