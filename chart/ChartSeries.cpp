@@ -32,8 +32,8 @@ int32_t TChartSeries::AddPoint(double x, double y, const std::string& label, TCo
         return -1;
     const int32_t index = XValues->InsertOrdered(XValues->PendingValue);
     YValues->InsertValueAt(index, YValues->PendingValue);
-    InsertIntoList(PointColors, index, color);
-    InsertIntoList(PointLabels, index, label.empty() ? std::optional<std::string>() : std::optional<std::string>(label));
+    PointColors.Insert(index, color);
+    PointLabels.Insert(index, label.empty() ? std::optional<std::string>() : std::optional<std::string>(label));
     NotifyPointAdded(this, index);
     return index;
 }
@@ -51,8 +51,8 @@ void TChartSeries::EmptyAllLists()
 {
     for (int32_t i = 0; i < AllValueLists.Count(); ++i)
         AllValueLists.At(i)->EmptyValues();
-    ReleaseList(PointColors);
-    ReleaseList(PointLabels);
+    PointColors.Release();
+    PointLabels.Release();
     ReleaseList(MarksValue->Positions);
 }
 
@@ -70,8 +70,7 @@ TColor TChartSeries::PointColor(int32_t index) const
 {
     if (index >= PointColorCount())
         return SeriesColorValue;
-    CheckListIndex(index, PointColorCount());
-    const TColor c = PointColors[static_cast<std::size_t>(index)];
+    const TColor c = PointColors.At(index);
     if (c != clDefault)
         return c;
     return ColorEachPointValue ? PaletteColor(index) : SeriesColorValue;
@@ -81,13 +80,12 @@ bool TChartSeries::HasLabelAt(int32_t index) const
 {
     if (index >= PointLabelCount())
         return false;
-    CheckListIndex(index, PointLabelCount());
-    return PointLabels[static_cast<std::size_t>(index)].has_value();
+    return PointLabels.At(index).has_value();
 }
 
 std::string TChartSeries::LabelAt(int32_t index) const
 {
-    return HasLabelAt(index) ? *PointLabels[static_cast<std::size_t>(index)] : std::string();
+    return HasLabelAt(index) ? *PointLabels.At(index) : std::string();
 }
 
 bool TChartSeries::UsesAxis(const TCustomChartAxis* axis) const

@@ -4,6 +4,7 @@
 // repaint requests a change sends to the chart that draws the series.
 
 #include "chart/ChartPens.h"
+#include "chart/DefaultedList.h"
 #include "chart/ValueList.h"
 #include "support/Geometry.h"
 
@@ -91,8 +92,10 @@ public:
     virtual std::string LabelAt(int32_t index) const;
     // Whether point index has a label entry (an absent entry is none).
     bool HasLabelAt(int32_t index) const;
-    int32_t PointColorCount() const { return static_cast<int32_t>(PointColors.size()); }
-    int32_t PointLabelCount() const { return static_cast<int32_t>(PointLabels.size()); }
+    int32_t PointColorCount() const { return PointColors.Count(); }
+    int32_t PointLabelCount() const { return PointLabels.Count(); }
+    // False while every point has clDefault (then nothing per point is stored).
+    bool HasPointColors() const { return PointColors.Materialised(); }
 
     virtual double LowestX() { return XValues->LowestValue(); }
     virtual double HighestX() { return XValues->HighestValue(); }
@@ -197,9 +200,12 @@ protected:
     void LeaveChart(TCustomAxisPanel* chart);
     void JoinChart(TCustomAxisPanel* chart);
 
-    std::vector<TColor> PointColors;
+    // One entry per point, stored only once a point brings a colour other
+    // than clDefault.
+    TDefaultedList<TColor> PointColors{clDefault};
     // An absent entry is a point without label; present entries own a copy.
-    std::vector<std::optional<std::string>> PointLabels;
+    // Stored only once a point brings a label.
+    TDefaultedList<std::optional<std::string>> PointLabels{std::nullopt};
 
 private:
     bool IsActive = true;

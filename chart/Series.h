@@ -17,6 +17,10 @@ enum TSeriesPointerStyle { psRectangle, psCircle, psTriangle, psDownTriangle, ps
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries* sender, int32_t valueIndex)>;
 using TSeriesClickPointer = std::function<void(TCustomSeries* sender, int32_t valueIndex, int32_t x, int32_t y)>;
 
+// Pixel positions beyond +-32766 on either axis are not handed to the
+// drawing surface: such a point is skipped.
+bool WithinPixelGuard(int32_t x, int32_t y);
+
 // Whether pixel p lies on the segment from a to b: within one pixel of the
 // line through them (measured along the longer extent) and, in each
 // coordinate in which a and b differ, between them (ends included). A
@@ -71,6 +75,10 @@ public:
     TCustomSeries();
     ~TCustomSeries() override;
 
+    // Draws the shown points. Where many points fall into one pixel column
+    // it draws, in place of their vertical strokes, the few that cover the
+    // same pixels (see SeriesColumns.cpp); the picture is the same.
+    void DrawShownPoints() override;
     void DrawPoint(int32_t index) override;
     void HorizontalMargins(int32_t& left, int32_t& right) override;
     void VerticalMargins(int32_t& top, int32_t& bottom) override;
@@ -105,6 +113,9 @@ public:
     // False until a point of the current pass has set the previous pixel; a
     // point is never joined to a position left over from an earlier paint.
     bool HasPreviousPixel = false;
+    // Draws every shown point by DrawPoint, never by pixel columns: the
+    // reference picture of the tests.
+    bool ForcePlainDrawing = false;
 
 protected:
     // Joins point i at (x, y) to the previous pixel with the line pen in the
@@ -117,6 +128,10 @@ protected:
     // Whether the segment drawn into point i (from its previous pixel)
     // covers pixel p, with the strokes of the stairs when they are on.
     bool SegmentCovers(TPoint from, TPoint to, TPoint p) const;
+    // Whether the points between the first and last shown one may be drawn
+    // by pixel columns: a plain red line of this class, one pixel wide,
+    // over ascending X values and axes that map them by their formula.
+    bool CanDrawByColumns() const;
 
     bool DrawAreaValue = false;
     bool JoinPointsValue = false;

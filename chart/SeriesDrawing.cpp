@@ -5,16 +5,13 @@
 #include "chart/Series.h"
 
 namespace {
-
-// Pixel positions beyond this are not handed to the drawing surface.
 constexpr int32_t PixelGuard = 32766;
+} // namespace
 
 bool WithinPixelGuard(int32_t x, int32_t y)
 {
     return x >= -PixelGuard && x <= PixelGuard && y >= -PixelGuard && y <= PixelGuard;
 }
-
-} // namespace
 
 void TCustomSeries::DrawPoint(int32_t index)
 {

@@ -18,10 +18,10 @@ void TChartSeries::SetColorEachPoint(bool value)
         return;
     // Switching per-point colours off forgets every stored colour, even when
     // the switch was already off; each reset point asks for a repaint.
-    for (TColor& color : PointColors) {
-        color = clDefault;
+    const int32_t count = PointColors.Count();
+    PointColors.ResetToDefault();
+    for (int32_t i = 0; i < count; ++i)
         RequestRepaint();
-    }
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value)

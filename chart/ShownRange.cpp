@@ -4,7 +4,34 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartSeries.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+// Whether the X values as read never decrease, so that a scan "while the
+// value is below v" stops where a binary search for v does.
+bool ReadsAscending(const TChartValueList& x)
+{
+    const double m = x.Multiplier();
+    return x.KnownAscending() && m > 0 && std::isfinite(m);
+}
+
+// The first index from `from` on whose value is not below v (count when
+// none): the stopping point of the linear scan, found by halving.
+int32_t FirstNotBelow(const TChartValueList& x, int32_t from, double v)
+{
+    int32_t lo = from;
+    int32_t hi = x.ValueCount();
+    while (lo < hi) {
+        const int32_t mid = lo + (hi - lo) / 2;
+        if (x.ValueAt(mid) < v)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
 
 // The values at the near and far edge of the plot rectangle; an inverted
 // axis starts at the right edge.
@@ -34,10 +61,19 @@ void TChartSeries::FindShownRange()
     double high = 0;
     EdgeValues(*Chart, *ResolvedHorizAxis, low, high);
 
+    // With ascending values both scans below are binary searches; they stop
+    // where the scans would.
+    const bool ascending = ReadsAscending(x);
     int32_t first = 0;
-    while (x.ValueAt(first) < low) {
-        if (++first > last)
-            return; // every point lies before the near edge
+    if (ascending) {
+        first = FirstNotBelow(x, 0, low);
+        if (first > last)
+            return;
+    } else {
+        while (x.ValueAt(first) < low) {
+            if (++first > last)
+                return; // every point lies before the near edge
+        }
     }
     FirstShownIndex = first;
 
@@ -47,10 +83,14 @@ void TChartSeries::FindShownRange()
         return;
     }
     int32_t lastShown = first;
-    while (x.ValueAt(lastShown) < high) {
-        if (++lastShown > last) {
-            lastShown = last;
-            break;
+    if (ascending) {
+        lastShown = std::min(FirstNotBelow(x, first, high), last);
+    } else {
+        while (x.ValueAt(lastShown) < high) {
+            if (++lastShown > last) {
+                lastShown = last;
+                break;
+            }
         }
     }
     // A series that reaches past the edge keeps the first point at or beyond

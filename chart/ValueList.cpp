@@ -41,9 +41,7 @@ TChartValueList::~TChartValueList()
 double TChartValueList::ValueAt(int32_t index) const
 {
     CheckListIndex(index, ValueCount());
-    // The product is formed at extended precision and rounded once when
-    // it becomes the double result.
-    return static_cast<double>(static_cast<long double>(Values[static_cast<std::size_t>(index)]) * MultiplierValue);
+    return ScaleStored(Values[static_cast<std::size_t>(index)]);
 }
 
 double TChartValueList::StoredAt(int32_t index) const
@@ -55,6 +53,8 @@ double TChartValueList::StoredAt(int32_t index) const
 void TChartValueList::EmptyValues()
 {
     ReleaseList(Values);
+    BlockExtremes.Release();
+    Ascending = true;
     StatsStale = true;
 }
 
@@ -78,13 +78,29 @@ int32_t TChartValueList::InsertOrdered(double value)
 {
     const int32_t index = OrderedPosition(value);
     InsertIntoList(Values, index, value);
-    StatsStale = true;
+    Inserted(index);
     return index;
 }
 
 void TChartValueList::InsertValueAt(int32_t index, double value)
 {
     InsertIntoList(Values, index, value);
+    Inserted(index);
+}
+
+void TChartValueList::Inserted(int32_t index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    const double v = Values[i];
+    if (Ascending && (std::isnan(v) || (i > 0 && Values[i - 1] > v) || (i + 1 < Values.size() && v > Values[i + 1])))
+        Ascending = false;
+    if (i + 1 == Values.size()) {
+        // An append: blocks before it are unchanged, and the statistics
+        // take the new value as the pass's next step.
+        ExtendStatistics();
+        return;
+    }
+    BlockExtremes.InvalidateFrom(index);
     StatsStale = true;
 }
 
@@ -103,18 +119,38 @@ void TChartValueList::RecomputeStatistics()
     const double first = ValueAt(0);
     LowestCache = HighestCache = SumCache = first;
     MagnitudeSumCache = std::fabs(first);
-    for (int32_t i = 1; i < count; ++i) {
-        const double v = ValueAt(i);
-        if (v < LowestCache)
-            LowestCache = v;
-        else if (v > HighestCache)
-            HighestCache = v;
-        // Each running sum is added at extended precision and stored as a
-        // double, one rounding per step.
-        SumCache = static_cast<double>(static_cast<long double>(SumCache) + v);
-        MagnitudeSumCache = static_cast<double>(static_cast<long double>(MagnitudeSumCache) + std::fabs(v));
-    }
+    for (int32_t i = 1; i < count; ++i)
+        AddToStatistics(ValueAt(i));
     StatsStale = false;
+}
+
+void TChartValueList::ExtendStatistics()
+{
+    // The first value starts the pass afresh; stale statistics wait for it.
+    if (StatsStale || Values.size() < 2) {
+        StatsStale = true;
+        return;
+    }
+    AddToStatistics(ValueAt(ValueCount() - 1));
+}
+
+// One step of the statistics pass, shared by the pass and by appends.
+void TChartValueList::AddToStatistics(double v)
+{
+    if (v < LowestCache)
+        LowestCache = v;
+    else if (v > HighestCache)
+        HighestCache = v;
+    // Each running sum is added at extended precision and stored as a
+    // double, one rounding per step.
+    SumCache = static_cast<double>(static_cast<long double>(SumCache) + v);
+    MagnitudeSumCache = static_cast<double>(static_cast<long double>(MagnitudeSumCache) + std::fabs(v));
+}
+
+const TValueSummary& TChartValueList::Summary() const
+{
+    BlockExtremes.Update(Values);
+    return BlockExtremes;
 }
 
 double TChartValueList::LowestValue()

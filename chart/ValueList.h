@@ -2,8 +2,14 @@
 // The value list of a series: one list of doubles (X or Y) with ordered
 // insertion, a multiplier applied on reading, and lazily computed
 // statistics (lowest, highest, sum, magnitude sum).
+//
+// The statistics are computed by one pass at their first read after a
+// change; an append at the end then only adds the new value to them, by the
+// very steps the pass would take, so the results stay bit for bit those of
+// a full pass without its cost. Any other change marks them stale.
 
 #include "chart/ChartList.h"
+#include "chart/ValueSummary.h"
 
 #include <cstdint>
 #include <string>
@@ -55,8 +61,28 @@ public:
     int32_t Capacity() const;
     TChartSeries* Owner() const { return OwnerSeries; }
 
+    // A stored value as ValueAt reads it: times Multiplier, formed at
+    // extended precision and rounded once.
+    double ScaleStored(double stored) const
+    {
+        return static_cast<double>(static_cast<long double>(stored) * MultiplierValue);
+    }
+    // True while every stored value is a number and none is below the one
+    // before it. Inserting out of order (or a NaN) clears it until the list
+    // is emptied; the order setting itself plays no part.
+    bool KnownAscending() const { return Ascending; }
+    // The stored values, for readers that search or summarise them.
+    const std::vector<double>& StoredValues() const { return Values; }
+    // The block extremes of the stored values, brought up to date first.
+    const TValueSummary& Summary() const;
+
 private:
     void RecomputeStatistics();
+    // Adds the value just appended at the end to statistics that are current.
+    void ExtendStatistics();
+    void AddToStatistics(double v);
+    // Bookkeeping after a value was stored at index.
+    void Inserted(int32_t index);
     // Insertion point for v in an ordered list: after every stored value
     // that v does not precede.
     int32_t OrderedPosition(double v) const;
@@ -73,6 +99,8 @@ private:
     double SumCache = 0;
     double MagnitudeSumCache = 0;
     std::string ValueSourceName;
+    bool Ascending = true;
+    mutable TValueSummary BlockExtremes;
 };
 
 // The value lists of one series in creation order: index 0 is X, 1 is Y.
