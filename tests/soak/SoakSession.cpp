@@ -3,6 +3,8 @@
 #include "chart/Chart.h"
 #include "chart/Series.h"
 
+#include <QCheckBox>
+
 #include <QTimer>
 
 #include <algorithm>
@@ -76,8 +78,19 @@ void TSoakSession::Fail(const std::string& what)
 
 void TSoakSession::ScheduleNextAction()
 {
-    // Mostly at the next message handling, sometimes after a few steps.
-    QTimer::singleShot(Chance(0.6) ? 0 : Pick(1, 15), this, [this] { Act(); });
+    // Mostly at the next message handling, sometimes a few handlings (steps
+    // of a run) later. Counted, not timed, so that a seed replays the same
+    // session.
+    FWaits = Chance(0.6) ? 0 : Pick(1, FForm.RunState.StepDelayMs > 0 ? 2 : 15);
+    QTimer::singleShot(0, this, [this] { Tick(); });
+}
+
+void TSoakSession::Tick()
+{
+    if (FWaits-- > 0)
+        QTimer::singleShot(0, this, [this] { Tick(); });
+    else
+        Act();
 }
 
 void TSoakSession::Act()
@@ -103,7 +116,11 @@ void TSoakSession::DoRandomAction()
     FMaxDepthSeen = std::max(FMaxDepthSeen, depth);
     const bool longSeries = FForm.Series1->PointCount() > LongSeries;
     const int roll = Pick(0, 99);
-    if (roll < 14 && depth < MaxRunDepth && !longSeries)
+    // A slowed-down run pauses 50 ms per step and level; "pomalu" is turned
+    // off again soon so that the session keeps its pace.
+    if (FForm.CheckBox1->isChecked() && roll < 30)
+        TogglePomalu();
+    else if (roll < 14 && depth < MaxRunDepth && !longSeries)
         ClickStart();
     else if (roll < 24 || (longSeries && roll < 60))
         ClickStop();

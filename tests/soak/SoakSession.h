@@ -60,6 +60,7 @@ public:
 
 private:
     void Act();
+    void Tick();
     void ScheduleNextAction();
     void DoRandomAction();
     void OnStep(TRunState& state);
@@ -103,6 +104,7 @@ private:
     int FClosesAsked = 0;
     int FZoomsApplied = 0;
     int FLastCount = 0;
+    int FWaits = 0;
     bool FFinale = false;
     int FFinaleSteps = -1;
     QSize FDesignSize;

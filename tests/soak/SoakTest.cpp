@@ -19,6 +19,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -111,6 +112,11 @@ TEST(Soak, RandomisedSessionKeepsTheSeriesConsistentAndEndsAtTheClose)
                 session.ActionsDone(), session.Steps(), session.MaxDepthSeen(), session.ZoomsApplied(),
                 errors.Texts.size(), seconds);
 
+    std::map<std::string, int> messages;
+    for (const std::string& text : errors.Texts)
+        ++messages[text];
+    for (const auto& [text, count] : messages)
+        std::printf("soak: %5d x %s\n", count, text.c_str());
     session.CheckNewErrorBoxes();
     for (const std::string& failure : session.Failures())
         ADD_FAILURE() << failure;
