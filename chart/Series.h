@@ -116,6 +116,11 @@ public:
     // Draws every shown point by DrawPoint, never by pixel columns: the
     // reference picture of the tests.
     bool ForcePlainDrawing = false;
+    // Whether the points between the first and last shown one may be drawn
+    // by pixel columns: a plain line of this class, one pixel wide, solid,
+    // in the series colour, over ascending X values, with axes placed as
+    // the last paint placed them.
+    bool CanDrawByColumns() const;
 
 protected:
     // Joins point i at (x, y) to the previous pixel with the line pen in the
@@ -128,10 +133,6 @@ protected:
     // Whether the segment drawn into point i (from its previous pixel)
     // covers pixel p, with the strokes of the stairs when they are on.
     bool SegmentCovers(TPoint from, TPoint to, TPoint p) const;
-    // Whether the points between the first and last shown one may be drawn
-    // by pixel columns: a plain red line of this class, one pixel wide,
-    // over ascending X values and axes that map them by their formula.
-    bool CanDrawByColumns() const;
 
     bool DrawAreaValue = false;
     bool JoinPointsValue = false;
