@@ -253,7 +253,9 @@ bool TCustomChartAxis::Contributes(TChartSeries* series, bool activeSeriesUseAxi
     return series->VertAxis() == aBothVertAxis || series->ResolvedVertAxis == this;
 }
 
-double TCustomChartAxis::SeriesMinimum() const
+// The first contribution is the result; a later one replaces it only when
+// it lies strictly beyond it. Nothing contributing gives 0.
+double TCustomChartAxis::SeriesExtreme(bool lowest) const
 {
     if (!Chart)
         return 0;
@@ -263,30 +265,23 @@ double TCustomChartAxis::SeriesMinimum() const
     for (TChartSeries* series : Chart->SeriesList()) {
         if (!Contributes(series, activeUse))
             continue;
-        double value = IsHorizontal ? series->LowestX() : series->LowestY();
-        if (!found || value < result)
+        double value = IsHorizontal ? (lowest ? series->LowestX() : series->HighestX())
+                                    : (lowest ? series->LowestY() : series->HighestY());
+        if (!found || (lowest ? value < result : value > result))
             result = value;
         found = true;
     }
     return result;
 }
 
+double TCustomChartAxis::SeriesMinimum() const
+{
+    return SeriesExtreme(true);
+}
+
 double TCustomChartAxis::SeriesMaximum() const
 {
-    if (!Chart)
-        return 0;
-    bool activeUse = ActiveSeriesUseAxis();
-    bool found = false;
-    double result = 0;
-    for (TChartSeries* series : Chart->SeriesList()) {
-        if (!Contributes(series, activeUse))
-            continue;
-        double value = IsHorizontal ? series->HighestX() : series->HighestY();
-        if (!found || value > result)
-            result = value;
-        found = true;
-    }
-    return result;
+    return SeriesExtreme(false);
 }
 
 // Series have no depth of their own in a flat chart; a series' z-order is

@@ -212,6 +212,7 @@ private:
     bool MaximumIsFixed() const { return !AutomaticValue && !AutomaticMaximumValue; }
     bool Contributes(TChartSeries* series, bool activeSeriesUseAxis) const;
     bool ActiveSeriesUseAxis() const;
+    double SeriesExtreme(bool lowest) const;
     void ResolveDepthRange();
     void RepaintNow();
     void RefreshDateTimeMode();
