@@ -84,6 +84,11 @@ public:
                 ++a;
                 continue;
             }
+            // The next column most likely spans as many points as the last.
+            const int64_t next = int64_t{a} + PreviousColumnSize;
+            __builtin_prefetch(Y.StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
+            __builtin_prefetch(S.XValues->StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
+            Y.Summary().Prefetch(Y.StoredValues(), next, next + PreviousColumnSize);
             const int32_t b = ColumnEnd(a, last, *x);
             if (b - a + 1 < MinColumnPoints || !ReducedColumn(a, b, *x))
                 for (int32_t i = a; i <= b; ++i)

@@ -80,3 +80,18 @@ TValueSummary::TExtremes TValueSummary::Range(const std::vector<double>& values,
     }
     return result;
 }
+
+void TValueSummary::Prefetch(const std::vector<double>& values, int64_t first, int64_t last) const
+{
+    const auto count = static_cast<int64_t>(values.size());
+    for (int64_t i : {first, last}) {
+        if (i < 0 || i >= count)
+            continue;
+        __builtin_prefetch(values.data() + i);
+        for (std::size_t k = 0; k < Levels.size(); ++k) {
+            const int64_t block = i / Unit(k + 1);
+            if (block < static_cast<int64_t>(Levels[k].size()))
+                __builtin_prefetch(Levels[k].data() + block);
+        }
+    }
+}

@@ -52,6 +52,11 @@ public:
     // was called since the values last changed, and 0 <= first, last < size.
     TExtremes Range(const std::vector<double>& values, int64_t first, int64_t last) const;
 
+    // Asks the processor to fetch what Range(first, last) will read at the
+    // ends of the range, so that a walk over consecutive ranges does not
+    // wait for memory at each one. Indices beyond the values are ignored.
+    void Prefetch(const std::vector<double>& values, int64_t first, int64_t last) const;
+
     // The last index i in first..last whose value is not inside, or first - 1
     // when every value is. blockInside(extremes) must answer true exactly
     // when every value of a block with those extremes is inside (a band test
