@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "support/MessageLoop.h"
 #include <gtest/gtest.h>
 
 // Every test runs headless: the widgets are real, the screen is not.
@@ -7,6 +7,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

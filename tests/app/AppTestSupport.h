@@ -3,35 +3,13 @@
 // blocking, and a shown main window.
 
 #include "app/Unit1.h"
-#include "support/ErrorBox.h"
+#include "tests/support/ErrorBoxRecorder.h"
 
 #include <QTest>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// Installed for the lifetime of the object; records every text and caption
-// the program would show.
-class TErrorBoxRecorder final : public IErrorBox {
-public:
-    TErrorBoxRecorder() : FPrevious(SetErrorBox(this)) {}
-    ~TErrorBoxRecorder() override { SetErrorBox(FPrevious); }
-    TErrorBoxRecorder(const TErrorBoxRecorder&) = delete;
-    TErrorBoxRecorder& operator=(const TErrorBoxRecorder&) = delete;
-
-    void Show(const std::string& text, const std::string& caption) override
-    {
-        Texts.push_back(text);
-        Captions.push_back(caption);
-    }
-
-    std::vector<std::string> Texts;
-    std::vector<std::string> Captions;
-
-private:
-    IErrorBox* FPrevious;
-};
 
 // The main window, shown and exposed, so that clicks reach it and its
 // charts get their paints.

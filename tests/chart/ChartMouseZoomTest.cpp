@@ -3,7 +3,7 @@
 // a short drag is a click, and the rubber-band frame never outlives its drag.
 #include "tests/chart/ChartMouseTestSupport.h"
 
-#include "support/ErrorBox.h"
+#include "tests/support/ErrorBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,16 +36,6 @@ std::vector<TAxisState> StatesOf(TChart& chart)
             StateOf(chart.RightAxis())};
 }
 
-class TRecordingErrorBox final : public IErrorBox {
-public:
-    TRecordingErrorBox() : Previous(SetErrorBox(this)) {}
-    ~TRecordingErrorBox() override { SetErrorBox(Previous); }
-    void Show(const std::string& text, const std::string&) override { Texts.push_back(text); }
-    std::vector<std::string> Texts;
-
-private:
-    IErrorBox* Previous;
-};
 
 } // namespace
 
@@ -290,7 +280,7 @@ TEST(ChartMousePress, AClaimingClickEventKeepsTheDragFromStarting)
 
 TEST(ChartMouseZoom, AnErrorBoxEndsTheDragAndErasesTheFrame)
 {
-    TRecordingErrorBox box;
+    TErrorBoxRecorder box;
     TMouseTestChart t;
     const std::vector<TAxisState> before = StatesOf(t.Chart);
     const QImage pixelsBefore = t.Pixels();
@@ -314,7 +304,7 @@ TEST(ChartMouseZoom, AnErrorBoxEndsTheDragAndErasesTheFrame)
 
 TEST(ChartMousePress, RightAfterTheSeriesWasClearedFindsNoPointAndRaisesNothing)
 {
-    TRecordingErrorBox box;
+    TErrorBoxRecorder box;
     TMouseTestChart t;
     t.Series->SetCursor(Qt::CrossCursor);
     const QPoint onLine(t.Series->PointPixelX(60), t.Series->PointPixelY(60));
