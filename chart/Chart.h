@@ -7,6 +7,7 @@
 #include <QCursor>
 
 #include <array>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -204,6 +205,7 @@ protected:
 
 private:
     bool BeginDrag(TMouseButton button, int32_t x, int32_t y);
+    std::array<std::pair<TCustomChartAxis*, int>, 4> SavedAxes();
     void ScrollDragMove(int32_t x, int32_t y);
     void ShowZoomFrame();
     void EndZoomDrag();

@@ -26,26 +26,22 @@ bool MatchesPanning(TPanningMode allowed, bool horizontal)
     return allowed == pmBoth || allowed == (horizontal ? pmHorizontal : pmVertical);
 }
 
-// The series' point under the pointer, or -1. The hit test walks the shown
-// range of the last paint; after the points were cleared or removed and
-// before the repaint that follows, that range lies past the data and there
-// is nothing under the pointer (walking it would read past the lists).
-int32_t PointUnderPointer(const TChartSeries* series, int32_t x, int32_t y)
-{
-    if (series->LastShownIndex >= series->PointCount())
-        return -1;
-    return series->PointAtPixel(x, y);
-}
 
 } // namespace
 
 // The order in which SavedScales holds the axes.
 enum SavedAxisSlot { SlotTop, SlotLeft, SlotRight, SlotBottom };
 
+// The top, bottom, left and right axis with their places in SavedScales, in
+// the order in which scales are remembered and recalled.
+std::array<std::pair<TCustomChartAxis*, int>, 4> TCustomChart::SavedAxes()
+{
+    return {{{&TopAxis(), SlotTop}, {&BottomAxis(), SlotBottom}, {&LeftAxis(), SlotLeft}, {&RightAxis(), SlotRight}}};
+}
+
 void TCustomChart::RememberScales()
 {
-    const std::array<std::pair<TCustomChartAxis*, SavedAxisSlot>, 4> axes = {
-        {{&TopAxis(), SlotTop}, {&BottomAxis(), SlotBottom}, {&LeftAxis(), SlotLeft}, {&RightAxis(), SlotRight}}};
+    const auto axes = SavedAxes();
     for (auto [axis, slot] : axes) {
         // For an automatic limit this is the value the last paint resolved.
         SavedScales[slot] = TSavedAxisScales{axis->Automatic(), axis->AutomaticMinimum(), axis->AutomaticMaximum(),
@@ -55,8 +51,7 @@ void TCustomChart::RememberScales()
 
 void TCustomChart::RecallScales()
 {
-    const std::array<std::pair<TCustomChartAxis*, SavedAxisSlot>, 4> axes = {
-        {{&TopAxis(), SlotTop}, {&BottomAxis(), SlotBottom}, {&LeftAxis(), SlotLeft}, {&RightAxis(), SlotRight}}};
+    const auto axes = SavedAxes();
     for (auto [axis, slot] : axes) {
         const TSavedAxisScales& saved = SavedScales[slot];
         axis->SetAutomatic(saved.Automatic);
@@ -184,7 +179,7 @@ void TCustomChart::ChartMouseDown(TMouseButton button, int32_t x, int32_t y)
         TChartSeries* series = SeriesList().At(i);
         if (!series->Active())
             continue;
-        pressedIndex = PointUnderPointer(series, x, y);
+        pressedIndex = series->PointAtPixel(x, y);
         if (pressedIndex != -1)
             pressedSeries = series;
     }
@@ -275,7 +270,7 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
         return;
     }
     for (TChartSeries* series : SeriesList()) {
-        if (series->Active() && series->Cursor() != 0 && PointUnderPointer(series, x, y) != -1) {
+        if (series->Active() && series->Cursor() != 0 && series->PointAtPixel(x, y) != -1) {
             setCursor(static_cast<Qt::CursorShape>(series->Cursor()));
             return;
         }

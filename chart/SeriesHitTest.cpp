@@ -42,6 +42,11 @@ int32_t TCustomSeries::PointAtPixel(int32_t x, int32_t y) const
 {
     if (FirstShownIndex == -1 || LastShownIndex == -1)
         return -1;
+    // The range is that of the last paint. After the points were cleared or
+    // removed, and before the repaint that follows, it lies past the data and
+    // nothing is under the pointer.
+    if (LastShownIndex >= PointCount())
+        return -1;
     const TSeriesPointer& pointer = Pointer();
     const TPoint target{x, y};
     TPoint previous;

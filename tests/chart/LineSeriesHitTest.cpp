@@ -55,6 +55,17 @@ TEST(LineSeriesPointAtPixel, NothingShownFindsNothing)
     EXPECT_EQ(s.PointAtPixel(10, 10), -1);
 }
 
+// Between a clear and the next paint the shown range still names points
+// that no longer exist; the hit test must not walk it.
+TEST(LineSeriesPointAtPixel, RangeOfAPaintBeforeAClearFindsNothing)
+{
+    PixelSeries s({{10, 10}, {30, 10}});
+    s.ClearPoints();
+    ASSERT_EQ(s.LastShownIndex, 1);
+    EXPECT_EQ(s.PointAtPixel(10, 10), -1);
+    EXPECT_EQ(s.PointAtPixel(20, 10), -1);
+}
+
 TEST(LineSeriesPointAtPixel, StairsFollowTheirStrokes)
 {
     PixelSeries s({{10, 10}, {30, 40}});
