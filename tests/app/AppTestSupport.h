@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "tests/support/ErrorBoxRecorder.h"
 
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -19,6 +20,21 @@ inline std::unique_ptr<TForm1> ShowMainWindow()
     form->show();
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(form.get());
     return form;
+}
+
+// Ends the run (every level) once `points` steps have appended their points.
+inline void StopAfterPoints(TForm1& form, int points)
+{
+    auto count = std::make_shared<int>(0);
+    form.RunState.OnPointsAdded = [count, points](TRunState& s) {
+        if (++*count >= points)
+            s.StopRequested = true;
+    };
+}
+
+inline void ClickStart(TForm1& form)
+{
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
 }
 
 // The t of the points of a run: 0, then repeated additions of 0.1.

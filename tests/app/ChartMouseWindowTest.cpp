@@ -37,15 +37,6 @@ void LeftDragNow(QWidget* w, QPoint from, QPoint to)
     QCoreApplication::processEvents();
 }
 
-void StopAfterPoints(TForm1& form, int points)
-{
-    auto count = std::make_shared<int>(0);
-    form.RunState.OnPointsAdded = [count, points](TRunState& s) {
-        if (++*count >= points)
-            s.StopRequested = true;
-    };
-}
-
 struct TSwitchSeen {
     bool FirstAutomatic;
     bool FirstAutomaticMaximum;

@@ -19,20 +19,6 @@
 
 namespace {
 
-void StopAfterPoints(TForm1& form, int points)
-{
-    auto count = std::make_shared<int>(0);
-    form.RunState.OnPointsAdded = [count, points](TRunState& s) {
-        if (++*count >= points)
-            s.StopRequested = true;
-    };
-}
-
-void ClickStart(TForm1& form)
-{
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
-}
-
 // Runs once with the initial texts so that the series and state hold
 // values a failing Start may or may not touch.
 void RunThreeSteps(TForm1& form)

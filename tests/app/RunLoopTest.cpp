@@ -19,21 +19,6 @@
 
 namespace {
 
-// Ends the run (every level) once `points` steps have appended their points.
-void StopAfterPoints(TForm1& form, int points)
-{
-    auto count = std::make_shared<int>(0);
-    form.RunState.OnPointsAdded = [count, points](TRunState& s) {
-        if (++*count >= points)
-            s.StopRequested = true;
-    };
-}
-
-void ClickStart(TForm1& form)
-{
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
-}
-
 // x = A sin(omega t + phi) as the processor computes it: the argument and
 // the product at extended precision, the phase rounded to double after
 // scaling by the extended pi/180.

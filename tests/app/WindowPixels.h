@@ -2,6 +2,7 @@
 // Reading the pixels of the main window's charts: runs driven by clicks on
 // Start, the paints that follow them, and the ink of a colour in a region.
 
+#include "AppTestSupport.h"
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 
@@ -17,12 +18,8 @@
 // A click on Start whose run ends (every level) after `steps` steps.
 inline void RunSteps(TForm1& form, int steps)
 {
-    auto count = std::make_shared<int>(0);
-    form.RunState.OnPointsAdded = [count, steps](TRunState& s) {
-        if (++*count >= steps)
-            s.StopRequested = true;
-    };
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    StopAfterPoints(form, steps);
+    ClickStart(form);
 }
 
 // Lets the window system deliver the paints the last steps asked for; true
