@@ -1,8 +1,8 @@
 #include "app/FormCharts.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
-#include "support/AlignContainer.h"
+#include "chart/LineSeries.h"
+#include "support/layout/AlignContainer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // order the alignment layout sees).
 
 #include "app/FormCharts.h"
-#include "app/Unit1.h"
-#include "support/Panel.h"
+#include "app/MainWindow.h"
+#include "support/layout/Panel.h"
 
 #include <QCheckBox>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "app/LocaleWatcher.h"
 
-#include "support/NumberText.h"
+#include "support/numbers/NumberText.h"
 
 #include <QEvent>
 

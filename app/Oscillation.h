@@ -2,7 +2,7 @@
 // One elongation of a harmonic oscillation, x = A * sin(omega * t + phi),
 // carried at extended precision and rounded to double only when stored.
 
-#include "support/ExtendedMath.h"
+#include "support/numbers/ExtendedMath.h"
 
 // Raises EOverflow only if the product leaves the double range, which an
 // amplitude within it cannot do; kept checked like every store.

@@ -4,12 +4,12 @@
 // same shared run state.
 
 #include "app/Oscillation.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
-#include "support/MessageLoop.h"
-#include "support/NumberText.h"
+#include "chart/LineSeries.h"
+#include "support/runtime/MessageLoop.h"
+#include "support/numbers/NumberText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 // floating-point faults are raised by explicit checks, never by traps.
 
 #include "app/LocaleWatcher.h"
-#include "app/Unit1.h"
-#include "support/ErrorBox.h"
-#include "support/MessageLoop.h"
-#include "support/NumberText.h"
+#include "app/MainWindow.h"
+#include "support/runtime/ErrorBox.h"
+#include "support/runtime/MessageLoop.h"
+#include "support/numbers/NumberText.h"
 
 int main(int argc, char** argv)
 {

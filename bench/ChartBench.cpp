@@ -4,7 +4,7 @@
 
 #include "app/FormCharts.h"
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <malloc.h>
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "support/FormatNumberMask.h"
-#include "support/ParseFloatText.h"
+#include "support/numbers/FormatNumberMask.h"
+#include "support/numbers/ParseFloatText.h"
 
 // The six edit-box texts of a typical run, parsed on every "Start".
 static void BM_ParseFloatText(benchmark::State& state)

@@ -4,8 +4,8 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "support/NumberText.h"
-#include "support/Rounding.h"
+#include "support/numbers/NumberText.h"
+#include "support/numbers/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

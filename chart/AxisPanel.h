@@ -4,8 +4,8 @@
 // margins, walls, axes, series, zoom frame).
 
 #include "chart/ChartAxis.h"
-#include "chart/ChartSeries.h"
-#include "chart/LynProcs.h"
+#include "chart/SeriesData.h"
+#include "chart/PanelBase.h"
 
 #include <functional>
 #include <memory>

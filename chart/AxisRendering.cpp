@@ -3,9 +3,9 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "chart/LynConst.h"
-#include "support/NumberText.h"
-#include "support/Rounding.h"
+#include "chart/ChartMessages.h"
+#include "support/numbers/NumberText.h"
+#include "support/numbers/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "chart/LynConst.h"
-#include "support/Rounding.h"
+#include "chart/ChartMessages.h"
+#include "support/numbers/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "chart/LynConst.h"
-#include "support/NumberText.h"
+#include "chart/ChartMessages.h"
+#include "support/numbers/NumberText.h"
 
 #include <algorithm>
 #include <climits>

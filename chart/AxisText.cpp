@@ -3,8 +3,8 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "chart/LynCanvas.h"
-#include "support/Rounding.h"
+#include "chart/DrawingSurface.h"
+#include "support/numbers/Rounding.h"
 
 namespace {
 // Horizontal / vertical reference of the text for the anchor table.

@@ -2,7 +2,7 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
-#include "support/Rounding.h"
+#include "support/numbers/Rounding.h"
 
 // Positions beyond the capacity are not recorded: a drawing never needs
 // more ticks than fit along an axis, and the list stays bounded.

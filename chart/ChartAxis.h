@@ -4,7 +4,7 @@
 // ticks, grid, labels, title).
 
 #include "chart/ChartPens.h"
-#include "support/Geometry.h"
+#include "support/raster/Geometry.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,7 +4,7 @@
 // quarter of its capacity above 64, by 16 above 8 and by 4 otherwise; an
 // emptied list gives its memory back; a bad index raises EListError.
 
-#include "support/Exceptions.h"
+#include "support/runtime/Exceptions.h"
 
 #include <cstdint>
 #include <new>

@@ -4,8 +4,8 @@
 // axes with the pointer, and the wheel scrolls the vertical axes.
 #include "chart/Chart.h"
 
-#include "support/ErrorBox.h"
-#include "support/MouseCapture.h"
+#include "support/runtime/ErrorBox.h"
+#include "support/runtime/MouseCapture.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>

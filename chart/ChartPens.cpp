@@ -1,6 +1,6 @@
 #include "chart/ChartPens.h"
 
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // notification to their owner (which then asks its chart for a repaint).
 // Setters store a value only when it differs from the current one.
 
-#include "support/Colors.h"
+#include "support/raster/Colors.h"
 
 #include <functional>
 #include <string>

@@ -18,7 +18,7 @@
 // as before; so is every point where the mapping or the pixel guard could
 // make a difference, one by one, exactly as DrawPoint would.
 #include "chart/AxisPanel.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <algorithm>
 #include <cmath>

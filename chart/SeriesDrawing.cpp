@@ -2,7 +2,7 @@
 // plot edge into the first shown point, the segment from the previous
 // point in this point's colour, and the markers.
 #include "chart/AxisPanel.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 namespace {
 constexpr int32_t PixelGuard = 32766;

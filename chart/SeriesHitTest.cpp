@@ -1,6 +1,6 @@
 // Which point or segment of a line series lies under a pixel, over the
 // shown range of the last paint.
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The shapes of the point markers, drawn through the chart's surface.
-#include "chart/LynCanvas.h"
-#include "chart/Series.h"
+#include "chart/DrawingSurface.h"
+#include "chart/LineSeries.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // leaving a chart. Every setter stores only a changed value and then asks
 // the chart for a repaint.
 #include "chart/AxisPanel.h"
-#include "chart/ChartSeries.h"
+#include "chart/SeriesData.h"
 
 void TChartSeries::SetActive(bool value) { StoreAndRepaint(IsActive, value); }
 void TChartSeries::SetSeriesColor(TColor value) { StoreAndRepaint(SeriesColorValue, value); }

@@ -2,7 +2,7 @@
 // The X list is the ordered one (Y is the plotted list of every series), so
 // the range is found along the resolved horizontal axis.
 #include "chart/AxisPanel.h"
-#include "chart/ChartSeries.h"
+#include "chart/SeriesData.h"
 
 #include <algorithm>
 #include <cmath>

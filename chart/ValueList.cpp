@@ -1,7 +1,7 @@
 #include "chart/ValueList.h"
 
-#include "chart/ChartSeries.h"
-#include "chart/LynConst.h"
+#include "chart/SeriesData.h"
+#include "chart/ChartMessages.h"
 
 #include <cmath>
 

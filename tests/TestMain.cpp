@@ -1,4 +1,4 @@
-#include "support/MessageLoop.h"
+#include "support/runtime/MessageLoop.h"
 #include <gtest/gtest.h>
 
 // Every test runs headless: the widgets are real, the screen is not.

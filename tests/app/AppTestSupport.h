@@ -2,8 +2,8 @@
 // What the window tests share: an error box that records instead of
 // blocking, and a shown main window.
 
-#include "app/Unit1.h"
-#include "tests/support/ErrorBoxRecorder.h"
+#include "app/MainWindow.h"
+#include "tests/support/runtime/ErrorBoxRecorder.h"
 
 #include <QPushButton>
 #include <QTest>

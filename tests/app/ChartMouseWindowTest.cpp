@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 
 #include "AppTestSupport.h"
 
-#include "support/Panel.h"
+#include "support/layout/Panel.h"
 
 #include <QApplication>
 #include <QCheckBox>

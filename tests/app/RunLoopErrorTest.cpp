@@ -4,8 +4,8 @@
 #include "AppTestSupport.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
-#include "support/MessageLoop.h"
+#include "chart/LineSeries.h"
+#include "support/runtime/MessageLoop.h"
 
 #include <QEventLoop>
 #include <QLineEdit>

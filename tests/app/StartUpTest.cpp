@@ -5,8 +5,8 @@
 
 #include "app/LocaleWatcher.h"
 #include "chart/Chart.h"
-#include "chart/Series.h"
-#include "support/NumberText.h"
+#include "chart/LineSeries.h"
+#include "support/numbers/NumberText.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // Start, the paints that follow them, and the ink of a colour in a region.
 
 #include "AppTestSupport.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "chart/Chart.h"
 
 #include <QImage>

@@ -7,8 +7,8 @@
 #include "WindowPixels.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
-#include "support/Rounding.h"
+#include "chart/LineSeries.h"
+#include "support/numbers/Rounding.h"
 
 #include <QPushButton>
 

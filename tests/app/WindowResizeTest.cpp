@@ -6,8 +6,8 @@
 #include "WindowPixels.h"
 
 #include "chart/Chart.h"
-#include "support/Panel.h"
-#include "support/Rounding.h"
+#include "support/layout/Panel.h"
+#include "support/numbers/Rounding.h"
 
 #include <QPlainTextEdit>
 

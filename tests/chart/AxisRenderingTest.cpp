@@ -1,7 +1,7 @@
 // Axis rendering: angle setters, room bands, text placement, tick and grid
 // geometry, and the pixels of a rendered chart.
 #include "chart/Chart.h"
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Axis scaling on a real chart: setter rules and messages, the range taken
 // from the series, placement and the value/pixel mapping, limits.
 #include "chart/Chart.h"
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 
 #include <gtest/gtest.h>
 

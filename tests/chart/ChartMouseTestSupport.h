@@ -5,7 +5,7 @@
 // it the way the window system delivers them, buttons held included.
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <QApplication>
 #include <QMouseEvent>

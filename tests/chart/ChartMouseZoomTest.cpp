@@ -3,7 +3,7 @@
 // a short drag is a click, and the rubber-band frame never outlives its drag.
 #include "tests/chart/ChartMouseTestSupport.h"
 
-#include "tests/support/ErrorBoxRecorder.h"
+#include "tests/support/runtime/ErrorBoxRecorder.h"
 
 #include <gtest/gtest.h>
 

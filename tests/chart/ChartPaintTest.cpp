@@ -1,7 +1,7 @@
 // The paint sequence and the pixels of a rendered chart: bevel ring, back
 // wall outline, title, series clipping and the zoom frame.
 #include "chart/Chart.h"
-#include "support/PixelWriter.h"
+#include "support/raster/PixelWriter.h"
 
 #include "tests/chart/ChartProbe.h"
 

@@ -1,7 +1,7 @@
 // The chart panel: the rectangles of a paint, repaint gating and buffering,
 // property setters, series joining and which axes are shown.
 #include "chart/Chart.h"
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 
 #include "tests/chart/ChartProbe.h"
 

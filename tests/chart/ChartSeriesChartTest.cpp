@@ -1,4 +1,4 @@
-#include "chart/ChartSeries.h"
+#include "chart/SeriesData.h"
 #include "tests/chart/ChartSeriesTestChart.h"
 
 #include <gtest/gtest.h>

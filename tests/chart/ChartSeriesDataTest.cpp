@@ -1,5 +1,5 @@
-#include "chart/ChartSeries.h"
-#include "chart/LynConst.h"
+#include "chart/SeriesData.h"
+#include "chart/ChartMessages.h"
 #include "tests/chart/ChartSeriesTestChart.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // halving against the linear scan, and the storage of colours and labels.
 #include "app/FormCharts.h"
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <gtest/gtest.h>
 

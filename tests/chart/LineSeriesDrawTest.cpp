@@ -1,4 +1,4 @@
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 #include "tests/chart/LineSeriesTestBench.h"
 
 #include <gtest/gtest.h>

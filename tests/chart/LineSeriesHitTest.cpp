@@ -1,4 +1,4 @@
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "chart/LynConst.h"
-#include "chart/Series.h"
+#include "chart/ChartMessages.h"
+#include "chart/LineSeries.h"
 #include "tests/chart/ChartSeriesTestChart.h"
 
 #include <gtest/gtest.h>

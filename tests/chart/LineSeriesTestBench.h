@@ -8,7 +8,7 @@
 // row 60 - 5v.
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <QColor>
 #include <QImage>

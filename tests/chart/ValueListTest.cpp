@@ -1,4 +1,4 @@
-#include "chart/LynConst.h"
+#include "chart/ChartMessages.h"
 #include "chart/ValueList.h"
 
 #include <gtest/gtest.h>

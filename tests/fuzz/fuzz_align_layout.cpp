@@ -10,7 +10,7 @@
 // the whole free width and keep their own height, and the client child gets
 // what is left.
 
-#include "support/AlignLayout.h"
+#include "support/layout/AlignLayout.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -10,7 +10,7 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
-#include "chart/LynCanvas.h"
+#include "chart/DrawingSurface.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -6,9 +6,9 @@
 // infinities and not-a-numbers in the general form, and the text stays within
 // a bound set by the mask's length.
 
-#include "support/Exceptions.h"
-#include "support/FormatNumberMask.h"
-#include "support/FormatSettings.h"
+#include "support/runtime/Exceptions.h"
+#include "support/numbers/FormatNumberMask.h"
+#include "support/numbers/FormatSettings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

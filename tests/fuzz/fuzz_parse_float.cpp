@@ -6,8 +6,8 @@
 // those. Where both accept, the value is checked against the C library's
 // conversion of the same digits.
 
-#include "support/FormatSettings.h"
-#include "support/ParseFloatText.h"
+#include "support/numbers/FormatSettings.h"
+#include "support/numbers/ParseFloatText.h"
 
 #include <cmath>
 #include <cstdio>

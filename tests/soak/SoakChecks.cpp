@@ -1,6 +1,6 @@
 #include "SoakChecks.h"
 
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <algorithm>
 #include <cmath>

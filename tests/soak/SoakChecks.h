@@ -3,7 +3,7 @@
 // session, whatever the user did before: the checks the randomised session
 // makes after every step of a run and after every action.
 
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "SoakSession.h"
 
 #include "chart/Chart.h"
-#include "chart/Series.h"
+#include "chart/LineSeries.h"
 
 #include <QCheckBox>
 

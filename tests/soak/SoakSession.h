@@ -8,8 +8,8 @@
 
 #include "SoakChecks.h"
 
-#include "app/Unit1.h"
-#include "support/ErrorBox.h"
+#include "app/MainWindow.h"
+#include "support/runtime/ErrorBox.h"
 
 #include <QObject>
 #include <QSize>

@@ -6,9 +6,9 @@
 
 #include "SoakSession.h"
 
-#include "chart/Series.h"
-#include "support/ErrorBox.h"
-#include "support/MessageLoop.h"
+#include "chart/LineSeries.h"
+#include "support/runtime/ErrorBox.h"
+#include "support/runtime/MessageLoop.h"
 
 #include <QEventLoop>
 #include <QTest>

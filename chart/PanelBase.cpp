@@ -1,0 +1,249 @@
+// The chart panel base: repaint gating, paint handling, the rectangles of a
+// paint, bevels, and the panel properties.
+#include "chart/PanelBase.h"
+
+#include "chart/ChartMessages.h"
+#include "support/runtime/ErrorBox.h"
+#include "support/numbers/Rounding.h"
+
+#include <QMoveEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+TCustomLynPanel::TCustomLynPanel(QWidget* parent)
+    : QWidget(parent), Options3D(std::make_unique<TView3DOptions>()), Surface(std::make_unique<TLynCanvas3D>()),
+      ColorValue(clBtnFace)
+{
+    RepaintEnabled = false;
+    // The paint covers every pixel, so Qt need not erase the background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(400, 250);
+    Surface->BindWindowCanvas(&WindowCanvas);
+    Surface->SetOnNeedRepaint([this] { RequestRepaint(); });
+    Options3D->SetOnChange([this] { RequestRepaint(); });
+    RepaintEnabled = true;
+}
+
+TCustomLynPanel::~TCustomLynPanel()
+{
+    RepaintEnabled = false;
+}
+
+void TCustomLynPanel::RequestRepaint()
+{
+    if (!RepaintEnabled)
+        return;
+    Surface->MarkStale();
+    update();
+}
+
+void TCustomLynPanel::HandlePaint()
+{
+    if (Printing)
+        return;
+    FitWindowCanvas();
+    if (Surface->RepaintFromBuffer())
+        return;
+    RenderTo(&WindowCanvas, ClientRectangle());
+}
+
+// The window's image always has the widget's size. Qt delivers the resize
+// of a hidden widget only when it is shown, so the size is checked here too.
+void TCustomLynPanel::FitWindowCanvas()
+{
+    if (WindowCanvas.width() == width() && WindowCanvas.height() == height())
+        return;
+    WindowCanvas = QImage(width(), height(), QImage::Format_RGB32);
+    Surface->MarkStale();
+}
+
+void TCustomLynPanel::RenderTo(QImage* target, const TRect& rect)
+{
+    ++Renders;
+    OuterRect = Surface->BeginFrame(target, Options3D.get(), rect, View3DValue, ColorValue);
+    const int32_t w = OuterRect.Width();
+    const int32_t h = OuterRect.Height();
+    // The bevels are not subtracted: the margins cover them.
+    PlotRect = TRect{OuterRect.Left + MulDiv(MarginLeftValue, w, 100) + BorderWidthValue,
+                     OuterRect.Top + MulDiv(MarginTopValue, h, 100) + BorderWidthValue,
+                     OuterRect.Right - BorderWidthValue - MulDiv(MarginRightValue, w, 100),
+                     OuterRect.Bottom - BorderWidthValue - MulDiv(MarginBottomValue, h, 100)};
+    NormalizePlotRect();
+    RenderContents(OuterRect);
+    Surface->PresentFrame(target, &WindowCanvas, rect);
+}
+
+// Repairs an empty or inverted PlotRect so that painting can go on; the
+// right and bottom edges are not limited by OuterRect.
+void TCustomLynPanel::NormalizePlotRect()
+{
+    TRect& r = PlotRect;
+    if (r.Left < OuterRect.Left)
+        r.Left = OuterRect.Left;
+    if (r.Top < OuterRect.Top)
+        r.Top = OuterRect.Top;
+    if (r.Left > r.Right)
+        r.Right = r.Left + 1;
+    else if (r.Left == r.Right)
+        r.Right = r.Left + width();
+    if (r.Top > r.Bottom)
+        r.Bottom = r.Top + 1;
+    else if (r.Top == r.Bottom)
+        r.Bottom = r.Top + height();
+    PlotRectWidth = r.Right - r.Left;
+    PlotRectHeight = r.Bottom - r.Top;
+    PlotRectCenterX = (r.Left + r.Right) / 2;
+    PlotRectCenterY = (r.Top + r.Bottom) / 2;
+}
+
+void TCustomLynPanel::SelectFont(const TChartFont& font) { Surface->SelectFont(font); }
+
+// --- bevels ------------------------------------------------------------------------
+
+// n rings on (l, t, r, b), working inwards: the top-left colour along the
+// left and top edges, the bottom-right colour along the right and bottom
+// edges. Each polyline leaves its last point unpainted.
+void TCustomLynPanel::DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int rings)
+{
+    TLynCanvas3D& c = *Surface;
+    --rect.Right;
+    --rect.Bottom;
+    for (int i = 0; i < rings; ++i) {
+        c.SetPenColor(topLeft);
+        const TPoint first[] = {{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}};
+        c.Polyline(first, 3);
+        c.SetPenColor(bottomRight);
+        const TPoint second[] = {{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}};
+        c.Polyline(second, 3);
+        rect = InflateRect(rect, -1, -1);
+    }
+    ++rect.Right;
+    ++rect.Bottom;
+}
+
+void TCustomLynPanel::DrawBevels(const TRect& rect)
+{
+    TLynCanvas3D& c = *Surface;
+    c.SetPenStyle(psSolid);
+    c.SetPenWidth(1);
+    c.SetPenMode(pmCopy);
+    c.SetBrushStyle(bsClear);
+    TRect r = rect;
+    auto bevel = [&](TBevelCut kind) {
+        if (kind == bvNone)
+            return;
+        const bool raised = kind == bvRaised;
+        DrawFrame3D(r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight,
+                    BevelWidthValue);
+    };
+    bevel(BevelOuterValue);
+    DrawFrame3D(r, ColorValue, ColorValue, BorderWidthValue);
+    bevel(BevelInnerValue);
+}
+
+TRect TCustomLynPanel::ClientRectangle() const { return TRect{0, 0, width(), height()}; }
+
+// --- properties ------------------------------------------------------------------
+
+void TCustomLynPanel::SetColor(TColor v) { StoreAndRepaint(ColorValue, v); }
+void TCustomLynPanel::SetBevelOuter(TBevelCut v) { StoreAndRepaint(BevelOuterValue, v); }
+void TCustomLynPanel::SetBevelInner(TBevelCut v) { StoreAndRepaint(BevelInnerValue, v); }
+void TCustomLynPanel::SetBevelWidth(int v) { StoreAndRepaint(BevelWidthValue, v); }
+void TCustomLynPanel::SetBorderWidth(int v) { StoreAndRepaint(BorderWidthValue, v); }
+void TCustomLynPanel::SetMarginLeft(int v) { StoreAndRepaint(MarginLeftValue, v); }
+void TCustomLynPanel::SetMarginTop(int v) { StoreAndRepaint(MarginTopValue, v); }
+void TCustomLynPanel::SetMarginRight(int v) { StoreAndRepaint(MarginRightValue, v); }
+void TCustomLynPanel::SetMarginBottom(int v) { StoreAndRepaint(MarginBottomValue, v); }
+void TCustomLynPanel::SetView3D(bool v) { StoreAndRepaint(View3DValue, v); }
+
+void TCustomLynPanel::SetChart3DPercent(int v)
+{
+    if (v < 1 || v > 100) {
+        std::string text = FormatMessage(LynConst::Chart3DPercentRange, 1);
+        throw ChartException(FormatMessage(text, 100));
+    }
+    StoreAndRepaint(Chart3DPercentValue, v);
+}
+
+// --- Qt handlers: no exception may cross into Qt's event dispatch --------------------
+
+void TCustomLynPanel::paintEvent(QPaintEvent*)
+{
+    GuardHandler([this] { HandlePaint(); });
+    QPainter painter(this);
+    painter.drawImage(0, 0, WindowCanvas);
+}
+
+void TCustomLynPanel::resizeEvent(QResizeEvent*)
+{
+    GuardHandler([this] {
+        FitWindowCanvas();
+        RequestRepaint();
+    });
+}
+
+void TCustomLynPanel::moveEvent(QMoveEvent*)
+{
+    GuardHandler([this] { RequestRepaint(); });
+}
+
+// --- extended panel ---------------------------------------------------------------
+
+TCustomLynPanelExtended::TCustomLynPanelExtended(QWidget* parent) : TCustomLynPanel(parent)
+{
+    GradientValue.SetOnChange([this] { RequestRepaint(); });
+}
+
+void TCustomLynPanelExtended::FillBackground(const TRect& rect)
+{
+    TLynCanvas3D& c = Canvas();
+    if (GradientValue.Visible()) {
+        const TGradientDirection d = GradientValue.Direction();
+        const bool forward = d == gdTopBottom || d == gdLeftRight;
+        const bool vertical = d == gdTopBottom || d == gdBottomTop;
+        c.GradientFill(rect, forward ? GradientValue.StartColor() : GradientValue.EndColor(),
+                       forward ? GradientValue.EndColor() : GradientValue.StartColor(), vertical);
+        return;
+    }
+    c.SetBrushColor(Color());
+    c.SetBrushStyle(bsSolid);
+    c.EraseBox(rect);
+}
+
+void TCustomLynPanelExtended::DrawBackImage(const TRect& rect)
+{
+    if (HasBackImage() && !BackImageInsideValue)
+        DrawBackImageIn(rect);
+}
+
+// The background picture in R by BackImageMode, clipped to R.
+void TCustomLynPanelExtended::DrawBackImageIn(const TRect& rect)
+{
+    TLynCanvas3D& c = Canvas();
+    if (BackImageModeValue == pbmStretch) {
+        c.StretchDrawPicture(rect, BackImage);
+        return;
+    }
+    c.ClipToRect(rect);
+    if (BackImageModeValue == pbmTile) {
+        for (int32_t y = rect.Top; y < rect.Bottom; y += BackImage.height())
+            for (int32_t x = rect.Left; x < rect.Right; x += BackImage.width())
+                c.DrawPicture(x, y, BackImage);
+    } else {
+        c.SetBrushColor(Color());
+        c.SetBrushStyle(bsSolid);
+        c.EraseBox(rect);
+        c.DrawPicture(rect.Left + (rect.Width() - BackImage.width()) / 2,
+                      rect.Top + (rect.Height() - BackImage.height()) / 2, BackImage);
+    }
+    c.RemoveClip();
+}
+
+void TCustomLynPanelExtended::PaintBackdrop(const TRect& rect)
+{
+    const TRect r = rect;
+    FillBackground(r);
+    DrawBackImage(r);
+    DrawBevels(r);
+}

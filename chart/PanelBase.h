@@ -1,0 +1,201 @@
+#pragma once
+// The chart panel base: a widget that paints itself through its drawing
+// surface into an off-screen picture, and the rectangles of a paint
+// (OuterRect, and PlotRect, which shrinks step by step during the paint
+// until the series are drawn inside it).
+
+#include "chart/DrawingSurface.h"
+#include "support/raster/Geometry.h"
+#include "support/layout/Panel.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+
+// The state of one mouse drag: zooming or scrolling.
+class TZoomPanningRecord {
+public:
+    bool IsActive = false;
+    int32_t AnchorX = 0;
+    int32_t AnchorY = 0;
+    int32_t LastX = 0;
+    int32_t LastY = 0;
+
+    void BeginAt(int32_t x, int32_t y)
+    {
+        AnchorX = LastX = x;
+        AnchorY = LastY = y;
+        IsActive = true;
+    }
+    // Makes the anchor the top-left and the last point the bottom-right.
+    void OrderCorners()
+    {
+        if (LastX < AnchorX)
+            std::swap(AnchorX, LastX);
+        if (LastY < AnchorY)
+            std::swap(AnchorY, LastY);
+    }
+};
+
+class TCustomLynPanel : public QWidget {
+public:
+    explicit TCustomLynPanel(QWidget* parent = nullptr);
+    ~TCustomLynPanel() override;
+
+    // Marks the picture stale and invalidates the window; never draws.
+    virtual void RequestRepaint();
+    // The answer to the window system's paint request: copies the stored
+    // picture when it is not stale, else renders into the window image.
+    virtual void HandlePaint();
+    // Draws the whole chart for rectangle R of the target image.
+    virtual void RenderTo(QImage* target, const TRect& rect);
+    virtual void SubObjectChanged() { RequestRepaint(); }
+    void NormalizePlotRect();
+    // Copies a font into the surface font (titles and axes select theirs).
+    virtual void SelectFont(const TChartFont& font);
+
+    TLynCanvas3D& Canvas() { return *Surface; }
+    const TLynCanvas3D& Canvas() const { return *Surface; }
+    // The image the widget shows; PresentFrame copies each paint into it.
+    const QImage& WindowImage() const { return WindowCanvas; }
+
+    // --- rectangles of the current paint ------------------------------------------
+    TRect OuterRect;
+    TRect PlotRect;
+    int32_t PlotRectWidth = 0;
+    int32_t PlotRectHeight = 0;
+    int32_t PlotRectCenterX = 0;
+    int32_t PlotRectCenterY = 0;
+    bool RepaintEnabled = false;
+    bool Printing = false;
+    bool ApplyZOrder = true;
+
+    // --- properties -----------------------------------------------------------------
+    TColor Color() const { return ColorValue; }
+    void SetColor(TColor value);
+    TBevelCut BevelOuter() const { return BevelOuterValue; }
+    void SetBevelOuter(TBevelCut value);
+    TBevelCut BevelInner() const { return BevelInnerValue; }
+    void SetBevelInner(TBevelCut value);
+    int BevelWidth() const { return BevelWidthValue; }
+    void SetBevelWidth(int value);
+    int BorderWidth() const { return BorderWidthValue; }
+    void SetBorderWidth(int value);
+    int MarginLeft() const { return MarginLeftValue; }
+    void SetMarginLeft(int value);
+    int MarginTop() const { return MarginTopValue; }
+    void SetMarginTop(int value);
+    int MarginRight() const { return MarginRightValue; }
+    void SetMarginRight(int value);
+    int MarginBottom() const { return MarginBottomValue; }
+    void SetMarginBottom(int value);
+    bool View3D() const { return View3DValue; }
+    void SetView3D(bool value);
+    TView3DOptions& View3DOptions() { return *Options3D; }
+    int Chart3DPercent() const { return Chart3DPercentValue; }
+    // 1..100; another value raises ChartException.
+    void SetChart3DPercent(int value);
+    bool Monochrome() const { return Surface->Monochrome(); }
+    void SetMonochrome(bool value) { Surface->SetMonochrome(value); }
+
+    TZoomPanningRecord ZoomRecord;
+    TZoomPanningRecord PanRecord;
+
+    // How many times the chart was rendered (not merely copied); tests and
+    // benchmarks read it.
+    int64_t RenderCount() const { return Renders; }
+
+protected:
+    // The paint sequence proper, for the drawing rectangle.
+    virtual void RenderContents(const TRect& outerRect) = 0;
+    virtual void DrawBevels(const TRect& rect);
+    // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
+    void DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int rings);
+    virtual TRect ClientRectangle() const;
+
+    template <class T>
+    void StoreAndRepaint(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RequestRepaint();
+    }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void FitWindowCanvas();
+
+    std::unique_ptr<TView3DOptions> Options3D;
+    std::unique_ptr<TLynCanvas3D> Surface;
+    QImage WindowCanvas;
+    TColor ColorValue;
+    TBevelCut BevelOuterValue = bvRaised;
+    TBevelCut BevelInnerValue = bvNone;
+    int BevelWidthValue = 1;
+    int BorderWidthValue = 0;
+    int MarginLeftValue = 3;
+    int MarginTopValue = 4;
+    int MarginRightValue = 3;
+    int MarginBottomValue = 4;
+    bool View3DValue = true;
+    int Chart3DPercentValue = 15;
+    int64_t Renders = 0;
+};
+
+enum TGradientDirection { gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft };
+enum TLynBackImageMode { pbmStretch, pbmTile, pbmCenter };
+enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+
+class TChartGradient : public TChangeNotifier {
+public:
+    bool Visible() const { return VisibleValue; }
+    void SetVisible(bool v) { Store(VisibleValue, v); }
+    TGradientDirection Direction() const { return DirectionValue; }
+    void SetDirection(TGradientDirection v) { Store(DirectionValue, v); }
+    TColor StartColor() const { return StartColorValue; }
+    void SetStartColor(TColor v) { Store(StartColorValue, v); }
+    TColor EndColor() const { return EndColorValue; }
+    void SetEndColor(TColor v) { Store(EndColorValue, v); }
+
+private:
+    bool VisibleValue = false;
+    TGradientDirection DirectionValue = gdTopBottom;
+    TColor StartColorValue = clWhite;
+    TColor EndColorValue = clYellow;
+};
+
+class TCustomLynPanelExtended : public TCustomLynPanel {
+public:
+    explicit TCustomLynPanelExtended(QWidget* parent = nullptr);
+
+    TChartGradient& Gradient() { return GradientValue; }
+    // The background picture; no picture is ever loaded in this program.
+    bool HasBackImage() const { return !BackImage.isNull(); }
+    QImage BackImage;
+    TLynBackImageMode BackImageMode() const { return BackImageModeValue; }
+    void SetBackImageMode(TLynBackImageMode v) { StoreAndRepaint(BackImageModeValue, v); }
+    bool BackImageInside() const { return BackImageInsideValue; }
+    void SetBackImageInside(bool v) { StoreAndRepaint(BackImageInsideValue, v); }
+
+    bool AllowZoom = true;
+    TPanningMode AllowPanning = pmBoth;
+    bool AnimatedZoom = false;
+    int AnimatedZoomSteps = 8;
+
+protected:
+    virtual void DrawBackImage(const TRect& rect);
+    virtual void FillBackground(const TRect& rect);
+    virtual void PaintBackdrop(const TRect& rect);
+    void DrawBackImageIn(const TRect& rect);
+
+private:
+    TChartGradient GradientValue;
+    TLynBackImageMode BackImageModeValue = pbmStretch;
+    bool BackImageInsideValue = false;
+};

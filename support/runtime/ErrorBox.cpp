@@ -1,0 +1,95 @@
+#include "support/runtime/ErrorBox.h"
+
+#include "support/runtime/MouseCapture.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+#include <cctype>
+
+namespace {
+
+class PlatformErrorBox final : public IErrorBox {
+public:
+    void Show(const std::string& text, const std::string& caption) override
+    {
+        QPointer<QWidget> focus = QApplication::focusWidget();
+        QPointer<QWidget> active = QApplication::activeWindow();
+        QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
+                        QMessageBox::Ok, active);
+        box.exec();
+        if (active)
+            active->activateWindow();
+        if (focus)
+            focus->setFocus();
+    }
+};
+
+IErrorBox* PlatformBox()
+{
+    static PlatformErrorBox platformBox;
+    return &platformBox;
+}
+
+IErrorBox*& CurrentBox()
+{
+    static IErrorBox* box = PlatformBox();
+    return box;
+}
+
+std::string& TitleStorage()
+{
+    static std::string title = "Kmity";
+    return title;
+}
+
+} // namespace
+
+IErrorBox* SetErrorBox(IErrorBox* box)
+{
+    IErrorBox* previous = CurrentBox();
+    CurrentBox() = box ? box : PlatformBox();
+    return previous;
+}
+
+std::string ErrorBoxText(const std::string& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}
+
+std::string ApplicationTitleFromPath(const std::string& programPath)
+{
+    std::string name = programPath.substr(programPath.find_last_of("/\\") + 1);
+    name = name.substr(0, name.find('.'));
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c < 0x80)
+            name[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
+    }
+    return name;
+}
+
+void SetApplicationTitle(const std::string& title)
+{
+    TitleStorage() = title;
+}
+
+const std::string& ApplicationTitle()
+{
+    return TitleStorage();
+}
+
+void ShowHandlerErrorMessage(const std::string& message)
+{
+    CancelMouseCaptureMode();
+    CurrentBox()->Show(ErrorBoxText(message), ApplicationTitle());
+}
+
+void ShowHandlerError(const std::exception& error)
+{
+    ShowHandlerErrorMessage(error.what());
+}

@@ -1,0 +1,219 @@
+#include "support/raster/RasterDevice.h"
+
+#include "tests/support/raster/RasterDeviceTestImage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::map<TColor, char> kLegend{{clWhite, '.'}, {clBlack, '#'}, {clRed, 'r'}, {clBlue, 'b'}};
+
+} // namespace
+
+TEST(RasterDeviceFigure, RectangleOutlinesItsBorderAndFillsTheInside)
+{
+    QImage image = BlankImage(8, 6);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Rectangle(1, 1, 6, 5);
+    EXPECT_EQ(PixelMap(image, kLegend), "........\n"
+                                        ".#####..\n"
+                                        ".#rrr#..\n"
+                                        ".#rrr#..\n"
+                                        ".#####..\n"
+                                        "........\n");
+}
+
+TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
+{
+    QImage image = BlankImage(6, 6);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Rectangle(1, 1, 2, 5);
+    device.Rectangle(3, 0, 6, 1);
+    device.Rectangle(4, 4, 5, 5);
+    device.Rectangle(3, 2, 3, 5);  // no columns at all
+    EXPECT_EQ(PixelMap(image, kLegend), "...###\n"
+                                        ".#....\n"
+                                        ".#....\n"
+                                        ".#....\n"
+                                        ".#..#.\n"
+                                        "......\n");
+}
+
+TEST(RasterDeviceFigure, RectangleCornersMayComeInAnyOrder)
+{
+    QImage forward = BlankImage(7, 6);
+    QImage reversed = BlankImage(7, 6);
+    TRasterDevice(&forward).Rectangle(1, 1, 6, 5);
+    TRasterDevice(&reversed).Rectangle(6, 5, 1, 1);
+    EXPECT_EQ(forward, reversed);
+    EXPECT_EQ(InkBounds(forward), (TRect{1, 1, 6, 5}));
+}
+
+TEST(RasterDeviceFigure, ClearBrushAndClearPen)
+{
+    QImage image = BlankImage(12, 5);
+    TRasterDevice device(&image);
+    device.Brush.Style = TDeviceBrushStyle::Clear;
+    device.Rectangle(0, 0, 5, 5);
+    device.Brush = TDeviceBrush{clRed, TDeviceBrushStyle::Solid};
+    device.Pen.Style = TDevicePenStyle::Clear;
+    // Without a pen the fill stops one pixel short on the right and bottom.
+    device.Rectangle(6, 0, 11, 5);
+    EXPECT_EQ(PixelMap(image, kLegend), "#####.rrrr..\n"
+                                        "#...#.rrrr..\n"
+                                        "#...#.rrrr..\n"
+                                        "#...#.rrrr..\n"
+                                        "#####.......\n");
+}
+
+TEST(RasterDeviceFigure, WidePenRectangleIsARingCentredOnTheBorder)
+{
+    QImage image = BlankImage(10, 9);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Pen.Width = 3;
+    device.Rectangle(2, 2, 8, 7);
+    // Border columns 2 and 7, rows 2 and 6, each widened by one pixel each way.
+    EXPECT_EQ(PixelMap(image, kLegend), "..........\n"
+                                        ".########.\n"
+                                        ".########.\n"
+                                        ".########.\n"
+                                        ".###rr###.\n"
+                                        ".########.\n"
+                                        ".########.\n"
+                                        ".########.\n"
+                                        "..........\n");
+}
+
+TEST(RasterDeviceFigure, FillRectCoversExclusiveEdgesWhateverThePenMode)
+{
+    QImage image = BlankImage(6, 5);
+    TRasterDevice device(&image);
+    device.Pen.Mode = TDevicePenMode::NotXor;
+    device.FillRect(TRect{1, 1, 4, 3}, clBlue);
+    device.FillRect(TRect{4, 4, 4, 5}, clRed);  // empty
+    device.FillRect(TRect{5, 3, 2, 1}, clRed);  // reversed: empty
+    EXPECT_EQ(PixelMap(image, kLegend), "......\n"
+                                        ".bbb..\n"
+                                        ".bbb..\n"
+                                        "......\n"
+                                        "......\n");
+}
+
+TEST(RasterDeviceFigure, PolygonFillsPixelCentresInsideAndOutlinesWithThePen)
+{
+    QImage image = BlankImage(8, 7);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    const TPoint square[] = {{1, 1}, {6, 1}, {6, 5}, {1, 5}};
+    device.Polygon(square, 4);
+    EXPECT_EQ(PixelMap(image, kLegend), "........\n"
+                                        ".######.\n"
+                                        ".#rrrr#.\n"
+                                        ".#rrrr#.\n"
+                                        ".#rrrr#.\n"
+                                        ".######.\n"
+                                        "........\n");
+}
+
+TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
+{
+    QImage image = BlankImage(14, 12);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Ellipse(2, 1, 12, 9);
+    EXPECT_EQ(InkBounds(image), (TRect{2, 1, 12, 9}));
+    EXPECT_EQ(FromPixel(image.pixel(7, 5)), clRed);
+    EXPECT_EQ(FromPixel(image.pixel(2, 1)), clWhite);  // the corners stay free
+    EXPECT_EQ(FromPixel(image.pixel(11, 8)), clWhite);
+    // Every red pixel has black or red neighbours all round: the outline is closed.
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 14; ++x) {
+            if (FromPixel(image.pixel(x, y)) != clRed)
+                continue;
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                EXPECT_NE(FromPixel(image.pixel(x + dx, y + dy)), clWhite) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpaque)
+{
+    QImage image = BlankImage(8, 3);
+    TRasterDevice device(&image);
+    device.Pen.Style = TDevicePenStyle::Clear;
+    device.Brush = TDeviceBrush{clBlue, TDeviceBrushStyle::Vertical};
+    device.BkMode = bkTransparent;
+    device.Rectangle(0, 0, 9, 3);
+    device.BkMode = bkOpaque;
+    device.BkColor = clRed;
+    device.Rectangle(0, 2, 9, 4);
+    EXPECT_EQ(PixelMap(image, kLegend), "b.......\n"
+                                        "b.......\n"
+                                        "brrrrrrr\n");
+}
+
+// --- clipping ---------------------------------------------------------------------
+
+TEST(RasterDeviceClip, NestedClipsOnlyNarrowUntilRemoved)
+{
+    QImage image = BlankImage(8, 6);
+    TRasterDevice device(&image);
+    device.IntersectClip(TRect{1, 1, 7, 5});
+    device.IntersectClip(TRect{3, 0, 10, 4});
+    EXPECT_EQ(device.Clip(), (TRect{3, 1, 7, 4}));
+    device.FillRect(TRect{0, 0, 8, 6}, clBlue);
+    device.MoveTo(0, 4);
+    device.LineTo(8, 4);
+    device.SetPixel(1, 1, clRed);
+    EXPECT_EQ(PixelMap(image, kLegend), "........\n"
+                                        "...bbbb.\n"
+                                        "...bbbb.\n"
+                                        "...bbbb.\n"
+                                        "........\n"
+                                        "........\n");
+
+    device.IntersectClip(TRect{0, 0, 2, 2});  // disjoint: nothing left
+    EXPECT_TRUE(device.Clip()->IsEmpty());
+    device.FillRect(TRect{0, 0, 8, 6}, clRed);
+    EXPECT_EQ(InkBounds(image), (TRect{3, 1, 7, 4}));
+
+    device.RemoveClip();
+    EXPECT_FALSE(device.Clip().has_value());
+    device.SetPixel(0, 5, clRed);
+    EXPECT_EQ(device.GetPixel(0, 5), clRed);
+}
+
+TEST(RasterDeviceClip, FiguresAndWidePensStopAtTheClipAndTheImageEdge)
+{
+    QImage image = BlankImage(6, 6);
+    TRasterDevice device(&image);
+    device.IntersectClip(TRect{-5, 2, 4, 20});
+    device.Brush.Color = clRed;
+    device.Rectangle(-3, -3, 10, 10);
+    device.Pen.Width = 5;
+    device.MoveTo(2, -10);
+    device.LineTo(2, 100);
+    EXPECT_EQ(PixelMap(image, kLegend), "......\n"
+                                        "......\n"
+                                        "####..\n"
+                                        "####..\n"
+                                        "####..\n"
+                                        "####..\n");
+    EXPECT_EQ(device.GetPixel(6, 0), clNone);
+}
+
+TEST(RasterDeviceCopy, CopiesAtAnOffsetWithinTheTarget)
+{
+    QImage source = BlankImage(3, 2, clBlue);
+    source.setPixel(0, 0, ToPixel(clRed));
+    QImage target = BlankImage(4, 3);
+    TRasterDevice::CopyImage(source, target, 2, 1);
+    TRasterDevice::CopyImage(source, target, -2, -1);
+    EXPECT_EQ(PixelMap(target, kLegend), "b...\n"
+                                         "..rb\n"
+                                         "..bb\n");
+}
