@@ -27,11 +27,14 @@ TEST(ErrorBoxText, KeepsAnEndAtOrBelowTheFullStop)
     EXPECT_EQ(ErrorBoxText(""), "");
 }
 
-TEST(ApplicationTitle, IsTheProgramNameWithoutFolderAndExtensionCapitalisedOnce)
+TEST(ApplicationTitle, IsTheProgramNameWithoutFolderAndExtensionLowerCasedAfterItsFirstLetter)
 {
-    EXPECT_EQ(ApplicationTitleFromPath("/usr/local/bin/kmity"), "Kmity");
+    EXPECT_EQ(ApplicationTitleFromPath("/usr/local/bin/kmity"), "kmity");
     EXPECT_EQ(ApplicationTitleFromPath("KMITY.EXE"), "Kmity");
-    EXPECT_EQ(ApplicationTitleFromPath("C:\\apps\\kmity.old.exe"), "Kmity");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\apps\\kmity.old.exe"), "kmity");
+    EXPECT_EQ(ApplicationTitleFromPath("myProg.v2"), "myprog");
+    EXPECT_EQ(ApplicationTitleFromPath("/opt/ŠKOLA/ŽÁČEK.bin"), "Žáček");
+    EXPECT_EQ(ApplicationTitleFromPath("čÁSTICE"), "částice");
 }
 
 TEST(ShowHandlerError, ShowsTheMessageWithTheApplicationTitle)
