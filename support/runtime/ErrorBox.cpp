@@ -18,6 +18,9 @@ public:
         QPointer<QWidget> active = QApplication::activeWindow();
         QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
                         QMessageBox::Ok, active);
+        // Exactly the text as built: typed markup such as "<b>5</b>" shows
+        // as typed instead of being rendered.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
         if (active)
             active->activateWindow();
