@@ -2,6 +2,8 @@
 // outside a drag (cursor over a series, leaving the chart).
 #include "tests/chart/ChartMouseTestSupport.h"
 
+#include "tests/support/runtime/ErrorBoxRecorder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +146,41 @@ TEST(ChartMouseWheel, ShiftsTheVerticalAxesByThreePercentOfTheirRange)
     EXPECT_EQ(t.Chart.BottomAxis().Maximum(), 50);
     EXPECT_TRUE(t.Chart.BottomAxis().AutomaticMinimum());
     EXPECT_TRUE(t.Chart.ScalesRestored);
+}
+
+// A scroll or a wheel turn that would carry a limit beyond the double range
+// raises the overflow before it moves any axis: here the horizontal part of
+// the drag and the left axis of the wheel turn would be harmless.
+TEST(ChartMouseLimits, AScrollOrWheelTurnWhoseNewLimitOverflowsRaisesAndMovesNoAxis)
+{
+    TErrorBoxRecorder box;
+    TMouseTestChart t;
+    t.Chart.LeftAxis().SetLimits(0, 1.7e308);
+    t.Paint();
+    const TRect& plot = t.Chart.PlotRect;
+    const QPoint start((plot.Left + plot.Right) / 2, plot.Top + 10);
+    const QPoint end = QPoint(start.x() - 40, plot.Bottom - 10);
+    const TAxisState bottom = StateOf(t.Chart.BottomAxis());
+    const TAxisState left = StateOf(t.Chart.LeftAxis());
+    t.Press(Qt::RightButton, start);
+    t.Move(end, Qt::RightButton);
+    t.Release(Qt::RightButton, end);
+    ASSERT_EQ(box.Texts.size(), 1u);
+    EXPECT_EQ(box.Texts[0], "Floating point overflow.");
+    EXPECT_EQ(StateOf(t.Chart.BottomAxis()), bottom);
+    EXPECT_EQ(StateOf(t.Chart.LeftAxis()), left);
+    EXPECT_TRUE(t.Chart.ScalesRestored);
+
+    t.Chart.LeftAxis().SetLimits(-10, 10);
+    t.Chart.RightAxis().SetLimits(0, 1.79e308);
+    t.Paint();
+    const TAxisState leftBeforeWheel = StateOf(t.Chart.LeftAxis());
+    const TAxisState right = StateOf(t.Chart.RightAxis());
+    t.Wheel(true, start);
+    ASSERT_EQ(box.Texts.size(), 2u);
+    EXPECT_EQ(box.Texts[1], "Floating point overflow.");
+    EXPECT_EQ(StateOf(t.Chart.LeftAxis()), leftBeforeWheel);
+    EXPECT_EQ(StateOf(t.Chart.RightAxis()), right);
 }
 
 TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewhere)
