@@ -316,13 +316,18 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
         ScrollDragMove(x, y);
         return;
     }
+    bool seriesCursor = false;
     for (TChartSeries* series : SeriesList()) {
         if (series->Active() && series->Cursor() != 0 && series->PointAtPixel(x, y) != -1) {
             setCursor(static_cast<Qt::CursorShape>(series->Cursor()));
-            return;
+            seriesCursor = true;
+            break;
         }
     }
-    setCursor(RestingCursor);
+    for (TChartSeries* series : SeriesList())
+        series->MouseMoved(x, y);
+    if (!seriesCursor)
+        setCursor(RestingCursor);
 }
 
 void TCustomChart::ScrollDragMove(int32_t x, int32_t y)

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace {
 
 // A chart whose bottom axis is 800 pixels long and shows 0..50: 16 pixels
@@ -197,6 +201,61 @@ TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewher
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&t.Chart, &leave);
     EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+}
+
+namespace {
+
+// A line series that notes the moves it is told of.
+class TMoveRecordingSeries final : public TLineSeries {
+public:
+    TMoveRecordingSeries(std::vector<std::string>& log, std::string name)
+        : Log(log), Name(std::move(name))
+    {
+    }
+    void MouseMoved(int32_t x, int32_t y) override
+    {
+        Log.push_back(Name + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+
+private:
+    std::vector<std::string>& Log;
+    std::string Name;
+};
+
+} // namespace
+
+// After the cursor rule, every series hears of the move, in list order:
+// also when the first one claimed the cursor, and also an inactive one.
+TEST(ChartMousePointer, EverySeriesReceivesAMoveOutsideADrag)
+{
+    TMouseTestChart t;
+    std::vector<std::string> log;
+    auto* first = new TMoveRecordingSeries(log, "first"); // the chart deletes them
+    auto* second = new TMoveRecordingSeries(log, "second");
+    for (TMoveRecordingSeries* s : {first, second}) {
+        s->SetParentChart(&t.Chart);
+        s->AddPoint(0, 0, "", clDefault);
+        s->AddPoint(50, 0, "", clDefault);
+    }
+    second->SetActive(false);
+    first->SetCursor(Qt::CrossCursor);
+    t.Paint();
+    const QPoint onFirst(first->PointPixelX(0) + 100, first->PointPixelY(0));
+    ASSERT_NE(first->PointAtPixel(onFirst.x(), onFirst.y()), -1);
+    t.Move(onFirst, Qt::NoButton);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
+    const QPoint elsewhere(onFirst.x(), onFirst.y() - 30);
+    t.Move(elsewhere, Qt::NoButton);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    const std::string at = std::to_string(onFirst.x()) + ",";
+    EXPECT_EQ(log, (std::vector<std::string>{"first " + at + std::to_string(onFirst.y()),
+                                             "second " + at + std::to_string(onFirst.y()),
+                                             "first " + at + std::to_string(elsewhere.y()),
+                                             "second " + at + std::to_string(elsewhere.y())}));
+    // A drag's moves belong to the drag.
+    log.clear();
+    t.Drag(Qt::RightButton, elsewhere, elsewhere + QPoint(20, 0));
+    EXPECT_TRUE(log.empty());
 }
 
 TEST(ChartMousePointer, MovesThroughTheWindowSystemReachTheChartWithoutAButton)
