@@ -5,7 +5,6 @@
 
 #include "app/LocaleWatcher.h"
 #include "app/MainWindow.h"
-#include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
 #include "support/numbers/NumberText.h"
 
@@ -15,7 +14,6 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     TLocaleWatcher localeWatcher;
     app.installEventFilter(&localeWatcher);
-    SetApplicationTitle(ApplicationTitleFromPath(argc > 0 ? argv[0] : "kmity"));
 
     TForm1 form;
     // Closing the window marks the application as terminating and ends the

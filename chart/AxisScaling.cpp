@@ -254,11 +254,14 @@ bool TCustomChartAxis::Contributes(TChartSeries* series, bool activeSeriesUseAxi
 }
 
 // The first contribution is the result; a later one replaces it only when
-// it lies strictly beyond it. Nothing contributing gives 0.
+// it lies strictly beyond it. Nothing contributing gives 0. With paging on,
+// the range of one page instead (AxisPaging.cpp).
 double TCustomChartAxis::SeriesExtreme(bool lowest) const
 {
     if (!Chart)
         return 0;
+    if (IsPaged())
+        return PageExtreme(lowest);
     bool activeUse = ActiveSeriesUseAxis();
     bool found = false;
     double result = 0;

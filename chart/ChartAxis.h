@@ -213,6 +213,9 @@ private:
     bool Contributes(TChartSeries* series, bool activeSeriesUseAxis) const;
     bool ActiveSeriesUseAxis() const;
     double SeriesExtreme(bool lowest) const;
+    bool IsPaged() const;
+    const TChartSeries* PagedSeries() const;
+    double PageExtreme(bool lowest) const;
     void ResolveDepthRange();
     void RepaintNow();
     void RefreshDateTimeMode();

@@ -5,12 +5,16 @@
 #include "chart/Chart.h"
 
 #include "support/runtime/ErrorBox.h"
+#include "support/runtime/Exceptions.h"
 #include "support/runtime/MouseCapture.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,6 +28,49 @@ constexpr long double WheelPercent = 3;
 bool MatchesPanning(TPanningMode allowed, bool horizontal)
 {
     return allowed == pmBoth || allowed == (horizontal ? pmHorizontal : pmVertical);
+}
+
+// New limits computed from finite ones that are not finite themselves mean
+// that the computation overflowed (a zoom released far outside the plot,
+// repeated some 230 times, reaches -inf). The overflow is raised before any
+// axis changes, so every axis keeps the limits it had.
+void CheckNewLimits(const TCustomChartAxis& axis, double newMinimum, double newMaximum)
+{
+    const bool finiteBefore = std::isfinite(axis.Minimum()) && std::isfinite(axis.Maximum()) &&
+                              std::isfinite(axis.UsedMinimum) && std::isfinite(axis.UsedMaximum);
+    if (finiteBefore && !(std::isfinite(newMinimum) && std::isfinite(newMaximum)))
+        throw EOverflow();
+}
+
+// The limits a scroll of the axis from one pixel to another proposes, with
+// the axis's pixel mapping of the last paint.
+std::pair<double, double> ScrolledLimits(const TCustomChartAxis& axis, int32_t from, int32_t to)
+{
+    const double delta = axis.PositionToValue(from) - axis.PositionToValue(to);
+    return {axis.Minimum() + delta, axis.Maximum() + delta};
+}
+
+// Raises the overflow of any limit that a scroll of one direction would
+// compute (as ScrollAxes does), before either direction moves an axis.
+void CheckScrollLimits(const std::vector<TCustomChartAxis*>& axes, TPanningMode allowed, bool horizontal,
+                       int32_t newPosition, int32_t previousPosition)
+{
+    if (newPosition == previousPosition || !MatchesPanning(allowed, horizontal))
+        return;
+    for (const TCustomChartAxis* axis : axes) {
+        if (!axis->IsDepth && axis->IsHorizontal == horizontal) {
+            const auto [newMin, newMax] = ScrolledLimits(*axis, previousPosition, newPosition);
+            CheckNewLimits(*axis, newMin, newMax);
+        }
+    }
+}
+
+// The shift of a wheel turn: 3 percent of the axis's range.
+double WheelDelta(const TCustomChartAxis& axis, bool down)
+{
+    const long double range = static_cast<long double>(axis.Maximum()) - axis.Minimum();
+    const double delta = static_cast<double>(range * WheelPercent * 0.01L);
+    return down ? delta : -delta;
 }
 
 
@@ -76,16 +123,18 @@ void TCustomChart::ZoomAxes()
     const double rightMin = RightAxis().PositionToValue(ZoomRecord.LastY);
     const double rightMax = RightAxis().PositionToValue(ZoomRecord.AnchorY);
 
-    if (ScalesRestored) {
-        RememberScales();
-        ScalesRestored = false;
-    }
-
     const std::array<std::tuple<TCustomChartAxis*, double, double>, 4> targets = {
         {{&LeftAxis(), leftMin, leftMax},
          {&RightAxis(), rightMin, rightMax},
          {&TopAxis(), topMin, topMax},
          {&BottomAxis(), bottomMin, bottomMax}}};
+    for (auto [axis, newMin, newMax] : targets)
+        CheckNewLimits(*axis, newMin, newMax);
+
+    if (ScalesRestored) {
+        RememberScales();
+        ScalesRestored = false;
+    }
 
     if (AnimatedZoom) {
         // Extended intermediates, rounded to double once per limit.
@@ -122,9 +171,7 @@ void TCustomChart::ResetZoom()
 
 void TCustomChart::ScrollAxis(TCustomChartAxis* axis, int32_t from, int32_t to)
 {
-    const double delta = axis->PositionToValue(from) - axis->PositionToValue(to);
-    double newMin = axis->Minimum() + delta;
-    double newMax = axis->Maximum() + delta;
+    auto [newMin, newMax] = ScrolledLimits(*axis, from, to);
     bool allow = true;
     if (OnAllowScroll)
         OnAllowScroll(axis, newMin, newMax, allow);
@@ -269,13 +316,18 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
         ScrollDragMove(x, y);
         return;
     }
+    bool seriesCursor = false;
     for (TChartSeries* series : SeriesList()) {
         if (series->Active() && series->Cursor() != 0 && series->PointAtPixel(x, y) != -1) {
             setCursor(static_cast<Qt::CursorShape>(series->Cursor()));
-            return;
+            seriesCursor = true;
+            break;
         }
     }
-    setCursor(RestingCursor);
+    for (TChartSeries* series : SeriesList())
+        series->MouseMoved(x, y);
+    if (!seriesCursor)
+        setCursor(RestingCursor);
 }
 
 void TCustomChart::ScrollDragMove(int32_t x, int32_t y)
@@ -288,6 +340,8 @@ void TCustomChart::ScrollDragMove(int32_t x, int32_t y)
     if (x == PanRecord.LastX && y == PanRecord.LastY)
         return;
     PanRecord.OrderCorners();
+    CheckScrollLimits(Axes(), AllowPanning, true, x, PanRecord.LastX);
+    CheckScrollLimits(Axes(), AllowPanning, false, y, PanRecord.LastY);
     if (ScalesRestored) {
         RememberScales();
         ScalesRestored = false;
@@ -332,12 +386,16 @@ void TCustomChart::ChartMouseUp(TMouseButton button, int32_t x, int32_t y)
 
 void TCustomChart::ChartMouseWheel(bool down)
 {
+    // Every shift is checked before the first one moves an axis.
+    for (const TCustomChartAxis* axis : Axes()) {
+        if (!axis->IsHorizontal) {
+            const double delta = WheelDelta(*axis, down);
+            CheckNewLimits(*axis, axis->Minimum() + delta, axis->Maximum() + delta);
+        }
+    }
     for (TCustomChartAxis* axis : Axes()) {
-        if (axis->IsHorizontal)
-            continue;
-        const long double range = static_cast<long double>(axis->Maximum()) - axis->Minimum();
-        const double delta = static_cast<double>(range * WheelPercent * 0.01L);
-        axis->ShiftLimits(down ? delta : -delta, false);
+        if (!axis->IsHorizontal)
+            axis->ShiftLimits(WheelDelta(*axis, down), false);
     }
 }
 

@@ -60,16 +60,13 @@ TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* optio
 void TLynCanvas3D::PresentFrame(QImage* destination, QImage* windowCanvas, const TRect& panelRect)
 {
     if (S->Buffered && S->Bitmap) {
-        if (destination) {
-            if (S->Mono) {
-                // A monochrome bitmap keeps only black and white.
-                const QImage mono = S->Bitmap->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-                TRasterDevice::CopyImage(mono.convertToFormat(QImage::Format_RGB32), *destination, panelRect.Left,
-                                         panelRect.Top);
-            } else {
-                TRasterDevice::CopyImage(*S->Bitmap, *destination, panelRect.Left, panelRect.Top);
-            }
-        }
+        // A monochrome bitmap keeps only black and white; the stored picture
+        // is reduced too, so a repaint from it shows no colour either.
+        if (S->Mono)
+            *S->Bitmap = S->Bitmap->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+                             .convertToFormat(QImage::Format_RGB32);
+        if (destination)
+            TRasterDevice::CopyImage(*S->Bitmap, *destination, panelRect.Left, panelRect.Top);
         S->Stale = false;
     }
     S->WindowTarget.Device.SetTarget(windowCanvas);

@@ -49,7 +49,9 @@ bool ReadsInOrder(const TChartValueList& list)
 }
 
 // The values an axis maps by its formula, monotonically, never by the
-// fall-back to its centre.
+// fall-back to its centre. On an axis so wide that the values of the band's
+// ends overflow (-1e305..1e305), the band is the whole line, yet an
+// infinity still maps to the centre: only finite values belong to it.
 struct TValueBand {
     double Low = 0;
     double High = 0;
@@ -61,7 +63,7 @@ struct TValueBand {
         Low = std::min(a, b);
         High = std::max(a, b);
     }
-    bool Contains(double v) const { return v >= Low && v <= High; }
+    bool Contains(double v) const { return std::isfinite(v) && v >= Low && v <= High; }
 };
 
 // Walks the points between the first and the last shown one, column by

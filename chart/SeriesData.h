@@ -130,8 +130,10 @@ public:
     virtual void BeforeDrawChart() {}
     void RaiseBeforeDrawValues();
     void RaiseAfterDrawValues();
-    // Tells the series of a mouse release or move (no behaviour here).
+    // Tells the series of a mouse release or of a move outside a drag, in
+    // chart client pixels (no behaviour here).
     virtual void MouseReleased() {}
+    virtual void MouseMoved(int32_t /*x*/, int32_t /*y*/) {}
 
     // --- properties ----------------------------------------------------------
     bool Active() const { return IsActive; }

@@ -16,10 +16,40 @@ constexpr int GeneralPrecision = 15;
 constexpr int DigitsPrecision = 18;
 constexpr int AllDecimals = 9999;
 
-// Per mask byte at most one digit and a thousands mark (5 bytes), plus up to
-// 19 surplus digits with marks, one decimal mark, a sign, and at most 6 bytes
-// per 2-byte exponent marker: 224 × 5 + 95 + 4 + 1 < 2048.
+// Per mask character at most one digit and a thousands mark, or a literal
+// of up to 4 bytes (5 bytes), plus up to 19 surplus digits with marks, one
+// decimal mark, a sign, and at most 6 bytes per 2-character exponent
+// marker: 224 × 5 + 95 + 4 + 1 < 2048.
 using TMaskText = TFixedText<2048>;
+
+// The bytes of the UTF-8 sequence that a lead byte begins; 1 for ASCII and
+// for a byte that begins no sequence.
+std::size_t SequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    if (lead >= 0xE0 && lead < 0xF0)
+        return 3;
+    if (lead >= 0xC2 && lead < 0xE0)
+        return 2;
+    return 1;
+}
+
+// The characters of a mask: a UTF-8 sequence counts once, any byte outside
+// a complete sequence on its own, so no counted character is longer than
+// 4 bytes. "é" is one character of two bytes.
+std::size_t CountCharacters(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+        for (std::size_t k = 1; k < length; ++k)
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                length = 1;
+        i += length;
+    }
+    return count;
+}
 
 int SectionFor(std::string_view mask, int wanted)
 {
@@ -117,7 +147,7 @@ private:
 
 std::string FormatNumberMask(std::string_view mask, long double value)
 {
-    if (mask.size() > MaxMaskLength)
+    if (CountCharacters(mask) > MaxMaskLength)
         throw EConvertError("Format string too long");
     if (MaskSection(mask, 0).empty())
         return FormatGeneral(value, GeneralPrecision);

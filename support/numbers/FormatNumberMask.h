@@ -9,5 +9,5 @@
 #include <string_view>
 
 // Throws EConvertError "Format string too long" for a mask of more than 224
-// bytes. Never fails for a value.
+// characters (UTF-8 code points, not bytes). Never fails for a value.
 std::string FormatNumberMask(std::string_view mask, long double value);

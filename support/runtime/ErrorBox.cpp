@@ -5,9 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
-
-#include <cctype>
 
 namespace {
 
@@ -19,6 +18,9 @@ public:
         QPointer<QWidget> active = QApplication::activeWindow();
         QMessageBox box(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text),
                         QMessageBox::Ok, active);
+        // Exactly the text as built: typed markup such as "<b>5</b>" shows
+        // as typed instead of being rendered.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
         if (active)
             active->activateWindow();
@@ -39,9 +41,10 @@ IErrorBox*& CurrentBox()
     return box;
 }
 
+// Empty until the application object sets it from the program file.
 std::string& TitleStorage()
 {
-    static std::string title = "Kmity";
+    static std::string title;
     return title;
 }
 
@@ -65,12 +68,10 @@ std::string ApplicationTitleFromPath(const std::string& programPath)
 {
     std::string name = programPath.substr(programPath.find_last_of("/\\") + 1);
     name = name.substr(0, name.find('.'));
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(name[i]);
-        if (c < 0x80)
-            name[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
-    }
-    return name;
+    // Letters beyond ASCII are lowered too: a Czech file name is as likely.
+    const QString title = QString::fromStdString(name);
+    const qsizetype first = title.size() > 1 && title.at(0).isHighSurrogate() ? 2 : 1;
+    return (title.left(first) + title.mid(first).toLower()).toStdString();
 }
 
 void SetApplicationTitle(const std::string& title)

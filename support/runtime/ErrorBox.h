@@ -24,8 +24,9 @@ IErrorBox* SetErrorBox(IErrorBox* box);
 std::string ErrorBoxText(const std::string& message);
 
 // The application title: the program file's name without directory and
-// without everything from the first full stop on, its first letter in upper
-// case and every later letter in lower case ("kmity" gives "Kmity").
+// without everything from the first full stop on, its first letter as it is
+// and every later letter in lower case ("kmity" gives "kmity", "myProg.v2"
+// "myprog"). The application object sets it at its creation.
 std::string ApplicationTitleFromPath(const std::string& programPath);
 void SetApplicationTitle(const std::string& title);
 const std::string& ApplicationTitle();

@@ -15,7 +15,10 @@ bool& TerminatingMark()
 
 } // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    SetApplicationTitle(ApplicationTitleFromPath(applicationFilePath().toStdString()));
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {

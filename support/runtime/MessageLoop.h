@@ -8,6 +8,7 @@
 
 class TApplication : public QApplication {
 public:
+    // Also sets the application title from the program file's name.
     TApplication(int& argc, char** argv);
 
     // Every event passes here; an exception that escaped its handler is

@@ -255,6 +255,49 @@ TEST(AxisRange, InactiveSeriesCountOnlyWhenNoActiveSeriesUsesTheAxis)
     chart.RemoveSeries(&hidden);
 }
 
+// With paging on, the automatic range of the horizontal axis is one page of
+// the series' points (here x = 0, 1, ... n - 1); the vertical axis keeps
+// the range of all of them.
+TEST(AxisRange, PagingTakesTheHorizontalRangeFromOnePage)
+{
+    struct TCase {
+        int Points, PerPage, Page;
+        bool ScaleLastPage;
+        double Minimum, Maximum;
+    };
+    const TCase cases[] = {
+        {10, 0, 2, true, 0, 9},      // paging off
+        {10, 3, 1, true, 0, 2},
+        {10, 3, 2, true, 3, 5},
+        {10, 3, 4, true, 9, 9},      // the short last page
+        {11, 3, 4, true, 9, 10},
+        {11, 3, 4, false, 9, 10.5},  // at the scale of a full page: 9 + 1 x 3 / 2
+        {2, 3, 1, false, 0, 1.5},
+        {10, 3, 9, true, 6, 8},      // beyond the end: the last full page
+        {2, 3, 5, true, 0, 1},       // beyond the end of less than a page
+        {0, 3, 1, true, 0, 0},       // no points
+        {10, 3, 0, true, 0, 2},      // before the first page: the first
+        {10, 3, -1000000, true, 0, 2},
+        {10, 2147483647, 2147483647, true, 0, 9},
+    };
+    for (const TCase& c : cases) {
+        TChart chart;
+        TChartSeries series;
+        chart.AddSeries(&series);
+        for (int i = 0; i < c.Points; ++i)
+            series.AddPoint(i, 100 - i * i, "", clDefault);
+        chart.SetMaxPointsPerPage(c.PerPage);
+        chart.SetPage(c.Page);
+        chart.SetScaleLastPage(c.ScaleLastPage);
+        chart.BottomAxis().ResolveRange();
+        chart.LeftAxis().ResolveRange();
+        EXPECT_EQ(chart.BottomAxis().UsedMinimum, c.Minimum) << c.Points << " points, page " << c.Page;
+        EXPECT_EQ(chart.BottomAxis().UsedMaximum, c.Maximum) << c.Points << " points, page " << c.Page;
+        EXPECT_EQ(chart.LeftAxis().UsedMaximum, c.Points ? 100 : 0);
+        chart.RemoveSeries(&series);
+    }
+}
+
 TEST(AxisMapping, HorizontalAxisRunsRightwards)
 {
     TChart chart;

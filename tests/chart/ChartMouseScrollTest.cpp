@@ -2,7 +2,13 @@
 // outside a drag (cursor over a series, leaving the chart).
 #include "tests/chart/ChartMouseTestSupport.h"
 
+#include "tests/support/runtime/ErrorBoxRecorder.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -146,6 +152,41 @@ TEST(ChartMouseWheel, ShiftsTheVerticalAxesByThreePercentOfTheirRange)
     EXPECT_TRUE(t.Chart.ScalesRestored);
 }
 
+// A scroll or a wheel turn that would carry a limit beyond the double range
+// raises the overflow before it moves any axis: here the horizontal part of
+// the drag and the left axis of the wheel turn would be harmless.
+TEST(ChartMouseLimits, AScrollOrWheelTurnWhoseNewLimitOverflowsRaisesAndMovesNoAxis)
+{
+    TErrorBoxRecorder box;
+    TMouseTestChart t;
+    t.Chart.LeftAxis().SetLimits(0, 1.7e308);
+    t.Paint();
+    const TRect& plot = t.Chart.PlotRect;
+    const QPoint start((plot.Left + plot.Right) / 2, plot.Top + 10);
+    const QPoint end = QPoint(start.x() - 40, plot.Bottom - 10);
+    const TAxisState bottom = StateOf(t.Chart.BottomAxis());
+    const TAxisState left = StateOf(t.Chart.LeftAxis());
+    t.Press(Qt::RightButton, start);
+    t.Move(end, Qt::RightButton);
+    t.Release(Qt::RightButton, end);
+    ASSERT_EQ(box.Texts.size(), 1u);
+    EXPECT_EQ(box.Texts[0], "Floating point overflow.");
+    EXPECT_EQ(StateOf(t.Chart.BottomAxis()), bottom);
+    EXPECT_EQ(StateOf(t.Chart.LeftAxis()), left);
+    EXPECT_TRUE(t.Chart.ScalesRestored);
+
+    t.Chart.LeftAxis().SetLimits(-10, 10);
+    t.Chart.RightAxis().SetLimits(0, 1.79e308);
+    t.Paint();
+    const TAxisState leftBeforeWheel = StateOf(t.Chart.LeftAxis());
+    const TAxisState right = StateOf(t.Chart.RightAxis());
+    t.Wheel(true, start);
+    ASSERT_EQ(box.Texts.size(), 2u);
+    EXPECT_EQ(box.Texts[1], "Floating point overflow.");
+    EXPECT_EQ(StateOf(t.Chart.LeftAxis()), leftBeforeWheel);
+    EXPECT_EQ(StateOf(t.Chart.RightAxis()), right);
+}
+
 TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewhere)
 {
     TMouseTestChart t;
@@ -160,6 +201,61 @@ TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewher
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&t.Chart, &leave);
     EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+}
+
+namespace {
+
+// A line series that notes the moves it is told of.
+class TMoveRecordingSeries final : public TLineSeries {
+public:
+    TMoveRecordingSeries(std::vector<std::string>& log, std::string name)
+        : Log(log), Name(std::move(name))
+    {
+    }
+    void MouseMoved(int32_t x, int32_t y) override
+    {
+        Log.push_back(Name + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+
+private:
+    std::vector<std::string>& Log;
+    std::string Name;
+};
+
+} // namespace
+
+// After the cursor rule, every series hears of the move, in list order:
+// also when the first one claimed the cursor, and also an inactive one.
+TEST(ChartMousePointer, EverySeriesReceivesAMoveOutsideADrag)
+{
+    TMouseTestChart t;
+    std::vector<std::string> log;
+    auto* first = new TMoveRecordingSeries(log, "first"); // the chart deletes them
+    auto* second = new TMoveRecordingSeries(log, "second");
+    for (TMoveRecordingSeries* s : {first, second}) {
+        s->SetParentChart(&t.Chart);
+        s->AddPoint(0, 0, "", clDefault);
+        s->AddPoint(50, 0, "", clDefault);
+    }
+    second->SetActive(false);
+    first->SetCursor(Qt::CrossCursor);
+    t.Paint();
+    const QPoint onFirst(first->PointPixelX(0) + 100, first->PointPixelY(0));
+    ASSERT_NE(first->PointAtPixel(onFirst.x(), onFirst.y()), -1);
+    t.Move(onFirst, Qt::NoButton);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
+    const QPoint elsewhere(onFirst.x(), onFirst.y() - 30);
+    t.Move(elsewhere, Qt::NoButton);
+    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    const std::string at = std::to_string(onFirst.x()) + ",";
+    EXPECT_EQ(log, (std::vector<std::string>{"first " + at + std::to_string(onFirst.y()),
+                                             "second " + at + std::to_string(onFirst.y()),
+                                             "first " + at + std::to_string(elsewhere.y()),
+                                             "second " + at + std::to_string(elsewhere.y())}));
+    // A drag's moves belong to the drag.
+    log.clear();
+    t.Drag(Qt::RightButton, elsewhere, elsewhere + QPoint(20, 0));
+    EXPECT_TRUE(log.empty());
 }
 
 TEST(ChartMousePointer, MovesThroughTheWindowSystemReachTheChartWithoutAButton)

@@ -319,6 +319,29 @@ TEST(ChartMousePress, RightAfterTheSeriesWasClearedFindsNoPointAndRaisesNothing)
     t.Release(Qt::LeftButton, onLine);
 }
 
+// Each zoom to a release far outside the plot widens the left axis about
+// twentyfold; after some 230 of them its new minimum overflows. That zoom
+// raises the overflow and changes no axis.
+TEST(ChartMouseZoom, AZoomWhoseNewLimitOverflowsRaisesAndChangesNoAxis)
+{
+    TErrorBoxRecorder box;
+    TMouseTestChart t;
+    std::vector<TAxisState> before;
+    for (int zoom = 0; zoom < 1000 && box.Texts.empty(); ++zoom) {
+        before = StatesOf(t.Chart);
+        // Wider labels move the plot's corner: the press follows it.
+        const QPoint from(t.Chart.PlotRect.Left + 10, t.Chart.PlotRect.Top + 10);
+        t.Drag(Qt::LeftButton, from, from + QPoint(3000, 3000));
+        ASSERT_TRUE(!box.Texts.empty() || StatesOf(t.Chart) != before) << "zoom " << zoom << " changed nothing";
+    }
+    ASSERT_EQ(box.Texts.size(), 1u);
+    EXPECT_EQ(box.Texts[0], "Floating point overflow.");
+    EXPECT_EQ(StatesOf(t.Chart), before);
+    for (const TAxisState& axis : StatesOf(t.Chart))
+        EXPECT_TRUE(std::isfinite(axis.Minimum) && std::isfinite(axis.Maximum)) << axis;
+    EXPECT_FALSE(t.Chart.ZoomRecord.IsActive);
+}
+
 // The same zoom through the window system's path, as a user's drag arrives.
 TEST(ChartMouseZoom, DragThroughTheWindowSystemZooms)
 {

@@ -109,6 +109,27 @@ TEST(CanvasFrame, SwitchingBufferOffOrMonochromeFreesTheBitmapAndMarksStale)
     EXPECT_TRUE(f.Surface.IsStale());
 }
 
+// The stored picture is the black and white one, so a window uncovered
+// later is repainted without colour as well.
+TEST(CanvasFrame, AMonochromeFrameIsStoredInBlackAndWhite)
+{
+    TSurfaceFixture f;
+    f.Surface.SetMonochrome(true);
+    f.Begin(TRect{0, 0, 4, 2});
+    f.Surface.SetBrushColor(clWhite);
+    f.Surface.FillBox(TRect{0, 0, 4, 2});
+    f.Surface.Pixel(0, 0, clRed);
+    f.Surface.Pixel(1, 0, clYellow);
+    f.Surface.Pixel(2, 0, clBlue);
+    f.Present(TRect{0, 0, 4, 2});
+    const std::string presented = InkMap(f.Window.copy(0, 0, 4, 2));
+    EXPECT_EQ(InkMap(*f.Surface.OffscreenBitmap()), presented);
+    f.Window.fill(ToPixel(clGreen)); // another window covered ours
+    EXPECT_TRUE(f.Surface.RepaintFromBuffer());
+    EXPECT_EQ(InkMap(f.Window.copy(0, 0, 4, 2)), presented);
+    EXPECT_EQ(presented.find('?'), std::string::npos) << presented;
+}
+
 TEST(CanvasFrame, TheBitmapKeepsItsOwnPenBetweenPaints)
 {
     TSurfaceFixture f;

@@ -163,6 +163,13 @@ TEST(LineSeriesColumns, PointsBeyondThePixelGuardAndNonNumbersDrawTheSamePixels)
     p.Y[7001] = std::numeric_limits<double>::infinity();
     p.Y[9002] = 1e300;
     ExpectSamePicture(CompareDrawings(p));
+
+    // A vertical axis so wide that the values of its far positions overflow:
+    // an infinity must still not count as a value that maps by the formula.
+    TPoints wide = Random(200000, 13, -1e305, 1e305);
+    for (std::size_t i = 0; i < wide.Y.size(); i += 50)
+        wide.Y[i] = std::numeric_limits<double>::infinity();
+    ExpectSamePicture(CompareDrawings(wide, [](TWindowChart& c) { c.Chart->LeftAxis().SetLimits(-1e305, 1e305); }));
 }
 
 // A column that ends on repeats of a new highest point paints that point

@@ -177,16 +177,24 @@ TEST(FormatNumberMask, NulThousandsMarkWritesNoGrouping)
     EXPECT_EQ(FormatNumberMask("#,##0.###", -1000), "-1000");
 }
 
-TEST(FormatNumberMask, MaskLengthLimitIs224Bytes)
+TEST(FormatNumberMask, MaskLengthLimitIs224Characters)
 {
     TFormatSettingsGuard marks(U'.', U',');
-    const std::string longest = "0" + std::string(223, 'x');
-    EXPECT_EQ(FormatNumberMask(longest, 7), "7" + std::string(223, 'x'));
-    try {
-        FormatNumberMask(longest + "x", 7);
-        FAIL() << "no exception";
-    } catch (const EConvertError& error) {
-        EXPECT_EQ(error.message(), "Format string too long");
+    auto repeated = [](const std::string& text, int times) {
+        std::string result;
+        for (int i = 0; i < times; ++i)
+            result += text;
+        return result;
+    };
+    // One, two and four bytes a character: 224 characters pass, 225 do not.
+    for (const std::string literal : {"x", "é", "\U0001F600"}) {
+        EXPECT_EQ(FormatNumberMask("0" + repeated(literal, 223), 7), "7" + repeated(literal, 223)) << literal;
+        try {
+            FormatNumberMask("0" + repeated(literal, 224), 7);
+            ADD_FAILURE() << "no exception for 225 characters of " << literal;
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(error.message(), "Format string too long");
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "support/runtime/MessageLoop.h"
+#include "support/runtime/ErrorBox.h"
 #include "tests/support/runtime/ErrorBoxRecorder.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+
+// The test program's file is kmity_tests; nothing else sets the title.
+TEST(TApplication, TakesItsTitleFromTheProgramFile)
+{
+    EXPECT_EQ(ApplicationTitle(), "kmity_tests");
+}
 
 TEST(DispatchPendingMessages, HandlesEveryMessageAlreadyWaiting)
 {
