@@ -1,11 +1,14 @@
 // Rectangles, polygons and ellipses of the raster device: an outline with
-// the pen and an inside with the brush, never painting a pixel twice in one
-// figure (so that NotXor figures drawn twice vanish).
+// the pen and an inside with the brush, painting a pixel once in one figure
+// (so that NotXor figures drawn twice vanish).
 
 #include "support/raster/RasterDevice.h"
 
 #include "support/raster/DevicePatterns.h"
 #include "support/raster/PixelWriter.h"
+#include "support/raster/PolygonScan.h"
+#include "support/raster/SpanCoverage.h"
+#include "support/raster/WidePen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,59 +69,52 @@ void TRasterDevice::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
         return;
     }
     const int width = EffectivePenWidth();
-    if (width == 1) {
-        OutlineRectangle(w, r);
-        FillFigure(w, InflateRect(r, -1, -1));
+    if (width > 1) {
+        WideRectangle(w, r, width);
         return;
     }
-    // A wide outline is a ring centred on the border pixels (or inside the
-    // box for InsideFrame), painted as four disjoint bars.
-    const bool inside = Pen.Style == TDevicePenStyle::InsideFrame;
-    const TRect outer = inside ? r : InflateRect(r, width / 2, width / 2);
-    const int32_t inset = inside ? width : (width - 1) / 2 + 1;
-    const TRect inner = InflateRect(r, -inset, -inset);
-    const uint32_t pen = ToPixel(Pen.Color);
-    if (inner.IsEmpty()) {
-        w.Fill(outer, pen);
-        return;
-    }
-    w.Fill(TRect{outer.Left, outer.Top, outer.Right, inner.Top}, pen);
-    w.Fill(TRect{outer.Left, inner.Bottom, outer.Right, outer.Bottom}, pen);
-    w.Fill(TRect{outer.Left, inner.Top, inner.Left, inner.Bottom}, pen);
-    w.Fill(TRect{inner.Right, inner.Top, outer.Right, inner.Bottom}, pen);
-    FillFigure(w, inner);
+    FillFigure(w, InflateRect(r, -1, -1));
+    // The outline starts at the top-right corner and runs anticlockwise;
+    // for a box one pixel wide (or high) its two long sides coincide and
+    // both are drawn.
+    const TPoint corners[4] = {
+        {r.Right - 1, r.Top}, {r.Left, r.Top}, {r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}};
+    StrokePath(corners, 4, true);
 }
 
-// The one-pixel border walked clockwise from the top-left corner, each pixel
-// once, with the pen's pattern starting afresh: the top row, the right
-// column, the bottom row backwards, the left column upwards.
-void TRasterDevice::OutlineRectangle(const TPixelWriter& w, const TRect& r)
+// A wide outline is the geometric pen's path through the corners (left,
+// top) and (right-1, bottom-1); the brush fills what the pen leaves of
+// left..right-2, top..bottom-2. InsideFrame keeps the whole ring inside the
+// box instead.
+void TRasterDevice::WideRectangle(const TPixelWriter& w, const TRect& r, int width)
 {
     if (!w.CanDraw())
         return;
     const uint32_t pen = ToPixel(Pen.Color);
-    const uint32_t gap = ToPixel(BkColor);
-    const bool opaqueGaps = BkMode == bkOpaque;
-    const TPenPattern pattern(Pen.Style);
-    int64_t k = 0;
-    auto stroke = [&](int32_t x, int32_t y) {
-        if (pattern.IsOn(k++))
-            w.Put(x, y, pen);
-        else if (opaqueGaps)
-            w.Put(x, y, gap);
-    };
-    const int32_t right = r.Right - 1;
-    const int32_t bottom = r.Bottom - 1;
-    for (int32_t x = r.Left; x <= right; ++x)
-        stroke(x, r.Top);
-    for (int32_t y = r.Top + 1; y <= bottom; ++y)
-        stroke(right, y);
-    if (bottom > r.Top)
-        for (int32_t x = right - 1; x >= r.Left; --x)
-            stroke(x, bottom);
-    if (right > r.Left)
-        for (int32_t y = bottom - 1; y > r.Top; --y)
-            stroke(r.Left, y);
+    if (Pen.Style == TDevicePenStyle::InsideFrame) {
+        const TRect inner = InflateRect(r, -width, -width);
+        if (inner.IsEmpty()) {
+            w.Fill(r, pen);
+            return;
+        }
+        w.Fill(TRect{r.Left, r.Top, r.Right, inner.Top}, pen);
+        w.Fill(TRect{r.Left, inner.Bottom, r.Right, r.Bottom}, pen);
+        w.Fill(TRect{r.Left, inner.Top, inner.Left, inner.Bottom}, pen);
+        w.Fill(TRect{inner.Right, inner.Top, r.Right, inner.Bottom}, pen);
+        FillFigure(w, inner);
+        return;
+    }
+    const TPoint corners[4] = {
+        {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+    TSpanCoverage ring(w.Bounds);
+    for (int i = 0; i < 4; ++i)
+        AddWideSegment(ring, w.Bounds, corners[i], corners[(i + 1) % 4], width);
+    ring.Normalise();
+    const int32_t top = std::max(r.Top, w.Bounds.Top);
+    const int32_t bottom = std::min(r.Bottom - 1, w.Bounds.Bottom);
+    for (int32_t y = top; y < bottom; ++y)
+        ring.ForEachGap(y, r.Left, r.Right - 1, [&](int32_t row, int32_t x0, int32_t x1) { BrushSpan(w, row, x0, x1); });
+    ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }
 
 // --- polygon -----------------------------------------------------------------------
@@ -128,47 +124,19 @@ void TRasterDevice::Polygon(const TPoint* points, int count)
     if (count < 2)
         return;
     FillPolygonInside(Writer(Pen.Mode), points, count);
-    if (!PenPaints())
-        return;
-    const int64_t chainPosition = PatternPosition;
-    PatternPosition = 0;
-    for (int i = 0; i < count; ++i)
-        StrokeLine(points[i], points[(i + 1) % count]);
-    PatternPosition = chainPosition;
+    StrokePath(points, count, true);
 }
 
-// Even-odd fill of the pixels whose centres lie inside the polygon; a centre
-// exactly on a left edge is inside, on a right edge outside.
 void TRasterDevice::FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count)
 {
-    if (!w.CanDraw() || Brush.Style == TDeviceBrushStyle::Clear || count < 3)
+    if (!w.CanDraw() || Brush.Style == TDeviceBrushStyle::Clear)
         return;
-    int32_t top = points[0].Y;
-    int32_t bottom = points[0].Y;
-    for (int i = 1; i < count; ++i) {
-        top = std::min(top, points[i].Y);
-        bottom = std::max(bottom, points[i].Y);
-    }
-    top = std::max(top, w.Bounds.Top);
-    bottom = std::min(bottom, w.Bounds.Bottom);
-    std::vector<double> crossings;
-    for (int32_t y = top; y < bottom; ++y) {
-        const double centre = y + 0.5;
-        crossings.clear();
-        for (int i = 0; i < count; ++i) {
-            const TPoint& p = points[i];
-            const TPoint& q = points[(i + 1) % count];
-            if ((p.Y <= centre) == (q.Y <= centre))
-                continue;
-            crossings.push_back(p.X + (centre - p.Y) * (static_cast<double>(q.X) - p.X) / (static_cast<double>(q.Y) - p.Y));
-        }
-        std::sort(crossings.begin(), crossings.end());
-        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const double x0 = std::clamp(std::ceil(crossings[i] - 0.5), -1.0e9, 1.0e9);
-            const double x1 = std::clamp(std::ceil(crossings[i + 1] - 0.5), -1.0e9, 1.0e9);
-            BrushSpan(w, y, static_cast<int32_t>(x0), static_cast<int32_t>(x1));
-        }
-    }
+    ScanPolygon(points, count, w.Bounds.Top, w.Bounds.Bottom, [&](int64_t y, int64_t x0, int64_t x1) {
+        const auto clampX = [&](int64_t x) {
+            return static_cast<int32_t>(std::clamp<int64_t>(x, w.Bounds.Left, w.Bounds.Right));
+        };
+        BrushSpan(w, static_cast<int32_t>(y), clampX(x0), clampX(x1));
+    });
 }
 
 // --- ellipse -----------------------------------------------------------------------
