@@ -71,9 +71,11 @@ public:
     // sides. Where the outline crosses the fill both are painted (NotXor
     // brushes and pens are meant for clear-brush figures).
     void Polygon(const TPoint* points, int count);
-    // The ellipse inscribed in the box left..right-1, top..bottom-1: pixels
-    // whose centres lie inside it. The outline is the pixels within the pen
-    // width of its edge (inside the box); styled pens outline it solid.
+    // The ellipse inscribed in the box left..right-1, top..bottom-1: a
+    // one-pixel outline through the centres of the box's outer pixels
+    // (EllipseOutline.h), the brush inside it. A wide pen paints its dot on
+    // every outline pixel; styled pens outline it solid. A box of one pixel
+    // draws nothing.
     void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
     // Plain copy of rgb into the rectangle, whatever the pen mode. Reversed
     // corners keep their meaning: the left (top) coordinate is covered and

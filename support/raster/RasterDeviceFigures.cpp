@@ -5,6 +5,7 @@
 #include "support/raster/RasterDevice.h"
 
 #include "support/raster/DevicePatterns.h"
+#include "support/raster/EllipseOutline.h"
 #include "support/raster/PixelWriter.h"
 #include "support/raster/PolygonScan.h"
 #include "support/raster/SpanCoverage.h"
@@ -143,69 +144,57 @@ void TRasterDevice::FillPolygonInside(const TPixelWriter& w, const TPoint* point
 
 namespace {
 
-// Row y of the ellipse inscribed in r: the columns [first, last) whose pixel
-// centres lie inside it; empty outside the box.
-struct TEllipseRows {
-    TRect Box;
-    double CentreX, CentreY, RadiusX, RadiusY;
-
-    explicit TEllipseRows(const TRect& r)
-        : Box(r), CentreX((r.Left + static_cast<double>(r.Right)) / 2), CentreY((r.Top + static_cast<double>(r.Bottom)) / 2),
-          RadiusX(r.Width() / 2.0), RadiusY(r.Height() / 2.0)
-    {
+template <class Visit>
+void ForEachInsideRow(const TRect& box, const TRect& bounds, Visit&& visit)
+{
+    for (int32_t y = std::max(box.Top, bounds.Top); y < std::min(box.Bottom, bounds.Bottom); ++y) {
+        int64_t first = 0;
+        int64_t last = 0;
+        EllipseInsideRow(box, y, first, last);
+        first = std::max<int64_t>(first, bounds.Left);
+        last = std::min<int64_t>(last, bounds.Right);
+        if (first < last)
+            visit(y, static_cast<int32_t>(first), static_cast<int32_t>(last));
     }
-
-    void Row(int64_t y, int64_t& first, int64_t& last) const
-    {
-        first = last = 0;
-        if (y < Box.Top || y >= Box.Bottom)
-            return;
-        const double d = (y + 0.5 - CentreY) / RadiusY;
-        const double half = RadiusX * std::sqrt(std::max(0.0, 1.0 - d * d));
-        first = static_cast<int64_t>(std::ceil(CentreX - half - 0.5));
-        last = static_cast<int64_t>(std::floor(CentreX + half - 0.5)) + 1;
-        if (first >= last)
-            first = last = 0;
-    }
-};
+}
 
 } // namespace
 
-// The outline is every pixel of the ellipse that lies within the pen width
-// of its edge, horizontally or vertically; the rest is the inside.
+// The one-pixel outline (EllipseOutline.h) with the brush inside it; a wide
+// pen paints its dot on every outline pixel, so the band is centred on the
+// curve through the box's outer pixels. Without a pen the brush covers the
+// outline's pixels too.
 void TRasterDevice::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     const TRect box = Ordered(left, top, right, bottom);
     const TPixelWriter w = Writer(Pen.Mode);
-    if (box.IsEmpty() || !w.CanDraw())
+    // A box of a single pixel holds no ellipse at all on the platform.
+    if (box.IsEmpty() || (box.Width() == 1 && box.Height() == 1) || !w.CanDraw())
         return;
-    const TEllipseRows rows(box);
     const int width = PenPaints() ? EffectivePenWidth() : 0;
-    const uint32_t pen = ToPixel(Pen.Color);
-    for (int32_t y = std::max(box.Top, w.Bounds.Top); y < std::min(box.Bottom, w.Bounds.Bottom); ++y) {
-        int64_t first = 0;
-        int64_t last = 0;
-        rows.Row(y, first, last);
-        if (first == last)
-            continue;
-        int64_t innerFirst = first + width;
-        int64_t innerLast = last - width;
-        for (int d = 1; d <= width; ++d) {
-            for (int64_t neighbour : {int64_t{y} - d, int64_t{y} + d}) {
-                int64_t f = 0;
-                int64_t l = 0;
-                rows.Row(neighbour, f, l);
-                innerFirst = std::max(innerFirst, f);
-                innerLast = std::min(innerLast, l);
-            }
-        }
-        const auto clampX = [&](int64_t x) { return static_cast<int32_t>(std::clamp<int64_t>(x, box.Left, box.Right)); };
-        if (innerFirst >= innerLast) {
-            w.Span(y, clampX(first), clampX(last), pen);
-            continue;
-        }
-        w.Span(y, clampX(first), clampX(innerFirst), pen);
-        BrushSpan(w, y, clampX(innerFirst), clampX(innerLast));
-        w.Span(y, clampX(innerLast), clampX(last), pen);
+    const TRect near = InflateRect(w.Bounds, width / 2 + 1, width / 2 + 1);
+    TSpanCoverage line(near);
+    AddEllipseOutline(line, box, near);
+    if (width == 0) {
+        ForEachInsideRow(box, w.Bounds, [&](int32_t y, int32_t x0, int32_t x1) { line.Add(y, x0, x1); });
+        line.Normalise();
+        line.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { BrushSpan(w, y, x0, x1); });
+        return;
     }
+    line.Normalise();
+    TSpanCoverage ring(w.Bounds);
+    line.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) {
+        for (int32_t x = x0; x < x1; ++x) {
+            if (width > 1)
+                AddPenDot(ring, TPoint{x, y}, width);
+            else
+                ring.AddPixel(x, y);
+        }
+    });
+    ring.Normalise();
+    ForEachInsideRow(box, w.Bounds, [&](int32_t y, int32_t x0, int32_t x1) {
+        ring.ForEachGap(y, x0, x1, [&](int32_t row, int32_t g0, int32_t g1) { BrushSpan(w, row, g0, g1); });
+    });
+    const uint32_t pen = ToPixel(Pen.Color);
+    ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }

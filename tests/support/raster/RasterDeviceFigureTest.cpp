@@ -200,6 +200,24 @@ TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
     }
 }
 
+// The outline follows the curve through the centres of the box's outer
+// pixels: a 3 x 3 box is a plus of outline round one brush pixel, a 2 x 4
+// box a ring with no inside, one pixel nothing at all.
+TEST(RasterDeviceFigure, SmallEllipsesFollowTheCurveThroughTheOuterPixels)
+{
+    QImage image = BlankImage(9, 5);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Ellipse(0, 0, 3, 3);
+    device.Ellipse(4, 0, 6, 4);
+    device.Ellipse(7, 0, 8, 1);
+    EXPECT_EQ(PixelMap(image, kLegend), ".#..##...\n"
+                                        "#r#.##...\n"
+                                        ".#..##...\n"
+                                        "....##...\n"
+                                        ".........\n");
+}
+
 TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpaque)
 {
     QImage image = BlankImage(8, 3);
