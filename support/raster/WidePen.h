@@ -2,10 +2,14 @@
 // The pixels of the platform's geometric pens wider than one pixel: round
 // end caps and round joins, the same band whichever way a line is drawn.
 //
-// A segment is a band of the pen's width around the line from A to B, with
-// its corners put on whole pixels (the offset across the line rounded to the
-// nearest integer, halves up) and filled by the polygon rule, plus a round
-// dot of the pen's width on both end points. A width-2 dot is the 2 x 2
+// A segment is a band around the line from A to B filled by the polygon
+// rule, plus a round dot of the pen's width on both end points. The band's
+// corners lie across the line from A and B at half the pen's width times
+// length / (steps along the major axis), rounded to whole pixels with halves
+// up: so a band crosses the rows (or columns) of a slanted line about as
+// widely as the platform's, 4 pixels for width 2 at 45 degrees and 6 for
+// width 3 (where the platform's odd-width bands sit half a pixel further
+// along +x than ours on some slopes). A width-2 dot is the 2 x 2
 // square up and left of the point, a width-3 dot the plus around it, so
 // (10,10)->(38,10) at width 2 covers x 9..38 on rows 9 and 10, and at width 3
 // x 9..39 on row 10 and 10..38 on rows 9 and 11. Joins are the dots at the
@@ -65,11 +69,15 @@ inline void AddWideSegment(TSpanCoverage& cover, const TRect& rows, TPoint a, TP
     const long double length = std::hypot(dx, dy);
     if (length == 0)
         return;
-    const long double half = width / 2.0L;
-    const long double nx = std::floor(-dy / length * half + 0.5L);
-    const long double ny = std::floor(dx / length * half + 0.5L);
-    const long double mx = std::floor(dy / length * half + 0.5L);
-    const long double my = std::floor(-dx / length * half + 0.5L);
+    const long double major = std::max(std::fabs(dx), std::fabs(dy));
+    const long double half = width / 2.0L * length / major;
+    // Halves round up; the slack keeps an exact half that the division
+    // leaves a hair under from rounding the other way.
+    const auto round = [](long double v) { return std::floor(v + 0.5L + 1e-9L); };
+    const long double nx = round(-dy / length * half);
+    const long double ny = round(dx / length * half);
+    const long double mx = round(dy / length * half);
+    const long double my = round(-dx / length * half);
     using wide_pen_detail::Saturate;
     const TPoint band[4] = {{Saturate(a.X + nx), Saturate(a.Y + ny)},
                             {Saturate(b.X + nx), Saturate(b.Y + ny)},
