@@ -2,7 +2,7 @@
 // The repeating patterns of styled pens and hatched brushes.
 //
 // A pen pattern is counted in pixels along the drawing, starting at the
-// first pixel of a chain of lines: psDot is 3 on, 3 off, so the pixels 0-2
+// first pixel of a line, polyline or figure outline: psDot is 3 on, 3 off, so the pixels 0-2
 // are on, 3-5 off, 6-8 on. Solid-like styles are always on.
 // Hatches repeat every 8 pixels and are tied to the image's own (0, 0), so
 // two fills side by side continue one another.
@@ -64,10 +64,13 @@ private:
 // paint every pixel.
 inline bool HatchIsOn(TDeviceBrushStyle style, int32_t x, int32_t y)
 {
-    const bool horizontal = (y & 7) == 0;
-    const bool vertical = (x & 7) == 0;
+    // The platform's 8 x 8 hatch cells: the horizontal line on row 3, the
+    // vertical on column 4, the rising diagonal through the cell's corners
+    // (0, 7) and (7, 0).
+    const bool horizontal = (y & 7) == 3;
+    const bool vertical = (x & 7) == 4;
     const bool falling = ((x - y) & 7) == 0;  // top-left to bottom-right
-    const bool rising = ((x + y) & 7) == 0;   // bottom-left to top-right
+    const bool rising = ((x + y) & 7) == 7;   // bottom-left to top-right
     switch (style) {
     case TDeviceBrushStyle::Horizontal: return horizontal;
     case TDeviceBrushStyle::Vertical: return vertical;

@@ -3,6 +3,8 @@
 #include "support/raster/LineRasterizer.h"
 #include "support/raster/DevicePatterns.h"
 #include "support/raster/PixelWriter.h"
+#include "support/raster/SpanCoverage.h"
+#include "support/raster/WidePen.h"
 
 #include <cassert>
 #include <cmath>
@@ -15,7 +17,6 @@ void TRasterDevice::SetTarget(QImage* target)
     TargetImage = target;
     ClipRect.reset();
     Position = TPoint{};
-    PatternPosition = 0;
 }
 
 TRect TRasterDevice::DrawBounds() const
@@ -65,35 +66,44 @@ int TRasterDevice::EffectivePenWidth() const
 void TRasterDevice::MoveTo(int32_t x, int32_t y)
 {
     Position = TPoint{x, y};
-    PatternPosition = 0;
 }
 
 void TRasterDevice::LineTo(int32_t x, int32_t y)
 {
-    const TPoint to{x, y};
-    StrokeLine(Position, to);
-    Position = to;
+    const TPoint line[2] = {Position, TPoint{x, y}};
+    StrokePath(line, 2, false);
+    Position = line[1];
 }
 
 void TRasterDevice::Polyline(const TPoint* points, int count)
 {
-    PatternPosition = 0;
-    for (int i = 1; i < count; ++i)
-        StrokeLine(points[i - 1], points[i]);
+    StrokePath(points, count, false);
 }
 
-void TRasterDevice::StrokeLine(TPoint a, TPoint b)
+// The lines through the points (and back to the first when closed) with one
+// pattern running through them; a wide pen's segments and joins are
+// gathered first so that each pixel is painted once.
+void TRasterDevice::StrokePath(const TPoint* points, int count, bool closed)
 {
-    if (!PenPaints()) {
-        PatternPosition += MakeLineGeometry(a, b).Steps;
+    if (!PenPaints() || count < 2)
+        return;
+    const TPixelWriter w = Writer(Pen.Mode);
+    if (!w.CanDraw())
+        return;
+    const int segments = closed ? count : count - 1;
+    const int width = EffectivePenWidth();
+    if (width == 1) {
+        int64_t patternPosition = 0;
+        for (int i = 0; i < segments; ++i)
+            StrokeStyledLine(w, points[i], points[(i + 1) % count], patternPosition);
         return;
     }
-    const TPixelWriter w = Writer(Pen.Mode);
-    const int width = EffectivePenWidth();
-    if (width > 1)
-        StrokeWideLine(w, a, b, width);
-    else
-        StrokeStyledLine(w, a, b);
+    TSpanCoverage cover(w.Bounds);
+    for (int i = 0; i < segments; ++i)
+        AddWideSegment(cover, w.Bounds, points[i], points[(i + 1) % count], width);
+    cover.Normalise();
+    const uint32_t pen = ToPixel(Pen.Color);
+    cover.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }
 
 namespace {
@@ -105,19 +115,18 @@ bool Inside(const TRect& r, int64_t x, int64_t y)
 
 } // namespace
 
-void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b)
+void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, int64_t& patternPosition)
 {
     const TLineGeometry g = MakeLineGeometry(a, b);
-    const int64_t start = PatternPosition;
-    PatternPosition += g.Steps;
-    if (!w.CanDraw())
-        return;
+    const int64_t start = patternPosition;
+    patternPosition += g.Steps;
     int64_t first = 0;
     int64_t last = 0;
     StepsNear(g, w.Bounds, 0, first, last);
     const uint32_t pen = ToPixel(Pen.Color);
     const uint32_t gap = ToPixel(BkColor);
-    const bool opaqueGaps = BkMode == bkOpaque;
+    // The alternate pen's gaps stay untouched whatever the background mode.
+    const bool opaqueGaps = BkMode == bkOpaque && Pen.Style != TDevicePenStyle::Alternate;
     const TPenPattern pattern(Pen.Style);
     WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
         if (!Inside(w.Bounds, x, y))
@@ -129,43 +138,11 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b)
     });
 }
 
-// The band runs across the major axis. Its extent there is the pen width
-// stretched by length / major steps, so a diagonal band is as thick as a
-// straight one: width 2 at 45 degrees takes 3 pixels per column.
-void TRasterDevice::StrokeWideLine(const TPixelWriter& w, TPoint a, TPoint b, int width)
-{
-    const TLineGeometry g = MakeLineGeometry(a, b);
-    PatternPosition += g.Steps;
-    if (!w.CanDraw() || g.Steps == 0)
-        return;
-    const long double length = std::hypot(static_cast<long double>(g.Steps), static_cast<long double>(g.MinorDelta));
-    const int span = std::max(width, static_cast<int>(std::lround(width * length / g.Steps)));
-    const int lo = -(span / 2);  // offsets lo..lo+span-1: width 2 covers -1 and 0
-    int64_t first = 0;
-    int64_t last = 0;
-    StepsNear(g, w.Bounds, span, first, last);
-    const uint32_t pen = ToPixel(Pen.Color);
-    WalkLine(g, first, last, [&](int64_t, int64_t x, int64_t y) {
-        // Only the part of the band inside the bounds is walked.
-        const int64_t across = g.XMajor ? y : x;
-        const int64_t boundLo = g.XMajor ? w.Bounds.Top : w.Bounds.Left;
-        const int64_t boundHi = g.XMajor ? w.Bounds.Bottom : w.Bounds.Right;
-        const int64_t from = std::max<int64_t>(across + lo, boundLo);
-        const int64_t to = std::min<int64_t>(across + lo + span, boundHi);
-        for (int64_t c = from; c < to; ++c) {
-            const int64_t px = g.XMajor ? x : c;
-            const int64_t py = g.XMajor ? c : y;
-            if (Inside(w.Bounds, px, py))
-                w.Put(static_cast<int32_t>(px), static_cast<int32_t>(py), pen);
-        }
-    });
-}
-
 // --- pixels and fills ------------------------------------------------------------
 
 void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb)
 {
-    Writer(TDevicePenMode::Copy).Put(x, y, ToPixel(rgb));
+    Writer(Pen.Mode).Put(x, y, ToPixel(rgb));
 }
 
 TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
@@ -175,11 +152,31 @@ TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
     return FromPixel(TargetImage->pixel(x, y));
 }
 
+namespace {
+
+// A reversed rectangle still covers its left (top) coordinate and stops
+// short of its right (bottom) one: left 30, right 25 covers columns 26..30.
+TRect Normalised(const TRect& r)
+{
+    TRect n = r;
+    if (n.Left > n.Right) {
+        n.Left = r.Right + 1;
+        n.Right = r.Left + 1;
+    }
+    if (n.Top > n.Bottom) {
+        n.Top = r.Bottom + 1;
+        n.Bottom = r.Top + 1;
+    }
+    return n;
+}
+
+} // namespace
+
 void TRasterDevice::FillRect(const TRect& rect, TColor rgb)
 {
     const TPixelWriter w = Writer(TDevicePenMode::Copy);
     if (w.CanDraw())
-        w.Fill(rect, ToPixel(rgb));
+        w.Fill(Normalised(rect), ToPixel(rgb));
 }
 
 // --- clipping ----------------------------------------------------------------------

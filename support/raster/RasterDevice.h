@@ -8,12 +8,16 @@
 //  - rectangles and fills cover columns left..right-1 and rows top..bottom-1;
 //  - a line from A to B paints A and not B, by the midpoint rule with halves
 //    going to the smaller coordinate, the same pixels in either direction;
-//  - styled pens run their pattern on along a LineTo chain or a polyline
-//    (MoveTo restarts it); in opaque background mode the gaps take BkColor;
-//    styled pens wider than one pixel draw solid;
-//  - a pen wider than one pixel paints a band that wide, centred on the line;
-//  - a figure never paints a pixel twice, so drawing it twice with
-//    NotXor restores the image;
+//  - styled pens start their pattern afresh at every LineTo and run it on
+//    through the segments of a Polyline, Polygon or Rectangle; in opaque
+//    background mode the gaps take BkColor, except for the alternate pen,
+//    whose gaps are never painted; styled pens wider than one pixel draw
+//    solid;
+//  - a pen wider than one pixel is a geometric pen: a band that wide,
+//    symmetric in direction, with round end caps and round joins;
+//  - a figure paints a pixel at most once (the one-pixel outline of a box
+//    one pixel wide or high excepted, whose two coinciding sides are both
+//    drawn), so drawing it twice with NotXor restores the image;
 //  - the clip is a rectangle that only ever narrows until it is removed;
 //    every primitive and text honours it, and the image bound.
 
@@ -46,7 +50,6 @@ public:
     unsigned TextAlign = TA_LEFT | TA_TOP;
 
     // --- lines -----------------------------------------------------------------
-    // MoveTo also restarts the pen's dash pattern.
     void MoveTo(int32_t x, int32_t y);
     void LineTo(int32_t x, int32_t y);
     TPoint CurrentPosition() const { return Position; }
@@ -55,23 +58,31 @@ public:
     void Polyline(const TPoint* points, int count);
 
     // --- figures -----------------------------------------------------------------
-    // Outline with the pen, inside with the brush. With a clear pen there is
-    // no outline and the fill covers left..right-2 and top..bottom-2, as on
-    // the platform. Reversed corners are put in order first.
+    // Outline with the pen, inside with the brush. The outline runs through
+    // the corners (left, top) and (right-1, bottom-1); a one-pixel outline is
+    // drawn as the lines (right-1, top) -> (left, top) -> (left, bottom-1) ->
+    // (right-1, bottom-1) -> back to the start, one pattern running through
+    // them. With a clear pen there is no outline and the fill covers
+    // left..right-2 and top..bottom-2, as on the platform. Reversed corners
+    // are put in order first.
     void Rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    // Closed polygon through the points, filled by the even-odd rule, then
-    // outlined; the outline's pattern starts afresh and a LineTo chain's
-    // pattern runs on afterwards as if the polygon had not been drawn.
-    // Where the outline crosses the fill both are painted (NotXor brushes
-    // and pens are meant for clear-brush figures).
+    // Closed polygon through the points, filled by the even-odd rule
+    // (PolygonScan.h), then outlined with one pattern running through its
+    // sides. Where the outline crosses the fill both are painted (NotXor
+    // brushes and pens are meant for clear-brush figures).
     void Polygon(const TPoint* points, int count);
-    // The ellipse inscribed in the box left..right-1, top..bottom-1: pixels
-    // whose centres lie inside it. The outline is the pixels within the pen
-    // width of its edge (inside the box); styled pens outline it solid.
+    // The ellipse inscribed in the box left..right-1, top..bottom-1: a
+    // one-pixel outline through the centres of the box's outer pixels
+    // (EllipseOutline.h), the brush inside it. A wide pen paints its dot on
+    // every outline pixel; styled pens outline it solid. A box of one pixel
+    // draws nothing.
     void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom);
-    // Plain copy of rgb into the rectangle, whatever the pen mode.
+    // Plain copy of rgb into the rectangle, whatever the pen mode. Reversed
+    // corners keep their meaning: the left (top) coordinate is covered and
+    // the right (bottom) one is not, so left 30, right 25 fills 26..30.
     void FillRect(const TRect& rect, TColor rgb);
 
+    // With the pen's raster operation.
     void SetPixel(int32_t x, int32_t y, TColor rgb);
     // clNone outside the image.
     TColor GetPixel(int32_t x, int32_t y) const;
@@ -95,7 +106,6 @@ public:
 private:
     QImage* TargetImage = nullptr;
     TPoint Position;
-    int64_t PatternPosition = 0;
     std::optional<TRect> ClipRect;
     mutable std::optional<TDeviceFont> CachedFontKey;
     mutable std::optional<QFont> CachedFont;
@@ -104,10 +114,9 @@ private:
     TPixelWriter Writer(TDevicePenMode mode);
     bool PenPaints() const;
     int EffectivePenWidth() const;
-    void StrokeLine(TPoint a, TPoint b);
-    void StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b);
-    void StrokeWideLine(const TPixelWriter& w, TPoint a, TPoint b, int width);
-    void OutlineRectangle(const TPixelWriter& w, const TRect& r);
+    void StrokePath(const TPoint* points, int count, bool closed);
+    void StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, int64_t& patternPosition);
+    void WideRectangle(const TPixelWriter& w, const TRect& r, int width);
     void BrushSpan(const TPixelWriter& w, int32_t y, int32_t x0, int32_t x1) const;
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);

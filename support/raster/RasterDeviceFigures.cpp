@@ -1,11 +1,15 @@
 // Rectangles, polygons and ellipses of the raster device: an outline with
-// the pen and an inside with the brush, never painting a pixel twice in one
-// figure (so that NotXor figures drawn twice vanish).
+// the pen and an inside with the brush, painting a pixel once in one figure
+// (so that NotXor figures drawn twice vanish).
 
 #include "support/raster/RasterDevice.h"
 
 #include "support/raster/DevicePatterns.h"
+#include "support/raster/EllipseOutline.h"
 #include "support/raster/PixelWriter.h"
+#include "support/raster/PolygonScan.h"
+#include "support/raster/SpanCoverage.h"
+#include "support/raster/WidePen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,59 +70,52 @@ void TRasterDevice::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
         return;
     }
     const int width = EffectivePenWidth();
-    if (width == 1) {
-        OutlineRectangle(w, r);
-        FillFigure(w, InflateRect(r, -1, -1));
+    if (width > 1) {
+        WideRectangle(w, r, width);
         return;
     }
-    // A wide outline is a ring centred on the border pixels (or inside the
-    // box for InsideFrame), painted as four disjoint bars.
-    const bool inside = Pen.Style == TDevicePenStyle::InsideFrame;
-    const TRect outer = inside ? r : InflateRect(r, width / 2, width / 2);
-    const int32_t inset = inside ? width : (width - 1) / 2 + 1;
-    const TRect inner = InflateRect(r, -inset, -inset);
-    const uint32_t pen = ToPixel(Pen.Color);
-    if (inner.IsEmpty()) {
-        w.Fill(outer, pen);
-        return;
-    }
-    w.Fill(TRect{outer.Left, outer.Top, outer.Right, inner.Top}, pen);
-    w.Fill(TRect{outer.Left, inner.Bottom, outer.Right, outer.Bottom}, pen);
-    w.Fill(TRect{outer.Left, inner.Top, inner.Left, inner.Bottom}, pen);
-    w.Fill(TRect{inner.Right, inner.Top, outer.Right, inner.Bottom}, pen);
-    FillFigure(w, inner);
+    FillFigure(w, InflateRect(r, -1, -1));
+    // The outline starts at the top-right corner and runs anticlockwise;
+    // for a box one pixel wide (or high) its two long sides coincide and
+    // both are drawn.
+    const TPoint corners[4] = {
+        {r.Right - 1, r.Top}, {r.Left, r.Top}, {r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}};
+    StrokePath(corners, 4, true);
 }
 
-// The one-pixel border walked clockwise from the top-left corner, each pixel
-// once, with the pen's pattern starting afresh: the top row, the right
-// column, the bottom row backwards, the left column upwards.
-void TRasterDevice::OutlineRectangle(const TPixelWriter& w, const TRect& r)
+// A wide outline is the geometric pen's path through the corners (left,
+// top) and (right-1, bottom-1); the brush fills what the pen leaves of
+// left..right-2, top..bottom-2. InsideFrame keeps the whole ring inside the
+// box instead.
+void TRasterDevice::WideRectangle(const TPixelWriter& w, const TRect& r, int width)
 {
     if (!w.CanDraw())
         return;
     const uint32_t pen = ToPixel(Pen.Color);
-    const uint32_t gap = ToPixel(BkColor);
-    const bool opaqueGaps = BkMode == bkOpaque;
-    const TPenPattern pattern(Pen.Style);
-    int64_t k = 0;
-    auto stroke = [&](int32_t x, int32_t y) {
-        if (pattern.IsOn(k++))
-            w.Put(x, y, pen);
-        else if (opaqueGaps)
-            w.Put(x, y, gap);
-    };
-    const int32_t right = r.Right - 1;
-    const int32_t bottom = r.Bottom - 1;
-    for (int32_t x = r.Left; x <= right; ++x)
-        stroke(x, r.Top);
-    for (int32_t y = r.Top + 1; y <= bottom; ++y)
-        stroke(right, y);
-    if (bottom > r.Top)
-        for (int32_t x = right - 1; x >= r.Left; --x)
-            stroke(x, bottom);
-    if (right > r.Left)
-        for (int32_t y = bottom - 1; y > r.Top; --y)
-            stroke(r.Left, y);
+    if (Pen.Style == TDevicePenStyle::InsideFrame) {
+        const TRect inner = InflateRect(r, -width, -width);
+        if (inner.IsEmpty()) {
+            w.Fill(r, pen);
+            return;
+        }
+        w.Fill(TRect{r.Left, r.Top, r.Right, inner.Top}, pen);
+        w.Fill(TRect{r.Left, inner.Bottom, r.Right, r.Bottom}, pen);
+        w.Fill(TRect{r.Left, inner.Top, inner.Left, inner.Bottom}, pen);
+        w.Fill(TRect{inner.Right, inner.Top, r.Right, inner.Bottom}, pen);
+        FillFigure(w, inner);
+        return;
+    }
+    const TPoint corners[4] = {
+        {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+    TSpanCoverage ring(w.Bounds);
+    for (int i = 0; i < 4; ++i)
+        AddWideSegment(ring, w.Bounds, corners[i], corners[(i + 1) % 4], width);
+    ring.Normalise();
+    const int32_t top = std::max(r.Top, w.Bounds.Top);
+    const int32_t bottom = std::min(r.Bottom - 1, w.Bounds.Bottom);
+    for (int32_t y = top; y < bottom; ++y)
+        ring.ForEachGap(y, r.Left, r.Right - 1, [&](int32_t row, int32_t x0, int32_t x1) { BrushSpan(w, row, x0, x1); });
+    ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }
 
 // --- polygon -----------------------------------------------------------------------
@@ -128,116 +125,76 @@ void TRasterDevice::Polygon(const TPoint* points, int count)
     if (count < 2)
         return;
     FillPolygonInside(Writer(Pen.Mode), points, count);
-    if (!PenPaints())
-        return;
-    const int64_t chainPosition = PatternPosition;
-    PatternPosition = 0;
-    for (int i = 0; i < count; ++i)
-        StrokeLine(points[i], points[(i + 1) % count]);
-    PatternPosition = chainPosition;
+    StrokePath(points, count, true);
 }
 
-// Even-odd fill of the pixels whose centres lie inside the polygon; a centre
-// exactly on a left edge is inside, on a right edge outside.
 void TRasterDevice::FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count)
 {
-    if (!w.CanDraw() || Brush.Style == TDeviceBrushStyle::Clear || count < 3)
+    if (!w.CanDraw() || Brush.Style == TDeviceBrushStyle::Clear)
         return;
-    int32_t top = points[0].Y;
-    int32_t bottom = points[0].Y;
-    for (int i = 1; i < count; ++i) {
-        top = std::min(top, points[i].Y);
-        bottom = std::max(bottom, points[i].Y);
-    }
-    top = std::max(top, w.Bounds.Top);
-    bottom = std::min(bottom, w.Bounds.Bottom);
-    std::vector<double> crossings;
-    for (int32_t y = top; y < bottom; ++y) {
-        const double centre = y + 0.5;
-        crossings.clear();
-        for (int i = 0; i < count; ++i) {
-            const TPoint& p = points[i];
-            const TPoint& q = points[(i + 1) % count];
-            if ((p.Y <= centre) == (q.Y <= centre))
-                continue;
-            crossings.push_back(p.X + (centre - p.Y) * (static_cast<double>(q.X) - p.X) / (static_cast<double>(q.Y) - p.Y));
-        }
-        std::sort(crossings.begin(), crossings.end());
-        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const double x0 = std::clamp(std::ceil(crossings[i] - 0.5), -1.0e9, 1.0e9);
-            const double x1 = std::clamp(std::ceil(crossings[i + 1] - 0.5), -1.0e9, 1.0e9);
-            BrushSpan(w, y, static_cast<int32_t>(x0), static_cast<int32_t>(x1));
-        }
-    }
+    ScanPolygon(points, count, w.Bounds.Top, w.Bounds.Bottom, [&](int64_t y, int64_t x0, int64_t x1) {
+        const auto clampX = [&](int64_t x) {
+            return static_cast<int32_t>(std::clamp<int64_t>(x, w.Bounds.Left, w.Bounds.Right));
+        };
+        BrushSpan(w, static_cast<int32_t>(y), clampX(x0), clampX(x1));
+    });
 }
 
 // --- ellipse -----------------------------------------------------------------------
 
 namespace {
 
-// Row y of the ellipse inscribed in r: the columns [first, last) whose pixel
-// centres lie inside it; empty outside the box.
-struct TEllipseRows {
-    TRect Box;
-    double CentreX, CentreY, RadiusX, RadiusY;
-
-    explicit TEllipseRows(const TRect& r)
-        : Box(r), CentreX((r.Left + static_cast<double>(r.Right)) / 2), CentreY((r.Top + static_cast<double>(r.Bottom)) / 2),
-          RadiusX(r.Width() / 2.0), RadiusY(r.Height() / 2.0)
-    {
+template <class Visit>
+void ForEachInsideRow(const TRect& box, const TRect& bounds, Visit&& visit)
+{
+    for (int32_t y = std::max(box.Top, bounds.Top); y < std::min(box.Bottom, bounds.Bottom); ++y) {
+        int64_t first = 0;
+        int64_t last = 0;
+        EllipseInsideRow(box, y, first, last);
+        first = std::max<int64_t>(first, bounds.Left);
+        last = std::min<int64_t>(last, bounds.Right);
+        if (first < last)
+            visit(y, static_cast<int32_t>(first), static_cast<int32_t>(last));
     }
-
-    void Row(int64_t y, int64_t& first, int64_t& last) const
-    {
-        first = last = 0;
-        if (y < Box.Top || y >= Box.Bottom)
-            return;
-        const double d = (y + 0.5 - CentreY) / RadiusY;
-        const double half = RadiusX * std::sqrt(std::max(0.0, 1.0 - d * d));
-        first = static_cast<int64_t>(std::ceil(CentreX - half - 0.5));
-        last = static_cast<int64_t>(std::floor(CentreX + half - 0.5)) + 1;
-        if (first >= last)
-            first = last = 0;
-    }
-};
+}
 
 } // namespace
 
-// The outline is every pixel of the ellipse that lies within the pen width
-// of its edge, horizontally or vertically; the rest is the inside.
+// The one-pixel outline (EllipseOutline.h) with the brush inside it; a wide
+// pen paints its dot on every outline pixel, so the band is centred on the
+// curve through the box's outer pixels. Without a pen the brush covers the
+// outline's pixels too.
 void TRasterDevice::Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
     const TRect box = Ordered(left, top, right, bottom);
     const TPixelWriter w = Writer(Pen.Mode);
-    if (box.IsEmpty() || !w.CanDraw())
+    // A box of a single pixel holds no ellipse at all on the platform.
+    if (box.IsEmpty() || (box.Width() == 1 && box.Height() == 1) || !w.CanDraw())
         return;
-    const TEllipseRows rows(box);
     const int width = PenPaints() ? EffectivePenWidth() : 0;
-    const uint32_t pen = ToPixel(Pen.Color);
-    for (int32_t y = std::max(box.Top, w.Bounds.Top); y < std::min(box.Bottom, w.Bounds.Bottom); ++y) {
-        int64_t first = 0;
-        int64_t last = 0;
-        rows.Row(y, first, last);
-        if (first == last)
-            continue;
-        int64_t innerFirst = first + width;
-        int64_t innerLast = last - width;
-        for (int d = 1; d <= width; ++d) {
-            for (int64_t neighbour : {int64_t{y} - d, int64_t{y} + d}) {
-                int64_t f = 0;
-                int64_t l = 0;
-                rows.Row(neighbour, f, l);
-                innerFirst = std::max(innerFirst, f);
-                innerLast = std::min(innerLast, l);
-            }
-        }
-        const auto clampX = [&](int64_t x) { return static_cast<int32_t>(std::clamp<int64_t>(x, box.Left, box.Right)); };
-        if (innerFirst >= innerLast) {
-            w.Span(y, clampX(first), clampX(last), pen);
-            continue;
-        }
-        w.Span(y, clampX(first), clampX(innerFirst), pen);
-        BrushSpan(w, y, clampX(innerFirst), clampX(innerLast));
-        w.Span(y, clampX(innerLast), clampX(last), pen);
+    const TRect near = InflateRect(w.Bounds, width / 2 + 1, width / 2 + 1);
+    TSpanCoverage line(near);
+    AddEllipseOutline(line, box, near);
+    if (width == 0) {
+        ForEachInsideRow(box, w.Bounds, [&](int32_t y, int32_t x0, int32_t x1) { line.Add(y, x0, x1); });
+        line.Normalise();
+        line.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { BrushSpan(w, y, x0, x1); });
+        return;
     }
+    line.Normalise();
+    TSpanCoverage ring(w.Bounds);
+    line.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) {
+        for (int32_t x = x0; x < x1; ++x) {
+            if (width > 1)
+                AddPenDot(ring, TPoint{x, y}, width);
+            else
+                ring.AddPixel(x, y);
+        }
+    });
+    ring.Normalise();
+    ForEachInsideRow(box, w.Bounds, [&](int32_t y, int32_t x0, int32_t x1) {
+        ring.ForEachGap(y, x0, x1, [&](int32_t row, int32_t g0, int32_t g1) { BrushSpan(w, row, g0, g1); });
+    });
+    const uint32_t pen = ToPixel(Pen.Color);
+    ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }

@@ -31,14 +31,50 @@ TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
     device.Brush.Color = clRed;
     device.Rectangle(1, 1, 2, 5);
     device.Rectangle(3, 0, 6, 1);
+    // One pixel square: its outline's lines all start and end on the same
+    // point, so the platform draws nothing.
     device.Rectangle(4, 4, 5, 5);
     device.Rectangle(3, 2, 3, 5);  // no columns at all
     EXPECT_EQ(PixelMap(image, kLegend), "...###\n"
                                         ".#....\n"
                                         ".#....\n"
                                         ".#....\n"
-                                        ".#..#.\n"
+                                        ".#....\n"
                                         "......\n");
+}
+
+// The outline is the lines top-right -> top-left -> bottom-left ->
+// bottom-right -> top-right, each without its end point: a box one pixel
+// wide paints its inner pixels twice, so NotXor drawn once leaves only the
+// two ends changed.
+TEST(RasterDeviceFigure, OnePixelWideNotXorRectanglePaintsItsCoincidingSidesTwice)
+{
+    QImage image = BlankImage(3, 6);
+    TRasterDevice device(&image);
+    device.Brush.Style = TDeviceBrushStyle::Clear;
+    device.Pen.Mode = TDevicePenMode::NotXor;
+    device.Pen.Color = clBlack;
+    device.Rectangle(1, 0, 2, 6);
+    EXPECT_EQ(InkMap(image), ".#.\n"
+                             "...\n"
+                             "...\n"
+                             "...\n"
+                             "...\n"
+                             ".#.\n");
+}
+
+TEST(RasterDeviceFigure, DottedRectangleStartsAtTheTopRightAndRunsAnticlockwise)
+{
+    QImage image = BlankImage(8, 4);
+    TRasterDevice device(&image);
+    device.BkMode = bkTransparent;
+    device.Brush.Style = TDeviceBrushStyle::Clear;
+    device.Pen.Style = TDevicePenStyle::Dot;
+    device.Rectangle(0, 0, 8, 4);
+    EXPECT_EQ(InkMap(image), "##...###\n"
+                             "#......#\n"
+                             ".......#\n"
+                             "..###...\n");
 }
 
 TEST(RasterDeviceFigure, RectangleCornersMayComeInAnyOrder)
@@ -75,34 +111,38 @@ TEST(RasterDeviceFigure, WidePenRectangleIsARingCentredOnTheBorder)
     device.Brush.Color = clRed;
     device.Pen.Width = 3;
     device.Rectangle(2, 2, 8, 7);
-    // Border columns 2 and 7, rows 2 and 6, each widened by one pixel each way.
+    // Border columns 2 and 7, rows 2 and 6, each widened by one pixel each
+    // way, with round corners.
     EXPECT_EQ(PixelMap(image, kLegend), "..........\n"
-                                        ".########.\n"
+                                        "..######..\n"
                                         ".########.\n"
                                         ".########.\n"
                                         ".###rr###.\n"
                                         ".########.\n"
                                         ".########.\n"
-                                        ".########.\n"
+                                        "..######..\n"
                                         "..........\n");
 }
 
 TEST(RasterDeviceFigure, FillRectCoversExclusiveEdgesWhateverThePenMode)
 {
-    QImage image = BlankImage(6, 5);
+    QImage image = BlankImage(6, 6);
     TRasterDevice device(&image);
     device.Pen.Mode = TDevicePenMode::NotXor;
     device.FillRect(TRect{1, 1, 4, 3}, clBlue);
     device.FillRect(TRect{4, 4, 4, 5}, clRed);  // empty
-    device.FillRect(TRect{5, 3, 2, 1}, clRed);  // reversed: empty
+    // Reversed: still from left and top up to, not including, right and
+    // bottom, so columns 3..5 and rows 4..5.
+    device.FillRect(TRect{5, 5, 2, 3}, clRed);
     EXPECT_EQ(PixelMap(image, kLegend), "......\n"
                                         ".bbb..\n"
                                         ".bbb..\n"
                                         "......\n"
-                                        "......\n");
+                                        "...rrr\n"
+                                        "...rrr\n");
 }
 
-TEST(RasterDeviceFigure, PolygonFillsPixelCentresInsideAndOutlinesWithThePen)
+TEST(RasterDeviceFigure, PolygonFillsAndOutlinesWithThePen)
 {
     QImage image = BlankImage(8, 7);
     TRasterDevice device(&image);
@@ -116,6 +156,26 @@ TEST(RasterDeviceFigure, PolygonFillsPixelCentresInsideAndOutlinesWithThePen)
                                         ".#rrrr#.\n"
                                         ".######.\n"
                                         "........\n");
+}
+
+// The fill samples each pixel's top-left corner, taking left and top edges
+// and leaving right and bottom ones: row y of this triangle is 6 - y wide.
+TEST(RasterDeviceFigure, PolygonFillSamplesPixelCorners)
+{
+    QImage image = BlankImage(8, 8);
+    TRasterDevice device(&image);
+    device.Pen.Style = TDevicePenStyle::Clear;
+    device.Brush.Color = clBlack;
+    const TPoint triangle[] = {{0, 0}, {6, 0}, {0, 6}};
+    device.Polygon(triangle, 3);
+    EXPECT_EQ(InkMap(image), "######..\n"
+                             "#####...\n"
+                             "####....\n"
+                             "###.....\n"
+                             "##......\n"
+                             "#.......\n"
+                             "........\n"
+                             "........\n");
 }
 
 TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
@@ -140,6 +200,24 @@ TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
     }
 }
 
+// The outline follows the curve through the centres of the box's outer
+// pixels: a 3 x 3 box is a plus of outline round one brush pixel, a 2 x 4
+// box a ring with no inside, one pixel nothing at all.
+TEST(RasterDeviceFigure, SmallEllipsesFollowTheCurveThroughTheOuterPixels)
+{
+    QImage image = BlankImage(9, 5);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Ellipse(0, 0, 3, 3);
+    device.Ellipse(4, 0, 6, 4);
+    device.Ellipse(7, 0, 8, 1);
+    EXPECT_EQ(PixelMap(image, kLegend), ".#..##...\n"
+                                        "#r#.##...\n"
+                                        ".#..##...\n"
+                                        "....##...\n"
+                                        ".........\n");
+}
+
 TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpaque)
 {
     QImage image = BlankImage(8, 3);
@@ -151,9 +229,10 @@ TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpa
     device.BkMode = bkOpaque;
     device.BkColor = clRed;
     device.Rectangle(0, 2, 9, 4);
-    EXPECT_EQ(PixelMap(image, kLegend), "b.......\n"
-                                        "b.......\n"
-                                        "brrrrrrr\n");
+    // The platform's vertical hatch is column 4 of every 8.
+    EXPECT_EQ(PixelMap(image, kLegend), "....b...\n"
+                                        "....b...\n"
+                                        "rrrrbrrr\n");
 }
 
 // --- clipping ---------------------------------------------------------------------
