@@ -1,11 +1,15 @@
 #pragma once
 // Direct pixel access to a Format_RGB32 image (0xFFRRGGBB per pixel) with a
 // raster operation, limited to a bounds rectangle (image ∩ clip). Every
-// primitive of the raster device writes through one of these, so clipping
-// and raster operations are decided in one place.
+// primitive of the raster device writes through one of these, so clipping,
+// raster operations and the step from logical to device pixels on a
+// high-density image are decided in one place.
 
+#include "support/raster/DevicePatterns.h"
+#include "support/raster/DeviceScale.h"
 #include "support/raster/DeviceTypes.h"
 #include "support/raster/Geometry.h"
+#include "support/raster/LineRasterizer.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -51,11 +55,30 @@ constexpr uint32_t CombinePixel(uint32_t dst, uint32_t pen, TDevicePenMode mode)
     return kOpaqueAlpha | (r & 0x00FFFFFFu);
 }
 
+// The pen of a one-pixel line as its pixels are handed to the writer: the
+// colours, the pattern in logical pixels and, for a high-density image, the
+// same pattern in device pixels with the device position reached so far.
+struct TStrokePaint {
+    uint32_t Pen = 0;
+    uint32_t Gap = 0;
+    bool OpaqueGaps = false;
+    TPenPattern Pattern;
+    TPenPattern DevicePattern;
+    mutable int64_t DevicePosition = 0;
+};
+
 struct TPixelWriter {
     uint8_t* Bits = nullptr;
     std::ptrdiff_t Stride = 0;
-    TRect Bounds;  // empty when there is nothing to draw on
+    TRect Bounds;  // logical pixels; empty when there is nothing to draw on
     TDevicePenMode Mode = TDevicePenMode::Copy;
+    // Off the identity only on a high-density image; DeviceBounds is then
+    // Bounds in device pixels (image ∩ mapped clip).
+    TDeviceScale Scale;
+    TRect DeviceBounds;
+    // The inside of a one-pixel outline: its left and top edge start right
+    // after the outline's device thickness, so that fill and outline meet.
+    TRect Hugged;
 
     bool CanDraw() const { return Bits != nullptr && !Bounds.IsEmpty(); }
 
@@ -65,6 +88,10 @@ struct TPixelWriter {
     {
         if (!Bounds.Contains(x, y))
             return;
+        if (!Scale.IsIdentity()) {
+            DeviceFill(TRect{MapLeft(x, y), MapTop(x, y), Scale.Map(int64_t{x} + 1), Scale.Map(int64_t{y} + 1)}, pixel);
+            return;
+        }
         uint32_t* p = Row(y) + x;
         *p = CombinePixel(*p, pixel, Mode);
     }
@@ -78,6 +105,10 @@ struct TPixelWriter {
         x1 = std::min(x1, Bounds.Right);
         if (x0 >= x1)
             return;
+        if (!Scale.IsIdentity()) {
+            DeviceFill(TRect{MapLeft(x0, y), MapTop(x0, y), Scale.Map(x1), Scale.Map(int64_t{y} + 1)}, pixel);
+            return;
+        }
         uint32_t* p = Row(y);
         if (Mode == TDevicePenMode::Copy) {
             std::fill(p + x0, p + x1, pixel);
@@ -93,5 +124,77 @@ struct TPixelWriter {
         const int32_t bottom = std::min(r.Bottom, Bounds.Bottom);
         for (int32_t y = top; y < bottom; ++y)
             Span(y, r.Left, r.Right, pixel);
+    }
+
+    // Pixel (x, y) of a one-pixel line whose next pixel is (nx, ny), at
+    // position `position` of the pen pattern. Scaled, it is the device line
+    // from this pixel's device corner to the next one's, Thickness pixels
+    // thick to the right of or below it: the corners of consecutive pixels
+    // chain into one even line, whichever way it turns.
+    void Stroke(const TStrokePaint& paint, int64_t position, int32_t x, int32_t y, int32_t nx, int32_t ny) const
+    {
+        if (Scale.IsIdentity()) {
+            if (paint.Pattern.IsOn(position))
+                Put(x, y, paint.Pen);
+            else if (paint.OpaqueGaps)
+                Put(x, y, paint.Gap);
+            return;
+        }
+        if (!Bounds.Contains(x, y))
+            return;
+        const TPoint from{Scale.Map(x), Scale.Map(y)};
+        const TPoint to{Scale.Map(nx), Scale.Map(ny)};
+        const TLineGeometry g = MakeLineGeometry(from, to);
+        const int32_t thickness = Scale.Thickness;
+        auto band = [&](int64_t, int64_t dx, int64_t dy) {
+            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition++);
+            if (!on && !paint.OpaqueGaps)
+                return;
+            for (int32_t c = 0; c < thickness; ++c)
+                DevicePut(static_cast<int32_t>(g.XMajor ? dx : dx + c), static_cast<int32_t>(g.XMajor ? dy + c : dy),
+                          on ? paint.Pen : paint.Gap);
+        };
+        if (g.Steps == 0)
+            band(0, from.X, from.Y);
+        else
+            WalkLine(g, 0, g.Steps, band);
+    }
+
+private:
+    int32_t MapLeft(int32_t x, int32_t y) const
+    {
+        if (x == Hugged.Left && y >= Hugged.Top && y < Hugged.Bottom)
+            return Scale.Map(int64_t{x} - 1) + Scale.Thickness;
+        return Scale.Map(x);
+    }
+    int32_t MapTop(int32_t x, int32_t y) const
+    {
+        if (y == Hugged.Top && x >= Hugged.Left && x < Hugged.Right)
+            return Scale.Map(int64_t{y} - 1) + Scale.Thickness;
+        return Scale.Map(y);
+    }
+
+    void DevicePut(int32_t x, int32_t y, uint32_t pixel) const
+    {
+        if (!DeviceBounds.Contains(x, y))
+            return;
+        uint32_t* p = Row(y) + x;
+        *p = CombinePixel(*p, pixel, Mode);
+    }
+
+    void DeviceFill(const TRect& r, uint32_t pixel) const
+    {
+        TRect area;
+        if (!IntersectRect(area, r, DeviceBounds))
+            return;
+        for (int32_t y = area.Top; y < area.Bottom; ++y) {
+            uint32_t* p = Row(y);
+            if (Mode == TDevicePenMode::Copy) {
+                std::fill(p + area.Left, p + area.Right, pixel);
+                continue;
+            }
+            for (int32_t x = area.Left; x < area.Right; ++x)
+                p[x] = CombinePixel(p[x], pixel, Mode);
+        }
     }
 };

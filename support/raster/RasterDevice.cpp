@@ -18,11 +18,23 @@ void TRasterDevice::SetTarget(QImage* target)
     PatternPosition = 0;
 }
 
+TDeviceScale TRasterDevice::Scale() const
+{
+    if (TargetImage == nullptr || TargetImage->isNull())
+        return TDeviceScale{};
+    return TDeviceScale::ForRatio(TargetImage->devicePixelRatio());
+}
+
+// In logical pixels: on a high-density image, the logical pixels that reach
+// it.
 TRect TRasterDevice::DrawBounds() const
 {
     if (TargetImage == nullptr || TargetImage->isNull())
         return TRect{};
+    const TDeviceScale scale = Scale();
     TRect bounds{0, 0, TargetImage->width(), TargetImage->height()};
+    if (!scale.IsIdentity())
+        bounds = TRect{0, 0, scale.Unmap(bounds.Right), scale.Unmap(bounds.Bottom)};
     if (ClipRect)
         IntersectRect(bounds, bounds, *ClipRect);
     return bounds;
@@ -43,6 +55,9 @@ TPixelWriter TRasterDevice::Writer(TDevicePenMode mode)
     }
     w.Bits = TargetImage->bits();
     w.Stride = TargetImage->bytesPerLine();
+    w.Scale = Scale();
+    if (!w.Scale.IsIdentity())
+        IntersectRect(w.DeviceBounds, w.Scale.Map(w.Bounds), TRect{0, 0, TargetImage->width(), TargetImage->height()});
     return w;
 }
 
@@ -115,18 +130,28 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b)
     int64_t first = 0;
     int64_t last = 0;
     StepsNear(g, w.Bounds, 0, first, last);
-    const uint32_t pen = ToPixel(Pen.Color);
-    const uint32_t gap = ToPixel(BkColor);
-    const bool opaqueGaps = BkMode == bkOpaque;
-    const TPenPattern pattern(Pen.Style);
-    WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
+    const TStrokePaint paint = StrokePaint(w, start);
+    WalkLineWithNext(g, first, last, [&](int64_t k, int64_t x, int64_t y, int64_t nx, int64_t ny) {
         if (!Inside(w.Bounds, x, y))
             return;
-        if (pattern.IsOn(start + k))
-            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), pen);
-        else if (opaqueGaps)
-            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), gap);
+        w.Stroke(paint, start + k, static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(nx),
+                 static_cast<int32_t>(ny));
     });
+}
+
+// The pen of a one-pixel line whose pattern stands at `position`.
+TStrokePaint TRasterDevice::StrokePaint(const TPixelWriter& w, int64_t position) const
+{
+    TStrokePaint paint;
+    paint.Pen = ToPixel(Pen.Color);
+    paint.Gap = ToPixel(BkColor);
+    paint.OpaqueGaps = BkMode == bkOpaque;
+    paint.Pattern = TPenPattern(Pen.Style);
+    if (!w.Scale.IsIdentity()) {
+        paint.DevicePattern = paint.Pattern.Scaled(w.Scale.Ratio);
+        paint.DevicePosition = w.Scale.Map(position);
+    }
+    return paint;
 }
 
 // The band runs across the major axis. Its extent there is the pen width
@@ -168,9 +193,17 @@ void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb)
     Writer(TDevicePenMode::Copy).Put(x, y, ToPixel(rgb));
 }
 
+// On a high-density image, the first device pixel of the logical pixel.
 TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
 {
-    if (TargetImage == nullptr || !TargetImage->valid(x, y))
+    if (TargetImage == nullptr)
+        return clNone;
+    const TDeviceScale scale = Scale();
+    if (!scale.IsIdentity()) {
+        x = scale.Map(x);
+        y = scale.Map(y);
+    }
+    if (!TargetImage->valid(x, y))
         return clNone;
     return FromPixel(TargetImage->pixel(x, y));
 }
@@ -200,10 +233,17 @@ void TRasterDevice::RemoveClip()
     ClipRect.reset();
 }
 
+// (x, y) is logical: on a high-density destination it is mapped to its
+// device pixel, and both images hold device pixels.
 void TRasterDevice::CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y)
 {
     if (src.isNull() || dst.isNull())
         return;
+    const TDeviceScale scale = TDeviceScale::ForRatio(dst.devicePixelRatio());
+    if (!scale.IsIdentity()) {
+        x = scale.Map(x);
+        y = scale.Map(y);
+    }
     assert(dst.depth() == 32);
     const QImage converted = src.depth() == 32 ? QImage() : src.convertToFormat(QImage::Format_RGB32);
     const QImage& source = src.depth() == 32 ? src : converted;

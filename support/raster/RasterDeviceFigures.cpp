@@ -8,7 +8,9 @@
 #include "support/raster/PixelWriter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -68,7 +70,9 @@ void TRasterDevice::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
     const int width = EffectivePenWidth();
     if (width == 1) {
         OutlineRectangle(w, r);
-        FillFigure(w, InflateRect(r, -1, -1));
+        TPixelWriter inside = w;
+        inside.Hugged = InflateRect(r, -1, -1);
+        FillFigure(inside, inside.Hugged);
         return;
     }
     // A wide outline is a ring centred on the border pixels (or inside the
@@ -91,21 +95,22 @@ void TRasterDevice::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
 
 // The one-pixel border walked clockwise from the top-left corner, each pixel
 // once, with the pen's pattern starting afresh: the top row, the right
-// column, the bottom row backwards, the left column upwards.
+// column, the bottom row backwards, the left column upwards. Each pixel goes
+// to the writer with the next one on the walk, the last with the first.
 void TRasterDevice::OutlineRectangle(const TPixelWriter& w, const TRect& r)
 {
     if (!w.CanDraw())
         return;
-    const uint32_t pen = ToPixel(Pen.Color);
-    const uint32_t gap = ToPixel(BkColor);
-    const bool opaqueGaps = BkMode == bkOpaque;
-    const TPenPattern pattern(Pen.Style);
+    const TStrokePaint paint = StrokePaint(w, 0);
     int64_t k = 0;
+    std::optional<TPoint> before;
+    std::optional<TPoint> pending;
     auto stroke = [&](int32_t x, int32_t y) {
-        if (pattern.IsOn(k++))
-            w.Put(x, y, pen);
-        else if (opaqueGaps)
-            w.Put(x, y, gap);
+        if (pending) {
+            w.Stroke(paint, k++, pending->X, pending->Y, x, y);
+            before = pending;
+        }
+        pending = TPoint{x, y};
     };
     const int32_t right = r.Right - 1;
     const int32_t bottom = r.Bottom - 1;
@@ -119,6 +124,15 @@ void TRasterDevice::OutlineRectangle(const TPixelWriter& w, const TRect& r)
     if (right > r.Left)
         for (int32_t y = bottom - 1; y > r.Top; --y)
             stroke(r.Left, y);
+    // The last pixel leads back to the first. A box one pixel wide or high
+    // does not come back there: its last pixel runs on straight (a single
+    // pixel runs on to the right).
+    const TPoint at = *pending;
+    const TPoint from = before.value_or(TPoint{at.X - 1, at.Y});
+    TPoint next{r.Left, r.Top};
+    if (!before || std::abs(next.X - at.X) > 1 || std::abs(next.Y - at.Y) > 1)
+        next = TPoint{at.X + (at.X - from.X), at.Y + (at.Y - from.Y)};
+    w.Stroke(paint, k, at.X, at.Y, next.X, next.Y);
 }
 
 // --- polygon -----------------------------------------------------------------------
