@@ -15,7 +15,7 @@
 
 class TPenPattern {
 public:
-    TPenPattern() = default;  // solid
+    TPenPattern() = default; // solid
     explicit TPenPattern(TDevicePenStyle style)
     {
         switch (style) {

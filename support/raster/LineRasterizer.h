@@ -118,25 +118,3 @@ void WalkLine(const TLineGeometry& g, int64_t first, int64_t last, Visit&& visit
         }
     }
 }
-
-// Like WalkLine, with each pixel the next one of the line: visit(k, x, y,
-// nx, ny). The next pixel of the last step is the end point, which the line
-// does not paint.
-template <class Visit>
-void WalkLineWithNext(const TLineGeometry& g, int64_t first, int64_t last, Visit&& visit)
-{
-    if (first >= last)
-        return;
-    bool pending = false;
-    int64_t pk = 0;
-    int64_t px = 0;
-    int64_t py = 0;
-    WalkLine(g, first, std::min(last + 1, g.Steps + 1), [&](int64_t k, int64_t x, int64_t y) {
-        if (pending)
-            visit(pk, px, py, x, y);
-        pending = k < last;
-        pk = k;
-        px = x;
-        py = y;
-    });
-}

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
 
@@ -120,6 +121,12 @@ struct TPixelWriter {
 
     void Fill(const TRect& r, uint32_t pixel) const
     {
+        if (!Scale.IsIdentity() && Hugged.IsEmpty()) {
+            TRect logical;
+            if (IntersectRect(logical, r, Bounds))
+                DeviceFill(Scale.Map(logical), pixel);
+            return;
+        }
         const int32_t top = std::max(r.Top, Bounds.Top);
         const int32_t bottom = std::min(r.Bottom, Bounds.Bottom);
         for (int32_t y = top; y < bottom; ++y)
@@ -142,22 +149,52 @@ struct TPixelWriter {
         }
         if (!Bounds.Contains(x, y))
             return;
-        const TPoint from{Scale.Map(x), Scale.Map(y)};
-        const TPoint to{Scale.Map(nx), Scale.Map(ny)};
-        const TLineGeometry g = MakeLineGeometry(from, to);
-        const int32_t thickness = Scale.Thickness;
-        auto band = [&](int64_t, int64_t dx, int64_t dy) {
+        // The device line by the midpoint rule, as LineRasterizer.h draws
+        // logical lines; it is a step of a pixel or two, so it is walked
+        // here without the long-line machinery. A step of no length (a ratio
+        // below 1) paints its first pixel.
+        const int64_t fromX = Scale.Map(x);
+        const int64_t fromY = Scale.Map(y);
+        const int64_t dx = int64_t{Scale.Map(nx)} - fromX;
+        const int64_t dy = int64_t{Scale.Map(ny)} - fromY;
+        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        const int64_t major = xMajor ? dx : dy;
+        const int64_t minorDelta = xMajor ? dy : dx;
+        const int64_t steps = std::max<int64_t>(1, std::llabs(major));
+        const int64_t majorStep = major < 0 ? -1 : 1;
+        for (int64_t k = 0; k < steps; ++k) {
             const bool on = paint.DevicePattern.IsOn(paint.DevicePosition++);
             if (!on && !paint.OpaqueGaps)
+                continue;
+            // The exact minor offset rounded with halves going down.
+            const int64_t numerator = 2 * k * minorDelta + steps - 1;
+            const int64_t minor =
+                numerator >= 0 ? numerator / (2 * steps) : -((-numerator + 2 * steps - 1) / (2 * steps));
+            const int64_t px = xMajor ? fromX + majorStep * k : fromX + minor;
+            const int64_t py = xMajor ? fromY + minor : fromY + majorStep * k;
+            for (int32_t c = 0; c < Scale.Thickness; ++c)
+                DevicePut(xMajor ? px : px + c, xMajor ? py + c : py, on ? paint.Pen : paint.Gap);
+        }
+    }
+
+    // A one-pixel line from logical A to B (B not painted) on a
+    // high-density image: the device line from A's device corner to B's,
+    // Thickness pixels thick to the right of or below it, with the pattern
+    // counted along it in device pixels.
+    void StrokeDeviceLine(const TStrokePaint& paint, TPoint a, TPoint b) const
+    {
+        const TLineGeometry g =
+            MakeLineGeometry(TPoint{Scale.Map(a.X), Scale.Map(a.Y)}, TPoint{Scale.Map(b.X), Scale.Map(b.Y)});
+        int64_t first = 0;
+        int64_t last = 0;
+        StepsNear(g, DeviceBounds, Scale.Thickness, first, last);
+        WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
+            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition + k);
+            if (!on && !paint.OpaqueGaps)
                 return;
-            for (int32_t c = 0; c < thickness; ++c)
-                DevicePut(static_cast<int32_t>(g.XMajor ? dx : dx + c), static_cast<int32_t>(g.XMajor ? dy + c : dy),
-                          on ? paint.Pen : paint.Gap);
-        };
-        if (g.Steps == 0)
-            band(0, from.X, from.Y);
-        else
-            WalkLine(g, 0, g.Steps, band);
+            for (int32_t c = 0; c < Scale.Thickness; ++c)
+                DevicePut(g.XMajor ? x : x + c, g.XMajor ? y + c : y, on ? paint.Pen : paint.Gap);
+        });
     }
 
 private:
@@ -174,12 +211,12 @@ private:
         return Scale.Map(y);
     }
 
-    void DevicePut(int32_t x, int32_t y, uint32_t pixel) const
+    void DevicePut(int64_t x, int64_t y, uint32_t pixel) const
     {
-        if (!DeviceBounds.Contains(x, y))
+        if (x < DeviceBounds.Left || x >= DeviceBounds.Right || y < DeviceBounds.Top || y >= DeviceBounds.Bottom)
             return;
-        uint32_t* p = Row(y) + x;
-        *p = CombinePixel(*p, pixel, Mode);
+        uint32_t* p = Row(static_cast<int32_t>(y)) + x;
+        *p = Mode == TDevicePenMode::Copy ? pixel : CombinePixel(*p, pixel, Mode);
     }
 
     void DeviceFill(const TRect& r, uint32_t pixel) const

@@ -127,15 +127,24 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b)
     PatternPosition += g.Steps;
     if (!w.CanDraw())
         return;
+    if (!w.Scale.IsIdentity()) {
+        w.StrokeDeviceLine(StrokePaint(w, start), a, b);
+        return;
+    }
     int64_t first = 0;
     int64_t last = 0;
     StepsNear(g, w.Bounds, 0, first, last);
-    const TStrokePaint paint = StrokePaint(w, start);
-    WalkLineWithNext(g, first, last, [&](int64_t k, int64_t x, int64_t y, int64_t nx, int64_t ny) {
+    const uint32_t pen = ToPixel(Pen.Color);
+    const uint32_t gap = ToPixel(BkColor);
+    const bool opaqueGaps = BkMode == bkOpaque;
+    const TPenPattern pattern(Pen.Style);
+    WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
         if (!Inside(w.Bounds, x, y))
             return;
-        w.Stroke(paint, start + k, static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(nx),
-                 static_cast<int32_t>(ny));
+        if (pattern.IsOn(start + k))
+            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), pen);
+        else if (opaqueGaps)
+            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), gap);
     });
 }
 

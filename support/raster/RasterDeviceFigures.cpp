@@ -8,8 +8,8 @@
 #include "support/raster/PixelWriter.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
