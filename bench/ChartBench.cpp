@@ -39,6 +39,21 @@ void FillSine(TChartSeries& series, int64_t count, double& x)
     }
 }
 
+// A paint on a screen of the given device-pixel ratio.
+void BM_PaintChartAtRatio(benchmark::State& state, double ratio)
+{
+    TBenchChart chart("Kmity 1");
+    chart.Chart->ForcePictureRatio(ratio);
+    double x = 0;
+    FillSine(*chart.Series, state.range(0), x);
+    chart.Render(); // the first paint sizes the off-screen bitmap
+    for (auto _ : state)
+        chart.Render();
+    state.counters["points"] = static_cast<double>(state.range(0));
+}
+BENCHMARK_CAPTURE(BM_PaintChartAtRatio, 2, 2.0)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_PaintChartAtRatio, 1.5, 1.5)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMicrosecond);
+
 void BM_PaintChart(benchmark::State& state)
 {
     TBenchChart chart("Kmity 1");

@@ -220,6 +220,9 @@ private:
     // RenderCount() when the zoom drag began: a paint during the drag leaves
     // the frame in the stored picture, which must then be rendered anew.
     int64_t RendersAtZoomStart = 0;
+    // Wheel deltas (eighths of a degree) not yet making a whole notch; its
+    // sign is the direction they were turned in.
+    int WheelRemainder = 0;
 
     std::unique_ptr<TChartTitle> TitleValue;
     std::unique_ptr<TChartTitle> FootValue;

@@ -25,6 +25,10 @@ constexpr int32_t ZoomDragThreshold = 16;
 // The wheel scrolls the vertical axes by 3 percent of their range.
 constexpr long double WheelPercent = 3;
 
+// One notch of a classic mouse wheel in Qt's eighths of a degree. Touchpads
+// and smooth wheels report a notch as many smaller deltas.
+constexpr int WheelNotch = 120;
+
 bool MatchesPanning(TPanningMode allowed, bool horizontal)
 {
     return allowed == pmBoth || allowed == (horizontal ? pmHorizontal : pmVertical);
@@ -468,12 +472,25 @@ void TCustomChart::mouseReleaseEvent(QMouseEvent* event)
     GuardHandler([&] { ChartMouseUp(button, p.x(), p.y()); });
 }
 
+// Small deltas add up to whole notches, each one turn; the rest waits for
+// the next event. A delta the other way drops what was gathered, so a
+// touchpad that wobbles back and forth does not scroll. Horizontal deltas
+// are not gathered at all.
 void TCustomChart::wheelEvent(QWheelEvent* event)
 {
-    const int turn = event->angleDelta().y();
-    if (turn == 0)
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
         return;
-    GuardHandler([&] { ChartMouseWheel(turn < 0); });
+    if ((delta < 0) != (WheelRemainder < 0))
+        WheelRemainder = 0;
+    // The remainder is under one notch, so the sum cannot overflow 64 bits.
+    const int64_t gathered = int64_t{WheelRemainder} + delta;
+    const int64_t turns = gathered / WheelNotch;
+    WheelRemainder = static_cast<int>(gathered - turns * WheelNotch);
+    GuardHandler([&] {
+        for (int64_t i = 0; i < std::llabs(turns); ++i)
+            ChartMouseWheel(turns < 0);
+    });
 }
 
 void TCustomChart::leaveEvent(QEvent*)

@@ -45,10 +45,18 @@ TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* optio
     }
     const int32_t w = std::max(0, panelRect.Width());
     const int32_t h = std::max(0, panelRect.Height());
-    if (S->Bitmap && (S->Bitmap->width() != w || S->Bitmap->height() != h))
+    // The bitmap has the window's resolution; the paint still counts in
+    // logical pixels.
+    const TDeviceScale scale = TDeviceScale::ForRatio(windowCanvas ? windowCanvas->devicePixelRatio() : 1.0);
+    const int32_t deviceWidth = scale.Map(w);
+    const int32_t deviceHeight = scale.Map(h);
+    if (S->Bitmap && (S->Bitmap->width() != deviceWidth || S->Bitmap->height() != deviceHeight ||
+                      S->Bitmap->devicePixelRatio() != scale.Ratio))
         S->Bitmap.reset();
-    if (!S->Bitmap)
-        S->Bitmap = std::make_unique<QImage>(w, h, QImage::Format_RGB32);
+    if (!S->Bitmap) {
+        S->Bitmap = std::make_unique<QImage>(deviceWidth, deviceHeight, QImage::Format_RGB32);
+        S->Bitmap->setDevicePixelRatio(scale.Ratio);
+    }
     // Re-binding also drops a clip or pen position that an interrupted paint
     // may have left behind; pen, brush and font stay as the last paint left
     // them.

@@ -5,6 +5,7 @@
 #include "chart/ChartMessages.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/numbers/Rounding.h"
+#include "support/raster/DeviceScale.h"
 
 #include <QMoveEvent>
 #include <QPainter>
@@ -48,14 +49,30 @@ void TCustomLynPanel::HandlePaint()
     RenderTo(&WindowCanvas, ClientRectangle());
 }
 
-// The window's image always has the widget's size. Qt delivers the resize
-// of a hidden widget only when it is shown, so the size is checked here too.
+// The window's image always has the widget's size at the device's
+// resolution. Qt delivers the resize of a hidden widget only when it is
+// shown, and a new screen may come without an event, so the size and ratio
+// are checked here too.
 void TCustomLynPanel::FitWindowCanvas()
 {
-    if (WindowCanvas.width() == width() && WindowCanvas.height() == height())
+    const qreal ratio = PictureRatio();
+    const TDeviceScale scale = TDeviceScale::ForRatio(ratio);
+    const int32_t w = scale.Map(width());
+    const int32_t h = scale.Map(height());
+    if (WindowCanvas.width() == w && WindowCanvas.height() == h && WindowCanvas.devicePixelRatio() == scale.Ratio)
         return;
-    WindowCanvas = QImage(width(), height(), QImage::Format_RGB32);
+    WindowCanvas = QImage(w, h, QImage::Format_RGB32);
+    WindowCanvas.setDevicePixelRatio(scale.Ratio);
     Surface->MarkStale();
+}
+
+qreal TCustomLynPanel::PictureRatio() const { return ForcedRatio > 0 ? ForcedRatio : devicePixelRatioF(); }
+
+void TCustomLynPanel::ForcePictureRatio(qreal ratio)
+{
+    ForcedRatio = ratio;
+    FitWindowCanvas();
+    RequestRepaint();
 }
 
 void TCustomLynPanel::RenderTo(QImage* target, const TRect& rect)
@@ -181,6 +198,23 @@ void TCustomLynPanel::resizeEvent(QResizeEvent*)
         FitWindowCanvas();
         RequestRepaint();
     });
+}
+
+// On a screen of another device-pixel ratio the pictures are made anew at
+// its resolution, and the chart repaints once.
+bool TCustomLynPanel::event(QEvent* event)
+{
+    const bool newScreen = event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+                           || event->type() == QEvent::DevicePixelRatioChange
+#endif
+        ;
+    if (newScreen)
+        GuardHandler([this] {
+            FitWindowCanvas();
+            RequestRepaint();
+        });
+    return QWidget::event(event);
 }
 
 void TCustomLynPanel::moveEvent(QMoveEvent*)

@@ -59,7 +59,14 @@ public:
     TLynCanvas3D& Canvas() { return *Surface; }
     const TLynCanvas3D& Canvas() const { return *Surface; }
     // The image the widget shows; PresentFrame copies each paint into it.
+    // It has the device's resolution: devicePixelRatio() device pixels to
+    // the logical pixel in which all of the chart's geometry is counted.
     const QImage& WindowImage() const { return WindowCanvas; }
+    // The device-pixel ratio the chart draws at: the widget's own, unless
+    // another is forced (a picture for a screen the chart is not on, as
+    // tests and screenshots need; 0 follows the widget again).
+    qreal PictureRatio() const;
+    void ForcePictureRatio(qreal ratio);
 
     // --- rectangles of the current paint ------------------------------------------
     TRect OuterRect;
@@ -126,6 +133,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
@@ -134,6 +142,7 @@ private:
     std::unique_ptr<TView3DOptions> Options3D;
     std::unique_ptr<TLynCanvas3D> Surface;
     QImage WindowCanvas;
+    qreal ForcedRatio = 0;
     TColor ColorValue;
     TBevelCut BevelOuterValue = bvRaised;
     TBevelCut BevelInnerValue = bvNone;

@@ -9,10 +9,13 @@
 
 #include "support/raster/DeviceTypes.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 class TPenPattern {
 public:
+    TPenPattern() = default; // solid
     explicit TPenPattern(TDevicePenStyle style)
     {
         switch (style) {
@@ -23,6 +26,20 @@ public:
         case TDevicePenStyle::Alternate: Set({1, 1}); break;
         default: break;  // solid: no runs
         }
+    }
+
+    // The same pattern counted in device pixels of a high-density image:
+    // every run scaled and rounded, at least one pixel, so that the rhythm
+    // stays even.
+    TPenPattern Scaled(double ratio) const
+    {
+        TPenPattern scaled;
+        scaled.Count = Count;
+        for (int i = 0; i < Count; ++i) {
+            scaled.Runs[i] = std::max(1, static_cast<int>(std::lround(Runs[i] * ratio)));
+            scaled.Length += scaled.Runs[i];
+        }
+        return scaled;
     }
 
     // Whether the pixel at this position along the chain is painted in the

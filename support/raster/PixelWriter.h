@@ -1,15 +1,20 @@
 #pragma once
 // Direct pixel access to a Format_RGB32 image (0xFFRRGGBB per pixel) with a
 // raster operation, limited to a bounds rectangle (image ∩ clip). Every
-// primitive of the raster device writes through one of these, so clipping
-// and raster operations are decided in one place.
+// primitive of the raster device writes through one of these, so clipping,
+// raster operations and the step from logical to device pixels on a
+// high-density image are decided in one place.
 
+#include "support/raster/DevicePatterns.h"
+#include "support/raster/DeviceScale.h"
 #include "support/raster/DeviceTypes.h"
 #include "support/raster/Geometry.h"
+#include "support/raster/LineRasterizer.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
 
@@ -51,11 +56,30 @@ constexpr uint32_t CombinePixel(uint32_t dst, uint32_t pen, TDevicePenMode mode)
     return kOpaqueAlpha | (r & 0x00FFFFFFu);
 }
 
+// The pen of a one-pixel line as its pixels are handed to the writer: the
+// colours, the pattern in logical pixels and, for a high-density image, the
+// same pattern in device pixels with the device position reached so far.
+struct TStrokePaint {
+    uint32_t Pen = 0;
+    uint32_t Gap = 0;
+    bool OpaqueGaps = false;
+    TPenPattern Pattern;
+    TPenPattern DevicePattern;
+    mutable int64_t DevicePosition = 0;
+};
+
 struct TPixelWriter {
     uint8_t* Bits = nullptr;
     std::ptrdiff_t Stride = 0;
-    TRect Bounds;  // empty when there is nothing to draw on
+    TRect Bounds;  // logical pixels; empty when there is nothing to draw on
     TDevicePenMode Mode = TDevicePenMode::Copy;
+    // Off the identity only on a high-density image; DeviceBounds is then
+    // Bounds in device pixels (image ∩ mapped clip).
+    TDeviceScale Scale;
+    TRect DeviceBounds;
+    // The inside of a one-pixel outline: its left and top edge start right
+    // after the outline's device thickness, so that fill and outline meet.
+    TRect Hugged;
 
     bool CanDraw() const { return Bits != nullptr && !Bounds.IsEmpty(); }
 
@@ -65,6 +89,10 @@ struct TPixelWriter {
     {
         if (!Bounds.Contains(x, y))
             return;
+        if (!Scale.IsIdentity()) {
+            DeviceFill(TRect{MapLeft(x, y), MapTop(x, y), Scale.Map(int64_t{x} + 1), Scale.Map(int64_t{y} + 1)}, pixel);
+            return;
+        }
         uint32_t* p = Row(y) + x;
         *p = CombinePixel(*p, pixel, Mode);
     }
@@ -78,6 +106,10 @@ struct TPixelWriter {
         x1 = std::min(x1, Bounds.Right);
         if (x0 >= x1)
             return;
+        if (!Scale.IsIdentity()) {
+            DeviceFill(TRect{MapLeft(x0, y), MapTop(x0, y), Scale.Map(x1), Scale.Map(int64_t{y} + 1)}, pixel);
+            return;
+        }
         uint32_t* p = Row(y);
         if (Mode == TDevicePenMode::Copy) {
             std::fill(p + x0, p + x1, pixel);
@@ -89,9 +121,117 @@ struct TPixelWriter {
 
     void Fill(const TRect& r, uint32_t pixel) const
     {
+        if (!Scale.IsIdentity() && Hugged.IsEmpty()) {
+            TRect logical;
+            if (IntersectRect(logical, r, Bounds))
+                DeviceFill(Scale.Map(logical), pixel);
+            return;
+        }
         const int32_t top = std::max(r.Top, Bounds.Top);
         const int32_t bottom = std::min(r.Bottom, Bounds.Bottom);
         for (int32_t y = top; y < bottom; ++y)
             Span(y, r.Left, r.Right, pixel);
+    }
+
+    // Pixel (x, y) of a one-pixel line whose next pixel is (nx, ny), at
+    // position `position` of the pen pattern. Scaled, it is the device line
+    // from this pixel's device corner to the next one's, Thickness pixels
+    // thick to the right of or below it: the corners of consecutive pixels
+    // chain into one even line, whichever way it turns.
+    void Stroke(const TStrokePaint& paint, int64_t position, int32_t x, int32_t y, int32_t nx, int32_t ny) const
+    {
+        if (Scale.IsIdentity()) {
+            if (paint.Pattern.IsOn(position))
+                Put(x, y, paint.Pen);
+            else if (paint.OpaqueGaps)
+                Put(x, y, paint.Gap);
+            return;
+        }
+        if (!Bounds.Contains(x, y))
+            return;
+        // The device line by the midpoint rule, as LineRasterizer.h draws
+        // logical lines; it is a step of a pixel or two, so it is walked
+        // here without the long-line machinery. A step of no length (a ratio
+        // below 1) paints its first pixel.
+        const int64_t fromX = Scale.Map(x);
+        const int64_t fromY = Scale.Map(y);
+        const int64_t dx = int64_t{Scale.Map(nx)} - fromX;
+        const int64_t dy = int64_t{Scale.Map(ny)} - fromY;
+        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        const int64_t major = xMajor ? dx : dy;
+        const int64_t minorDelta = xMajor ? dy : dx;
+        const int64_t steps = std::max<int64_t>(1, std::llabs(major));
+        const int64_t majorStep = major < 0 ? -1 : 1;
+        for (int64_t k = 0; k < steps; ++k) {
+            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition++);
+            if (!on && !paint.OpaqueGaps)
+                continue;
+            // The exact minor offset rounded with halves going down.
+            const int64_t numerator = 2 * k * minorDelta + steps - 1;
+            const int64_t minor =
+                numerator >= 0 ? numerator / (2 * steps) : -((-numerator + 2 * steps - 1) / (2 * steps));
+            const int64_t px = xMajor ? fromX + majorStep * k : fromX + minor;
+            const int64_t py = xMajor ? fromY + minor : fromY + majorStep * k;
+            for (int32_t c = 0; c < Scale.Thickness; ++c)
+                DevicePut(xMajor ? px : px + c, xMajor ? py + c : py, on ? paint.Pen : paint.Gap);
+        }
+    }
+
+    // A one-pixel line from logical A to B (B not painted) on a
+    // high-density image: the device line from A's device corner to B's,
+    // Thickness pixels thick to the right of or below it, with the pattern
+    // counted along it in device pixels.
+    void StrokeDeviceLine(const TStrokePaint& paint, TPoint a, TPoint b) const
+    {
+        const TLineGeometry g =
+            MakeLineGeometry(TPoint{Scale.Map(a.X), Scale.Map(a.Y)}, TPoint{Scale.Map(b.X), Scale.Map(b.Y)});
+        int64_t first = 0;
+        int64_t last = 0;
+        StepsNear(g, DeviceBounds, Scale.Thickness, first, last);
+        WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
+            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition + k);
+            if (!on && !paint.OpaqueGaps)
+                return;
+            for (int32_t c = 0; c < Scale.Thickness; ++c)
+                DevicePut(g.XMajor ? x : x + c, g.XMajor ? y + c : y, on ? paint.Pen : paint.Gap);
+        });
+    }
+
+private:
+    int32_t MapLeft(int32_t x, int32_t y) const
+    {
+        if (x == Hugged.Left && y >= Hugged.Top && y < Hugged.Bottom)
+            return Scale.Map(int64_t{x} - 1) + Scale.Thickness;
+        return Scale.Map(x);
+    }
+    int32_t MapTop(int32_t x, int32_t y) const
+    {
+        if (y == Hugged.Top && x >= Hugged.Left && x < Hugged.Right)
+            return Scale.Map(int64_t{y} - 1) + Scale.Thickness;
+        return Scale.Map(y);
+    }
+
+    void DevicePut(int64_t x, int64_t y, uint32_t pixel) const
+    {
+        if (x < DeviceBounds.Left || x >= DeviceBounds.Right || y < DeviceBounds.Top || y >= DeviceBounds.Bottom)
+            return;
+        uint32_t* p = Row(static_cast<int32_t>(y)) + x;
+        *p = Mode == TDevicePenMode::Copy ? pixel : CombinePixel(*p, pixel, Mode);
+    }
+
+    void DeviceFill(const TRect& r, uint32_t pixel) const
+    {
+        TRect area;
+        if (!IntersectRect(area, r, DeviceBounds))
+            return;
+        for (int32_t y = area.Top; y < area.Bottom; ++y) {
+            uint32_t* p = Row(y);
+            if (Mode == TDevicePenMode::Copy) {
+                std::fill(p + area.Left, p + area.Right, pixel);
+                continue;
+            }
+            for (int32_t x = area.Left; x < area.Right; ++x)
+                p[x] = CombinePixel(p[x], pixel, Mode);
+        }
     }
 };

@@ -19,11 +19,23 @@ void TRasterDevice::SetTarget(QImage* target)
     Position = TPoint{};
 }
 
+TDeviceScale TRasterDevice::Scale() const
+{
+    if (TargetImage == nullptr || TargetImage->isNull())
+        return TDeviceScale{};
+    return TDeviceScale::ForRatio(TargetImage->devicePixelRatio());
+}
+
+// In logical pixels: on a high-density image, the logical pixels that reach
+// it.
 TRect TRasterDevice::DrawBounds() const
 {
     if (TargetImage == nullptr || TargetImage->isNull())
         return TRect{};
+    const TDeviceScale scale = Scale();
     TRect bounds{0, 0, TargetImage->width(), TargetImage->height()};
+    if (!scale.IsIdentity())
+        bounds = TRect{0, 0, scale.Unmap(bounds.Right), scale.Unmap(bounds.Bottom)};
     if (ClipRect)
         IntersectRect(bounds, bounds, *ClipRect);
     return bounds;
@@ -44,6 +56,9 @@ TPixelWriter TRasterDevice::Writer(TDevicePenMode mode)
     }
     w.Bits = TargetImage->bits();
     w.Stride = TargetImage->bytesPerLine();
+    w.Scale = Scale();
+    if (!w.Scale.IsIdentity())
+        IntersectRect(w.DeviceBounds, w.Scale.Map(w.Bounds), TRect{0, 0, TargetImage->width(), TargetImage->height()});
     return w;
 }
 
@@ -120,6 +135,11 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, 
     const TLineGeometry g = MakeLineGeometry(a, b);
     const int64_t start = patternPosition;
     patternPosition += g.Steps;
+    if (!w.Scale.IsIdentity()) {
+        if (w.CanDraw())
+            w.StrokeDeviceLine(StrokePaint(w, start), a, b);
+        return;
+    }
     int64_t first = 0;
     int64_t last = 0;
     StepsNear(g, w.Bounds, 0, first, last);
@@ -138,6 +158,22 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, 
     });
 }
 
+// The pen of a one-pixel line whose pattern stands at `position`. The
+// alternate pen's gaps stay untouched whatever the background mode.
+TStrokePaint TRasterDevice::StrokePaint(const TPixelWriter& w, int64_t position) const
+{
+    TStrokePaint paint;
+    paint.Pen = ToPixel(Pen.Color);
+    paint.Gap = ToPixel(BkColor);
+    paint.OpaqueGaps = BkMode == bkOpaque && Pen.Style != TDevicePenStyle::Alternate;
+    paint.Pattern = TPenPattern(Pen.Style);
+    if (!w.Scale.IsIdentity()) {
+        paint.DevicePattern = paint.Pattern.Scaled(w.Scale.Ratio);
+        paint.DevicePosition = w.Scale.Map(position);
+    }
+    return paint;
+}
+
 // --- pixels and fills ------------------------------------------------------------
 
 void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb)
@@ -145,9 +181,17 @@ void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb)
     Writer(Pen.Mode).Put(x, y, ToPixel(rgb));
 }
 
+// On a high-density image, the first device pixel of the logical pixel.
 TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
 {
-    if (TargetImage == nullptr || !TargetImage->valid(x, y))
+    if (TargetImage == nullptr)
+        return clNone;
+    const TDeviceScale scale = Scale();
+    if (!scale.IsIdentity()) {
+        x = scale.Map(x);
+        y = scale.Map(y);
+    }
+    if (!TargetImage->valid(x, y))
         return clNone;
     return FromPixel(TargetImage->pixel(x, y));
 }
@@ -197,10 +241,17 @@ void TRasterDevice::RemoveClip()
     ClipRect.reset();
 }
 
+// (x, y) is logical: on a high-density destination it is mapped to its
+// device pixel, and both images hold device pixels.
 void TRasterDevice::CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y)
 {
     if (src.isNull() || dst.isNull())
         return;
+    const TDeviceScale scale = TDeviceScale::ForRatio(dst.devicePixelRatio());
+    if (!scale.IsIdentity()) {
+        x = scale.Map(x);
+        y = scale.Map(y);
+    }
     assert(dst.depth() == 32);
     const QImage converted = src.depth() == 32 ? QImage() : src.convertToFormat(QImage::Format_RGB32);
     const QImage& source = src.depth() == 32 ? src : converted;

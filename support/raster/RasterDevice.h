@@ -19,8 +19,12 @@
 //    one pixel wide or high excepted, whose two coinciding sides are both
 //    drawn), so drawing it twice with NotXor restores the image;
 //  - the clip is a rectangle that only ever narrows until it is removed;
-//    every primitive and text honours it, and the image bound.
+//    every primitive and text honours it, and the image bound;
+//  - on an image whose device-pixel ratio is not 1 every coordinate above
+//    is logical; the pixel writer maps it to device pixels (DeviceScale.h)
+//    and text is drawn at the device's resolution.
 
+#include "support/raster/DeviceScale.h"
 #include "support/raster/DeviceTypes.h"
 #include "support/raster/Geometry.h"
 
@@ -31,6 +35,7 @@
 #include <string_view>
 
 struct TPixelWriter;
+struct TStrokePaint;
 
 class TRasterDevice {
 public:
@@ -110,13 +115,16 @@ private:
     mutable std::optional<TDeviceFont> CachedFontKey;
     mutable std::optional<QFont> CachedFont;
 
+    TDeviceScale Scale() const;
     TRect DrawBounds() const;
     TPixelWriter Writer(TDevicePenMode mode);
     bool PenPaints() const;
     int EffectivePenWidth() const;
     void StrokePath(const TPoint* points, int count, bool closed);
     void StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, int64_t& patternPosition);
+    TStrokePaint StrokePaint(const TPixelWriter& w, int64_t position) const;
     void WideRectangle(const TPixelWriter& w, const TRect& r, int width);
+    void OutlineRectangle(const TPixelWriter& w, const TRect& r);
     void BrushSpan(const TPixelWriter& w, int32_t y, int32_t x0, int32_t x1) const;
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);

@@ -87,9 +87,22 @@ void TRasterDevice::TextOut(int32_t x, int32_t y, std::string_view utf8)
     const QPoint cell = CellOffset(TextAlign, width, metrics.height(), metrics.ascent());
 
     QPainter painter(TargetImage);
-    painter.setClipRect(QRect(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()));
+    const TDeviceScale scale = Scale();
+    if (scale.IsIdentity()) {
+        painter.setClipRect(QRect(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()));
+        painter.translate(x, y);
+    } else {
+        // Clip and anchor in device pixels, mapped as every other primitive
+        // maps them; then the logical text at the device's scale, so that
+        // the glyphs are drawn at the device's resolution.
+        TRect device;
+        IntersectRect(device, scale.Map(bounds), TRect{0, 0, TargetImage->width(), TargetImage->height()});
+        painter.setTransform(QTransform::fromScale(1 / scale.Ratio, 1 / scale.Ratio));
+        painter.setClipRect(QRect(device.Left, device.Top, device.Width(), device.Height()));
+        painter.translate(scale.Map(x), scale.Map(y));
+        painter.scale(scale.Ratio, scale.Ratio);
+    }
     painter.setFont(font);
-    painter.translate(x, y);
     const int escapement = NormalisedEscapement(Font.EscapementTenths);
     // Qt turns clockwise on a y-down image; the escapement turns the other way.
     if (escapement != 0)

@@ -9,6 +9,7 @@
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 #include "support/numbers/Rounding.h"
+#include "support/raster/DeviceScale.h"
 
 #include <QPushButton>
 
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -294,6 +296,36 @@ TEST(WindowPixelsClear, DuringARunTheBottomAxisKeepsFiftyAndStartsAtTheFirstRema
         ASSERT_GT(red.Count, 0);
         EXPECT_EQ(red.Left, chart->PlotRect.Left + 1);
         ExpectLineEndsAtColumn(red, bottom.ValueToPosition(t[169]));
+    }
+    EXPECT_TRUE(errors.Texts.empty());
+}
+
+// The window on screens of growing device-pixel ratio: each chart draws at
+// the screen's resolution, and after a run every red pixel of its curve lies
+// inside the wall, whose clip maps to device pixels as the picture does.
+TEST(WindowPixelsHighDensity, EveryChartDrawsAtTheRatioWithItsCurveInsideTheWall)
+{
+    TErrorBoxRecorder errors;
+    auto form = ShowMainWindow();
+    RunSteps(*form, 200);
+    ASSERT_TRUE(PaintPendingCharts(*form));
+    for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        const TDeviceScale scale = TDeviceScale::ForRatio(ratio);
+        for (TChart* chart : {form->Chart1, form->Chart2, form->Chart3}) {
+            SCOPED_TRACE(chart->objectName().toStdString() + " at " + std::to_string(ratio));
+            chart->ForcePictureRatio(ratio);
+            chart->repaint();
+            const QImage& picture = chart->WindowImage();
+            ASSERT_EQ(picture.size(), QSize(scale.Map(chart->width()), scale.Map(chart->height())));
+            const TRect& p = chart->PlotRect;
+            const TRect clip = scale.Map(TRect{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1});
+            const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
+            ASSERT_GT(red.Count, 100);
+            EXPECT_GE(red.Left, clip.Left);
+            EXPECT_GE(red.Top, clip.Top);
+            EXPECT_LT(red.Right, clip.Right);
+            EXPECT_LT(red.Bottom, clip.Bottom);
+        }
     }
     EXPECT_TRUE(errors.Texts.empty());
 }

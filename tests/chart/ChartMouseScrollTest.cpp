@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -185,6 +186,45 @@ TEST(ChartMouseLimits, AScrollOrWheelTurnWhoseNewLimitOverflowsRaisesAndMovesNoA
     EXPECT_EQ(box.Texts[1], "Floating point overflow.");
     EXPECT_EQ(StateOf(t.Chart.LeftAxis()), leftBeforeWheel);
     EXPECT_EQ(StateOf(t.Chart.RightAxis()), right);
+}
+
+// Touchpads and smooth wheels send a notch as many small deltas: only whole
+// notches (120) turn, the rest is kept, a reversal starts afresh, and
+// horizontal deltas are ignored. Each case is compared with whole notches
+// sent one by one, so the arithmetic of a turn is not restated here.
+struct TWheelCase {
+    const char* Name;
+    std::vector<QPoint> Deltas;
+    int Turns; // notches downwards are negative
+};
+
+TEST(ChartMouseWheel, GathersSmallDeltasIntoWholeNotches)
+{
+    const std::vector<TWheelCase> cases = {
+        {"eight of 15", std::vector<QPoint>(8, QPoint(0, 15)), 1},
+        {"seven of 15", std::vector<QPoint>(7, QPoint(0, 15)), 0},
+        {"eight of -15", std::vector<QPoint>(8, QPoint(0, -15)), -1},
+        {"60 then 60", {QPoint(0, 60), QPoint(0, 60)}, 1},
+        {"60 then -60", {QPoint(0, 60), QPoint(0, -60)}, 0},
+        {"90, -60, -60", {QPoint(0, 90), QPoint(0, -60), QPoint(0, -60)}, -1},
+        {"240 at once", {QPoint(0, 240)}, 2},
+        {"100 then 260", {QPoint(0, 100), QPoint(0, 260)}, 3},
+        {"horizontal 120s", {QPoint(120, 0), QPoint(-120, 0)}, 0},
+        {"60, sideways, 60", {QPoint(0, 60), QPoint(240, 0), QPoint(0, 60)}, 1},
+    };
+    const QPoint inside(300, 100);
+    for (const TWheelCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TMouseTestChart expected;
+        for (int i = 0; i < std::abs(c.Turns); ++i)
+            expected.Wheel(c.Turns < 0, inside);
+        TMouseTestChart t;
+        for (const QPoint& delta : c.Deltas)
+            t.WheelBy(delta, inside);
+        EXPECT_EQ(StateOf(t.Chart.LeftAxis()), StateOf(expected.Chart.LeftAxis()));
+        EXPECT_EQ(StateOf(t.Chart.RightAxis()), StateOf(expected.Chart.RightAxis()));
+        EXPECT_EQ(StateOf(t.Chart.BottomAxis()), StateOf(expected.Chart.BottomAxis()));
+    }
 }
 
 TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewhere)

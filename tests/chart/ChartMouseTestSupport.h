@@ -86,11 +86,12 @@ public:
         Paint();
     }
     // One notch; downwards (towards the user) gives a negative angle.
-    void Wheel(bool down, QPoint at)
+    void Wheel(bool down, QPoint at) { WheelBy(QPoint(0, down ? -120 : 120), at); }
+    // A wheel event with the angle delta in eighths of a degree.
+    void WheelBy(QPoint angle, QPoint at)
     {
-        const QPoint angle(0, down ? -120 : 120);
-        QWheelEvent event(QPointF(at), QPointF(Chart.mapToGlobal(at)), QPoint(), angle, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(at), QPointF(Chart.mapToGlobal(at)), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(&Chart, &event);
     }
 

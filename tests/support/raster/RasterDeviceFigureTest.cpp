@@ -24,6 +24,31 @@ TEST(RasterDeviceFigure, RectangleOutlinesItsBorderAndFillsTheInside)
                                         "........\n");
 }
 
+// On an image of device-pixel ratio 1.5 logical 2, 3, 5, 6, 7 land on device
+// 3, 5, 8, 9, 11: the outline is one device pixel thick on every side, the
+// inside starts right after it although its logical column 3 starts at
+// device 5, and outline and inside meet without a gap.
+TEST(RasterDeviceFigure, AtARatioOf1Point5TheInsideMeetsTheOutlineOfEvenThickness)
+{
+    QImage image = BlankImage(14, 12);
+    image.setDevicePixelRatio(1.5);
+    TRasterDevice device(&image);
+    device.Brush.Color = clRed;
+    device.Rectangle(2, 2, 7, 6);
+    EXPECT_EQ(PixelMap(image, kLegend), "..............\n"
+                                        "..............\n"
+                                        "..............\n"
+                                        "...#######....\n"
+                                        "...#rrrrr#....\n"
+                                        "...#rrrrr#....\n"
+                                        "...#rrrrr#....\n"
+                                        "...#rrrrr#....\n"
+                                        "...#######....\n"
+                                        "..............\n"
+                                        "..............\n"
+                                        "..............\n");
+}
+
 TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
 {
     QImage image = BlankImage(6, 6);
