@@ -3,6 +3,8 @@
 // The x87 unit already runs at extended precision, rounding to nearest;
 // floating-point faults are raised by explicit checks, never by traps.
 
+#include "app/ApplicationIdentity.h"
+#include "app/CommandLine.h"
 #include "app/LocaleWatcher.h"
 #include "app/MainWindow.h"
 #include "support/runtime/MessageLoop.h"
@@ -10,8 +12,12 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version are answered without a window.
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+        return *status;
     ReadFormatSettings();
     TApplication app(argc, argv);
+    SetApplicationIdentity(); // version, menu entry id, icon
     TLocaleWatcher localeWatcher;
     app.installEventFilter(&localeWatcher);
 

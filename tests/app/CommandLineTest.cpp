@@ -1,0 +1,68 @@
+// The built program answers --help and --version and ends by itself, on a
+// machine without any display: had it made its window, it would wait in its
+// message loop (or, on the display it looks for by default, find none and
+// abort).
+
+#include "app/ApplicationIdentity.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TProgramRun {
+    bool Finished = false;
+    QProcess::ExitStatus Status = QProcess::CrashExit;
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+TProgramRun RunProgramWithoutDisplay(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KMITY_EXECUTABLE), arguments);
+    TProgramRun run;
+    // Only a guard against a program that never ends.
+    run.Finished = program.waitForFinished(30000);
+    if (!run.Finished) {
+        program.kill();
+        program.waitForFinished();
+    }
+    run.Status = program.exitStatus();
+    run.ExitCode = program.exitCode();
+    run.Out = QString::fromUtf8(program.readAllStandardOutput());
+    run.Err = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+TEST(CommandLine, HelpAndVersionAnswerAndEndWithoutADisplay)
+{
+    const QString version = QStringLiteral("kmity %1\n").arg(QString::fromLatin1(ApplicationVersion()));
+    const struct {
+        QStringList Arguments;
+        QStringList Printed; // lines the answer must contain
+    } cases[] = {
+        {{"--version"}, {version}},
+        {{"-v"}, {version}},
+        {{"--help"}, {"Usage: ", "Kmity složené", "-h, --help", "-v, --version"}},
+        {{"-h"}, {"Usage: ", "Kmity složené", "-h, --help", "-v, --version"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(' ').toStdString());
+        const TProgramRun run = RunProgramWithoutDisplay(c.Arguments);
+        ASSERT_TRUE(run.Finished);
+        EXPECT_EQ(run.Status, QProcess::NormalExit) << run.Err.toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        for (const QString& text : c.Printed)
+            EXPECT_TRUE(run.Out.contains(text)) << run.Out.toStdString();
+    }
+}
