@@ -7,6 +7,7 @@
 #include "support/runtime/Exceptions.h"
 #include "support/numbers/FormatNumberMask.h"
 #include "tests/support/numbers/NumberTextSettingsGuard.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 namespace {
 
@@ -182,12 +183,7 @@ TEST(FormatNumberMask, MaskLengthLimitIs224Bytes)
     TFormatSettingsGuard marks(U'.', U',');
     const std::string longest = "0" + std::string(223, 'x');
     EXPECT_EQ(FormatNumberMask(longest, 7), "7" + std::string(223, 'x'));
-    try {
-        FormatNumberMask(longest + "x", 7);
-        FAIL() << "no exception";
-    } catch (const EConvertError& error) {
-        EXPECT_EQ(error.message(), "Format string too long");
-    }
+    EXPECT_THROW_MESSAGE(FormatNumberMask(longest + "x", 7), EConvertError, "Format string too long");
 }
 
 TEST(FormatNumberMask, LongestOutputFitsItsBuffer)
