@@ -2,7 +2,7 @@
 // and the heap a series of ten million points takes.
 #include <benchmark/benchmark.h>
 
-#include "app/FormCharts.h"
+#include "tests/support/WindowSizeChart.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 
@@ -14,21 +14,7 @@
 
 namespace {
 
-// A chart of the window at its size, with its line series.
-struct TBenchChart {
-    explicit TBenchChart(const char* title)
-        : Chart(CreateFormChart(nullptr, "Chart", title, 0, 0, 816, 198)), Series(CreateFormSeries(Chart.get()))
-    {
-    }
-    void Render()
-    {
-        Chart->RequestRepaint();
-        Chart->HandlePaint();
-    }
-    // The chart deletes the series that are still in its list.
-    std::unique_ptr<TChart> Chart;
-    TLineSeries* Series;
-};
+using TBenchChart = TWindowSizeChart;
 
 // x by repeated addition of 0.1, as the run loop's time; y = 10 sin x.
 void FillSine(TChartSeries& series, int64_t count, double& x)

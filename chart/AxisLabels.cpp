@@ -148,20 +148,22 @@ int32_t TCustomChartAxis::LabelHeight(const std::string& text) const
     return WidestLineWidth(text);
 }
 
-// The caller has selected the labels font.
-double TCustomChartAxis::LabelStep()
+// Measured in the labels font, whatever font an earlier step left selected:
+// the one step serves the whole axis.
+double TCustomChartAxis::LabelStep(const TAxisMapping& mapping)
 {
-    std::string low = LabelText(UsedMinimum);
-    std::string high = LabelText(UsedMaximum);
+    Chart->SelectFont(LabelsFontValue);
+    std::string low = LabelText(mapping.UsedMinimum);
+    std::string high = LabelText(mapping.UsedMaximum);
     int32_t size = IsHorizontal ? std::max(LabelWidth(low), LabelWidth(high))
                                 : std::max(LabelHeight(low), LabelHeight(high));
-    int32_t fit = LabelsThatFit(PixelLength, size, LabelsSeparationValue);
-    return LabelStepFor(UsedRange, fit, IncrementValue, LabelsSeparationValue);
+    int32_t fit = LabelsThatFit(mapping.PixelLength, size, LabelsSeparationValue);
+    return LabelStepFor(mapping.UsedRange, fit, IncrementValue, LabelsSeparationValue);
 }
 
-std::vector<double> TCustomChartAxis::LabelValues()
+std::vector<double> TCustomChartAxis::LabelValues(const TAxisMapping& mapping)
 {
-    return LabelValuesFor(UsedMinimum, UsedMaximum, LabelStep(), RoundFirstLabelValue);
+    return LabelValuesFor(mapping.UsedMinimum, mapping.UsedMaximum, LabelStep(mapping), RoundFirstLabelValue);
 }
 
 std::string TCustomChartAxis::LabelText(double value) const
@@ -206,15 +208,15 @@ void TCustomChartAxis::RefreshDateTimeMode()
 }
 
 // Runs during the layout, before PlaceAxis: LabelStep then sees the pixel
-// length of the previous paint.
+// length of the previous paint. The caller has selected the labels font.
 int32_t TCustomChartAxis::WidestValueLabel()
 {
-    double low = UsedMinimum;
-    double high = UsedMaximum;
+    double low = MappingValue.UsedMinimum;
+    double high = MappingValue.UsedMaximum;
     if (RoundFirstLabelValue || (DateTimeMode && ExactDateTimeValue)) {
-        double step = LabelStep();
-        low = TruncToward0(UsedMinimum / step) * step;
-        high = TruncToward0(UsedMaximum / step) * step;
+        double step = LabelStep(MappingValue);
+        low = TruncToward0(MappingValue.UsedMinimum / step) * step;
+        high = TruncToward0(MappingValue.UsedMaximum / step) * step;
     }
     // Custom label texts are for drawing; the room is measured on the
     // plain values, so the event is switched off meanwhile.

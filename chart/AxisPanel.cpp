@@ -91,44 +91,45 @@ bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis* axis) const
     return !anyAxisSeries;
 }
 
-void TCustomAxisPanel::DrawAllAxes()
+void TCustomAxisPanel::DrawAllAxes(TLynCanvas3D& canvas)
 {
     if (OnBeforeDrawAxes)
         OnBeforeDrawAxes(this);
     for (TCustomChartAxis* axis : AxisList)
         if (IsAxisShown(axis))
-            axis->DrawAxis(true);
+            axis->DrawAxis(canvas, true);
 }
 
 // --- the paint sequence ----------------------------------------------------------------
 
 void TCustomAxisPanel::RenderContents(const TRect& outerRect)
 {
-    PaintBackdrop(outerRect);
+    TLynCanvas3D& canvas = Canvas();
+    PaintBackdrop(canvas, outerRect);
     for (TChartSeries* s : Series)
         if (s->Active())
             s->BeforeDrawChart();
-    DrawHeadings();
+    DrawHeadings(canvas);
     // In 2D every series has z-order 0 and depth 0: nothing to assign.
     LayoutAxes();
     ApplySeriesMargins();
-    Canvas().SetProjectionCenter(0, OuterRect, PlotRect);
-    PaintWalls();
+    canvas.SetProjectionCenter(0, OuterRect, PlotRect);
+    PaintWalls(canvas);
     if (AxisVisibleValue)
-        DrawAllAxes();
+        DrawAllAxes(canvas);
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(this);
     for (TChartSeries* s : Series)
         if (s->Active())
-            DrawOneSeries(s);
+            DrawOneSeries(canvas, s);
     if (ZoomRecord.IsActive)
-        DrawZoomFrame();
-    Canvas().RestoreDefaults();
+        DrawZoomFrame(canvas);
+    canvas.RestoreDefaults();
     if (OnAfterDraw)
         OnAfterDraw(this);
 }
 
-void TCustomAxisPanel::DrawOneSeries(TChartSeries* series)
+void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series)
 {
     series->FindShownRange();
     if (series->FirstShownIndex == -1)
@@ -136,10 +137,10 @@ void TCustomAxisPanel::DrawOneSeries(TChartSeries* series)
     series->RaiseBeforeDrawValues();
     const bool clip = ClipPointsValue && !Printing;
     if (clip)
-        Canvas().ClipPlotArea(PlotRect, 0, 0);
+        canvas.ClipPlotArea(PlotRect, 0, 0);
     series->DrawShownPoints();
     if (clip)
-        Canvas().RemoveClip();
+        canvas.RemoveClip();
     // Value marks are never visible on the charts of this program, and a
     // series has no mark drawing to call.
     series->RaiseAfterDrawValues();

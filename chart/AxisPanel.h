@@ -81,11 +81,12 @@ protected:
     void RenderContents(const TRect& outerRect) override;
     virtual void LayoutAxes() = 0;
     virtual void ApplySeriesMargins() = 0;
-    virtual void DrawHeadings() = 0;
-    virtual void PaintWalls() = 0;
-    virtual void DrawZoomFrame() = 0;
-    void DrawAllAxes();
-    void DrawOneSeries(TChartSeries* series);
+    // The steps that draw are handed the surface to draw on.
+    virtual void DrawHeadings(TLynCanvas3D& canvas) = 0;
+    virtual void PaintWalls(TLynCanvas3D& canvas) = 0;
+    virtual void DrawZoomFrame(TLynCanvas3D& canvas) = 0;
+    void DrawAllAxes(TLynCanvas3D& canvas);
+    void DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series);
 
 private:
     TChartSeriesList Series;

@@ -160,8 +160,8 @@ bool TCustomChartAxis::HitTest(int32_t x, int32_t y) const
         return false;
     int32_t along = IsHorizontal ? x : y;
     int32_t across = IsHorizontal ? y : x;
-    int32_t alongFrom = std::min(StartPixel, EndPixel);
-    int32_t alongTo = std::max(StartPixel, EndPixel);
+    int32_t alongFrom = std::min(MappingValue.StartPixel, MappingValue.EndPixel);
+    int32_t alongTo = std::max(MappingValue.StartPixel, MappingValue.EndPixel);
     int32_t acrossFrom = LabelsPos < AxisLinePos ? LabelsPos : AxisLinePos - 3;
     int32_t acrossTo = LabelsPos < AxisLinePos ? AxisLinePos + 3 : LabelsPos;
     return alongFrom <= along && along < alongTo && acrossFrom <= across && across < acrossTo;
@@ -169,62 +169,64 @@ bool TCustomChartAxis::HitTest(int32_t x, int32_t y) const
 
 // --- drawing -------------------------------------------------------------------------------
 
-void TCustomChartAxis::DrawAxis(bool placeLine)
+void TCustomChartAxis::DrawAxis(TLynCanvas3D& canvas, bool placeLine)
 {
     RefreshDateTimeMode();
-    Chart->SelectFont(LabelsFontValue);
-    double step = LabelStep();
+    // One step for the whole axis, measured in the labels font before the
+    // title selects its own.
+    const double step = LabelStep(MappingValue);
     if (placeLine)
         AxisLinePos = OffsetByPositionPercent(EdgeOf(Chart->PlotRect), Chart->PlotRect);
     if (!TitleValue->Caption().empty())
-        DrawTitle();
+        DrawTitle(canvas);
     TickList.clear();
-    if (step > 0 && UsedMaximum >= UsedMinimum) {
+    if (step > 0 && MappingValue.UsedMaximum >= MappingValue.UsedMinimum) {
         switch (EffectiveLabelStyle()) {
         case talValue:
-            DrawValueLabels();
+            DrawValueLabels(canvas, step);
             break;
         case talMark:
-            DrawSeriesLabels(true);
+            DrawSeriesLabels(canvas, true);
             break;
         case talText:
-            DrawSeriesLabels(false);
+            DrawSeriesLabels(canvas, false);
             break;
         default:
             break;
         }
     }
-    DrawTicksGridAndLine();
+    DrawTicksGridAndLine(canvas);
 }
 
-void TCustomChartAxis::DrawTitle()
+void TCustomChartAxis::DrawTitle(TLynCanvas3D& canvas)
 {
-    Chart->SelectFont(TitleValue->Font());
-    Chart->Canvas().SetBrushColor(Chart->Color());
-    Chart->Canvas().SetBrushStyle(bsClear);
+    canvas.SelectFont(TitleValue->Font());
+    canvas.SetBrushColor(Chart->Color());
+    canvas.SetBrushStyle(bsClear);
     if (IsHorizontal)
-        DrawAxisText(CenterPixel, TitlePos, TitleValue->Caption(), TitleValue->Angle());
+        DrawAxisText(canvas, MappingValue.CenterPixel(), TitlePos, TitleValue->Caption(), TitleValue->Angle());
     else
-        DrawAxisText(TitlePos, CenterPixel, TitleValue->Caption(), TitleValue->Angle());
+        DrawAxisText(canvas, TitlePos, MappingValue.CenterPixel(), TitleValue->Caption(), TitleValue->Angle());
 }
 
-void TCustomChartAxis::DrawLabelAt(int32_t position, const std::string& text)
+void TCustomChartAxis::DrawLabelAt(TLynCanvas3D& canvas, int32_t position, const std::string& text)
 {
-    Chart->SelectFont(LabelsFontValue);
-    Chart->Canvas().SetBrushColor(Chart->Color());
-    Chart->Canvas().SetBrushStyle(bsClear);
+    canvas.SelectFont(LabelsFontValue);
+    canvas.SetBrushColor(Chart->Color());
+    canvas.SetBrushStyle(bsClear);
     if (IsHorizontal)
-        DrawAxisText(position, LabelsPos, text, LabelsAngleValue);
+        DrawAxisText(canvas, position, LabelsPos, text, LabelsAngleValue);
     else
-        DrawAxisText(LabelsPos, position, text, LabelsAngleValue);
+        DrawAxisText(canvas, LabelsPos, position, text, LabelsAngleValue);
 }
 
 // Labels are not tested for overlap: the step keeps them apart.
-void TCustomChartAxis::DrawValueLabels()
+void TCustomChartAxis::DrawValueLabels(TLynCanvas3D& canvas, double step)
 {
-    for (double value : LabelValues()) {
-        int32_t p = ValueToPosition(value);
-        if (!LabelsOnAxisValue && !(StartPixel < p && p < EndPixel))
+    const TAxisMapping& m = MappingValue;
+    for (double value : LabelValuesFor(m.UsedMinimum, m.UsedMaximum, step, RoundFirstLabelValue)) {
+        int32_t p = m.ValueToPosition(value);
+        if (!LabelsOnAxisValue && !(m.StartPixel < p && p < m.EndPixel))
             continue;
         if (!TickOnLabelsOnlyValue)
             AddTick(p);
@@ -232,7 +234,7 @@ void TCustomChartAxis::DrawValueLabels()
             std::string text = LabelText(value);
             if (TickOnLabelsOnlyValue)
                 AddTick(p);
-            DrawLabelAt(p, text);
+            DrawLabelAt(canvas, p, text);
         }
     }
 }

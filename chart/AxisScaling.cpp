@@ -13,10 +13,6 @@
 #include <utility>
 
 namespace {
-// The largest pixel distance a value may map to; beyond it (or when the
-// distance is not a number at all) the value maps to the axis centre.
-constexpr long double MaxPixelDistance = 2147483647.0L;
-
 // Round half to even of a pixel amount that may be out of range: clamped
 // to 32 bits so that absurd positions (StartPosition 1e300) stay defined.
 int32_t RoundPixels(double value)
@@ -321,74 +317,38 @@ void TCustomChartAxis::ResolveRange()
         if (AutomaticValue || AutomaticMinimumValue)
             MinimumValue = SeriesMinimum();
     }
-    UsedMaximum = MaximumValue;
-    UsedMinimum = MinimumValue;
-    UsedRange = UsedMaximum - UsedMinimum;
+    // The pixels stay those of the last paint: the layout measures the
+    // widest label (WidestValueLabel) before this paint places the axis.
+    MappingValue = TAxisMapping::Of(MinimumValue, MaximumValue, MappingValue.StartPixel, MappingValue.EndPixel,
+                                    InvertedValue, IsHorizontal);
 }
 
 // --- pixels --------------------------------------------------------------------------
 
-void TCustomChartAxis::PlaceAxis()
+void TCustomChartAxis::PlaceAxis(const TRect& plotRect)
 {
-    const TRect& plot = Chart->PlotRect;
-    int32_t origin = IsHorizontal ? plot.Left : plot.Top;
-    int32_t length = IsHorizontal ? plot.Width() : plot.Height();
-    StartPixel = origin + RoundPixels(length * 0.01 * StartPositionValue);
-    EndPixel = origin + RoundPixels(length * 0.01 * EndPositionValue);
-    PixelLength = EndPixel - StartPixel;
-    CenterPixel = (StartPixel + EndPixel) / 2;
+    int32_t origin = IsHorizontal ? plotRect.Left : plotRect.Top;
+    int32_t length = IsHorizontal ? plotRect.Width() : plotRect.Height();
+    MappingValue = TAxisMapping::Of(MappingValue.UsedMinimum, MappingValue.UsedMaximum,
+                                    origin + RoundPixels(length * 0.01 * StartPositionValue),
+                                    origin + RoundPixels(length * 0.01 * EndPositionValue), InvertedValue,
+                                    IsHorizontal);
 }
 
+// The range in use grows to what the placed pixels map to once the ends are
+// moved inwards by the margins; the pixels themselves stay where they are.
 void TCustomChartAxis::WidenForMargins(int32_t startMargin, int32_t endMargin)
 {
-    int32_t s0 = StartPixel;
-    int32_t e0 = EndPixel;
-    StartPixel = s0 + startMargin;
-    EndPixel = e0 - endMargin;
-    PixelLength = EndPixel - StartPixel;
-    double a = PositionToValue(s0);
-    double b = PositionToValue(e0);
-    PlaceAxis();
+    const TAxisMapping placed = MappingValue;
+    TAxisMapping narrowed = placed;
+    narrowed.StartPixel = placed.StartPixel + startMargin;
+    narrowed.EndPixel = placed.EndPixel - endMargin;
+    narrowed.PixelLength = narrowed.EndPixel - narrowed.StartPixel;
+    double a = narrowed.PositionToValue(placed.StartPixel);
+    double b = narrowed.PositionToValue(placed.EndPixel);
     if (a > b)
         std::swap(a, b);
-    UsedMinimum = a;
-    UsedMaximum = b;
-    UsedRange = UsedMaximum - UsedMinimum;
-}
-
-// 0..50 on 40..840: 16 px per unit, so 25 maps to 440. The distance is
-// taken at extended precision so that a value far outside the range (an
-// amplitude of 1e308 on a -10..10 axis) cannot overflow; like any distance
-// beyond 32 bits, or one that is not a number, it maps to the centre.
-int32_t TCustomChartAxis::ValueToPosition(double value) const
-{
-    if (UsedRange == 0)
-        return CenterPixel;
-    long double distance = (static_cast<long double>(value) - UsedMinimum) * PixelLength / UsedRange;
-    if (!std::isfinite(distance) || std::fabs(distance) >= MaxPixelDistance)
-        return CenterPixel;
-    // Rounded as the double it is held in, ties to even: 2.5 -> 2.
-    const int64_t r = RoundHalfEven(static_cast<double>(distance));
-    int64_t position = 0;
-    if (IsHorizontal)
-        position = InvertedValue ? int64_t{EndPixel} - r : int64_t{StartPixel} + r;
-    else
-        position = InvertedValue ? int64_t{StartPixel} + r : int64_t{EndPixel} - r;
-    // An end pixel plus a distance just inside the limit can leave 32 bits;
-    // such a point lies far outside the plot, so it stays on its side at the
-    // edge of the range instead of overflowing.
-    return static_cast<int32_t>(std::clamp<int64_t>(position, std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
-}
-
-double TCustomChartAxis::PositionToValue(int32_t position) const
-{
-    if (PixelLength <= 0)
-        return 0;
-    long double pixels = InvertedValue ? static_cast<long double>(EndPixel) - position
-                                       : static_cast<long double>(position) - StartPixel;
-    double k = static_cast<double>(pixels * UsedRange / PixelLength);
-    return IsHorizontal ? UsedMinimum + k : UsedMaximum - k;
+    MappingValue = TAxisMapping::Of(a, b, placed.StartPixel, placed.EndPixel, placed.Inverted, placed.Horizontal);
 }
 
 // --- limits by program and mouse -------------------------------------------------------

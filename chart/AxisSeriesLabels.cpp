@@ -37,7 +37,7 @@ std::string MarkTextOf(TChartSeries* series, int32_t index)
 }
 } // namespace
 
-void TCustomChartAxis::DrawSeriesLabels(bool marks)
+void TCustomChartAxis::DrawSeriesLabels(TLynCanvas3D& canvas, bool marks)
 {
     std::vector<TChartSeries*> sources;
     int32_t first = INT32_MAX;
@@ -65,18 +65,18 @@ void TCustomChartAxis::DrawSeriesLabels(bool marks)
         double value = IsHorizontal ? series->XAt(index) : series->YAt(index);
         if (Chart->OnGetAxisLabel)
             Chart->OnGetAxisLabel(this, series, index, text);
-        if (value < UsedMinimum || value > UsedMaximum)
+        if (value < MappingValue.UsedMinimum || value > MappingValue.UsedMaximum)
             continue;
         int32_t p = ValueToPosition(value);
         if (!TickOnLabelsOnlyValue)
             AddTick(p);
         if (!LabelsValue)
             continue;
-        Chart->SelectFont(LabelsFontValue);
+        canvas.SelectFont(LabelsFontValue);
         bool alongText = IsHorizontal ? (LabelsAngleValue == 0 || LabelsAngleValue == 180)
                                       : (LabelsAngleValue == 90 || LabelsAngleValue == 270);
         int32_t extent = alongText ? WidestLineWidth(text)
-                                   : Chart->Canvas().FontLineHeight() *
+                                   : canvas.FontLineHeight() *
                                          static_cast<int32_t>(SplitLabelLines(text).size());
         int32_t half = extent / 2;
         if (anyDrawn && LabelsSeparationValue != 0) {
@@ -87,7 +87,7 @@ void TCustomChartAxis::DrawSeriesLabels(bool marks)
         }
         if (TickOnLabelsOnlyValue)
             AddTick(p);
-        DrawLabelAt(p, text);
+        DrawLabelAt(canvas, p, text);
         anyDrawn = true;
         lastPosition = p;
         lastHalf = half;

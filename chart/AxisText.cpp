@@ -74,9 +74,8 @@ TAxisTextPlan PlanAxisText(bool horizontal, bool otherSide, int32_t x, int32_t y
     return plan;
 }
 
-void TCustomChartAxis::DrawAxisText(int32_t x, int32_t y, const std::string& text, int angle)
+void TCustomChartAxis::DrawAxisText(TLynCanvas3D& canvas, int32_t x, int32_t y, const std::string& text, int angle)
 {
-    TLynCanvas3D& canvas = Chart->Canvas();
     std::vector<std::string> lines = SplitLabelLines(text);
     TAxisTextPlan plan = PlanAxisText(IsHorizontal, IsOtherSide, x, y, static_cast<int>(lines.size()),
                                       canvas.FontLineHeight(), angle);

@@ -40,7 +40,7 @@ std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, in
 
 std::vector<int32_t> TCustomChartAxis::MinorTickPositions() const
 {
-    return MinorTickPositionsFor(TickList, MinorTickCountValue, StartPixel, EndPixel);
+    return MinorTickPositionsFor(TickList, MinorTickCountValue, MappingValue.StartPixel, MappingValue.EndPixel);
 }
 
 // GridCentered puts k - 1 lines halfway between k ticks.
@@ -81,35 +81,36 @@ TCustomChartAxis::TAxisSegment TCustomChartAxis::GridSegment(int32_t position) c
 TCustomChartAxis::TAxisSegment TCustomChartAxis::AxisLineSegment() const
 {
     const int32_t wall = Chart->WallSizeForAxis(this);
+    const int32_t start = MappingValue.StartPixel;
+    const int32_t end = MappingValue.EndPixel;
     if (IsHorizontal) {
         if (IsOtherSide)
-            return {false, AxisLinePos, StartPixel, EndPixel};
-        return {false, AxisLinePos + wall, StartPixel - Chart->WallSizeForAxis(&Chart->LeftAxis()), EndPixel};
+            return {false, AxisLinePos, start, end};
+        return {false, AxisLinePos + wall, start - Chart->WallSizeForAxis(&Chart->LeftAxis()), end};
     }
     if (IsOtherSide)
-        return {true, AxisLinePos, StartPixel, EndPixel};
-    return {true, AxisLinePos - wall, StartPixel, EndPixel + Chart->WallSizeForAxis(&Chart->BottomAxis())};
+        return {true, AxisLinePos, start, end};
+    return {true, AxisLinePos - wall, start, end + Chart->WallSizeForAxis(&Chart->BottomAxis())};
 }
 
-void TCustomChartAxis::DrawSegment(const TAxisSegment& segment)
+void TCustomChartAxis::DrawSegment(TLynCanvas3D& canvas, const TAxisSegment& segment)
 {
     if (segment.Vertical)
-        Chart->Canvas().VerticalLine(segment.At, segment.From, segment.To);
+        canvas.VerticalLine(segment.At, segment.From, segment.To);
     else
-        Chart->Canvas().HorizontalLine(segment.From, segment.To, segment.At);
+        canvas.HorizontalLine(segment.From, segment.To, segment.At);
 }
 
-void TCustomChartAxis::DrawTicksGridAndLine()
+void TCustomChartAxis::DrawTicksGridAndLine(TLynCanvas3D& canvas)
 {
-    TLynCanvas3D& canvas = Chart->Canvas();
     if (AxisPen->Visible()) {
         canvas.ApplyChartPen(*AxisPen);
-        DrawSegment(AxisLineSegment());
+        DrawSegment(canvas, AxisLineSegment());
     }
     if (TicksPen->Visible()) {
         canvas.ApplyChartPen(*TicksPen);
         for (int32_t p : TickList)
-            DrawSegment(TickSegment(p, 1, TickLengthValue));
+            DrawSegment(canvas, TickSegment(p, 1, TickLengthValue));
     }
     if (GridPen->Visible()) {
         canvas.SetBrushStyle(bsClear);
@@ -118,13 +119,13 @@ void TCustomChartAxis::DrawTicksGridAndLine()
         if (canvas.PenColor() == clDefault)
             canvas.SetPenColor(clGray);
         for (int32_t p : GridPositions())
-            DrawSegment(GridSegment(p));
+            DrawSegment(canvas, GridSegment(p));
         canvas.SetBackgroundMode(bmOpaque);
     }
     if (TicksInnerPen->Visible()) {
         canvas.ApplyChartPen(*TicksInnerPen);
         for (int32_t p : TickList)
-            DrawSegment(TickSegment(p, -1, -TickInnerLengthValue));
+            DrawSegment(canvas, TickSegment(p, -1, -TickInnerLengthValue));
     }
     if (TickList.empty())
         return;
@@ -132,11 +133,11 @@ void TCustomChartAxis::DrawTicksGridAndLine()
     if (MinorTicksPen->Visible()) {
         canvas.ApplyChartPen(*MinorTicksPen);
         for (int32_t p : minor)
-            DrawSegment(TickSegment(p, 1, MinorTickLengthValue));
+            DrawSegment(canvas, TickSegment(p, 1, MinorTickLengthValue));
     }
     if (MinorGridPen->Visible()) {
         canvas.ApplyChartPen(*MinorGridPen);
         for (int32_t p : minor)
-            DrawSegment(GridSegment(p));
+            DrawSegment(canvas, GridSegment(p));
     }
 }

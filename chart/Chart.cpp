@@ -14,10 +14,7 @@ void NotifyChart(TChangeNotifier& part, TCustomChart* chart)
 template <class T>
 void StoreFor(TCustomChart* chart, T& field, const T& value)
 {
-    if (field == value)
-        return;
-    field = value;
-    chart->RequestRepaint();
+    StoreIfChanged(field, value, [chart] { chart->RequestRepaint(); });
 }
 
 } // namespace

@@ -185,16 +185,20 @@ public:
 protected:
     void LayoutAxes() override;
     void ApplySeriesMargins() override;
-    void DrawHeadings() override;
-    void PaintWalls() override;
-    void DrawZoomFrame() override;
-    void DrawTitleBlock(TChartTitle& title, bool atTop);
-    void PrepareTitleFill(TChartTitle& title);
-    void DrawTitleBox(TChartTitle& title, int32_t letterWidth);
-    void ApplyWallBrush(TChartWall& wall);
+    void DrawHeadings(TLynCanvas3D& canvas) override;
+    void PaintWalls(TLynCanvas3D& canvas) override;
+    void DrawZoomFrame(TLynCanvas3D& canvas) override;
+    void DrawTitleBlock(TLynCanvas3D& canvas, TChartTitle& title, bool atTop);
+    void PlaceTitleBox(TLynCanvas3D& canvas, TChartTitle& title, const TRect& r, bool frameShown, bool atTop,
+                       int32_t h);
+    TRect DrawTitleLines(TLynCanvas3D& canvas, const TChartTitle& title, TRect r, bool atTop, int32_t h,
+                         int32_t letterWidth);
+    void PrepareTitleFill(TLynCanvas3D& canvas, TChartTitle& title);
+    void DrawTitleBox(TLynCanvas3D& canvas, TChartTitle& title, int32_t letterWidth);
+    void ApplyWallBrush(TLynCanvas3D& canvas, TChartWall& wall);
     // Brush colour c and style s; a hatch whose colour equals its background
     // b is drawn in black (white on black) so that it shows.
-    void SetBrushFill(TColor color, TBrushStyle style, TColor background);
+    void SetBrushFill(TLynCanvas3D& canvas, TColor color, TBrushStyle style, TColor background);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -204,6 +208,14 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // What a press landed on: a series' point, else an axis, else nothing.
+    struct TPressedItem {
+        TChartSeries* Series = nullptr;
+        int32_t Index = -1;
+        TCustomChartAxis* Axis = nullptr;
+    };
+    TPressedItem FindPressedItem(int32_t x, int32_t y);
+    bool RaisePressClick(const TPressedItem& pressed, TMouseButton button, int32_t x, int32_t y, bool& dragCheck);
     bool BeginDrag(TMouseButton button, int32_t x, int32_t y);
     std::array<std::pair<TCustomChartAxis*, int>, 4> SavedAxes();
     void ScrollDragMove(int32_t x, int32_t y);

@@ -3,6 +3,7 @@
 // label values) and as a drawing (room beside the plot rectangle, line,
 // ticks, grid, labels, title).
 
+#include "chart/AxisMapping.h"
 #include "chart/ChartPens.h"
 #include "support/raster/Geometry.h"
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 class TCustomAxisPanel;
+class TLynCanvas3D;
 class TCustomChartAxis;
 class TChartSeries;
 
@@ -140,14 +142,10 @@ public:
     double PositionPercent() const { return PositionPercentValue; }
     void SetPositionPercent(double value);
 
-    // --- working fields of the current paint -------------------------------------
-    double UsedMinimum = 0;
-    double UsedMaximum = 0;
-    double UsedRange = 0;
-    int32_t StartPixel = 0;
-    int32_t EndPixel = 0;
-    int32_t PixelLength = 0;
-    int32_t CenterPixel = 0;
+    // --- the paint -------------------------------------------------------------------
+    // The value/pixel mapping of the last paint (during a paint, of the paint
+    // so far); the series, the mouse and the hit tests read it.
+    const TAxisMapping& Mapping() const { return MappingValue; }
     bool DateTimeMode = false;
     int32_t AxisLinePos = 0;
     int32_t LabelsPos = 0;
@@ -155,19 +153,27 @@ public:
     std::vector<int32_t> TickList; // at most TickListCapacity positions
 
     // --- scaling ------------------------------------------------------------------
+    // The range in use for this paint: the mapping's range changes, its
+    // pixels stay those of the last paint until PlaceAxis.
     void ResolveRange();
-    void PlaceAxis();
+    // The pixel ends for this paint along the plot rectangle.
+    void PlaceAxis(const TRect& plotRect);
     void WidenForMargins(int32_t startMargin, int32_t endMargin);
-    int32_t ValueToPosition(double value) const;
-    double PositionToValue(int32_t position) const;
-    double LabelStep();
+    int32_t ValueToPosition(double value) const { return MappingValue.ValueToPosition(value); }
+    double PositionToValue(int32_t position) const { return MappingValue.PositionToValue(position); }
+    // The label step of a mapping, measured in the labels font; without a
+    // mapping, of the last paint's.
+    double LabelStep(const TAxisMapping& mapping);
+    double LabelStep() { return LabelStep(MappingValue); }
     std::string LabelText(double value) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
     int32_t WidestValueLabel();
     void SetLimits(double min, double max);
     void ShiftLimits(double delta, bool checkLimits);
-    // The label values of the current range, descending (empty when none).
-    std::vector<double> LabelValues();
+    // The label values of a mapping, descending (empty when none); without
+    // a mapping, of the last paint's.
+    std::vector<double> LabelValues(const TAxisMapping& mapping);
+    std::vector<double> LabelValues() { return LabelValues(MappingValue); }
     // The smallest and largest contribution of the series (0 when none).
     double SeriesMinimum() const;
     double SeriesMaximum() const;
@@ -186,8 +192,9 @@ public:
     int32_t LabelsRoom();
     int32_t TitleRoom();
     void ReserveRoom(TRect& rect, bool isStandard);
-    void DrawAxis(bool placeLine);
-    void DrawAxisText(int32_t x, int32_t y, const std::string& text, int angle);
+    // Draws title, labels, ticks, grid and line on the surface given.
+    void DrawAxis(TLynCanvas3D& canvas, bool placeLine);
+    void DrawAxisText(TLynCanvas3D& canvas, int32_t x, int32_t y, const std::string& text, int angle);
     bool HitTest(int32_t x, int32_t y) const;
     // A tick at position p along the axis, starting offset pixels outside the
     // axis line and reaching length pixels further out.
@@ -227,14 +234,15 @@ private:
     void ShrinkBy(TRect& r, int32_t size) const;
     int32_t MoveOutwards(int32_t coordinate, int32_t size) const;
     void AddTick(int32_t position);
-    void DrawTitle();
-    void DrawLabelAt(int32_t position, const std::string& text);
-    void DrawValueLabels();
-    void DrawSeriesLabels(bool marks);
-    void DrawTicksGridAndLine();
-    void DrawSegment(const TAxisSegment& segment);
+    void DrawTitle(TLynCanvas3D& canvas);
+    void DrawLabelAt(TLynCanvas3D& canvas, int32_t position, const std::string& text);
+    void DrawValueLabels(TLynCanvas3D& canvas, double step);
+    void DrawSeriesLabels(TLynCanvas3D& canvas, bool marks);
+    void DrawTicksGridAndLine(TLynCanvas3D& canvas);
+    static void DrawSegment(TLynCanvas3D& canvas, const TAxisSegment& segment);
 
     TCustomAxisPanel* Chart;
+    TAxisMapping MappingValue;
 
     bool AutomaticValue = true;
     bool AutomaticMinimumValue = true;
@@ -291,10 +299,7 @@ public:
 template <class T>
 void TCustomChartAxis::StoreAndRepaint(T& field, const T& value)
 {
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
+    StoreIfChanged(field, value, [this] { RequestRepaint(); });
 }
 
 // The next value of 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, ... strictly above x > 0.

@@ -41,7 +41,7 @@ bool MatchesPanning(TPanningMode allowed, bool horizontal)
 void CheckNewLimits(const TCustomChartAxis& axis, double newMinimum, double newMaximum)
 {
     const bool finiteBefore = std::isfinite(axis.Minimum()) && std::isfinite(axis.Maximum()) &&
-                              std::isfinite(axis.UsedMinimum) && std::isfinite(axis.UsedMaximum);
+                              std::isfinite(axis.Mapping().UsedMinimum) && std::isfinite(axis.Mapping().UsedMaximum);
     if (finiteBefore && !(std::isfinite(newMinimum) && std::isfinite(newMaximum)))
         throw EOverflow();
 }
@@ -212,50 +212,47 @@ bool RaiseClaimingEvent(bool& cancelPress, const Event& event, Args&&... args)
 
 } // namespace
 
-void TCustomChart::ChartMouseDown(TMouseButton button, int32_t x, int32_t y)
+// The topmost active series with a point at the pixel, else the first
+// shown axis that the pixel hits.
+TCustomChart::TPressedItem TCustomChart::FindPressedItem(int32_t x, int32_t y)
 {
-    if (ZoomRecord.IsActive || PanRecord.IsActive)
-        return;
-    if (CancelPress) {
-        CancelPress = false;
-        return;
-    }
-
-    bool claimed = false;
-    bool dragCheck = false;
-
-    TChartSeries* pressedSeries = nullptr;
-    int32_t pressedIndex = -1;
-    for (int32_t i = SeriesList().Count() - 1; i >= 0 && !pressedSeries; --i) {
+    TPressedItem pressed;
+    for (int32_t i = SeriesList().Count() - 1; i >= 0 && !pressed.Series; --i) {
         TChartSeries* series = SeriesList().At(i);
         if (!series->Active())
             continue;
-        pressedIndex = series->PointAtPixel(x, y);
-        if (pressedIndex != -1)
-            pressedSeries = series;
+        pressed.Index = series->PointAtPixel(x, y);
+        if (pressed.Index != -1)
+            pressed.Series = series;
     }
-
-    TCustomChartAxis* pressedAxis = nullptr;
-    if (!pressedSeries) {
-        for (TCustomChartAxis* axis : Axes()) {
-            if (IsAxisShown(axis) && axis->HitTest(x, y)) {
-                pressedAxis = axis;
-                break;
-            }
+    if (pressed.Series)
+        return pressed;
+    for (TCustomChartAxis* axis : Axes()) {
+        if (IsAxisShown(axis) && axis->HitTest(x, y)) {
+            pressed.Axis = axis;
+            break;
         }
     }
+    return pressed;
+}
 
-    if (pressedSeries) {
-        if (pressedSeries->OnClick) {
+// Raises the click event of what was pressed; true when the event claimed
+// the press. dragCheck tells whether a drag may begin from there.
+bool TCustomChart::RaisePressClick(const TPressedItem& pressed, TMouseButton button, int32_t x, int32_t y,
+                                   bool& dragCheck)
+{
+    bool claimed = false;
+    if (pressed.Series) {
+        if (pressed.Series->OnClick) {
             CancelPress = true;
-            pressedSeries->OnClick(pressedSeries, pressedIndex);
+            pressed.Series->OnClick(pressed.Series, pressed.Index);
             claimed = CancelPress;
         }
-        claimed = RaiseClaimingEvent(CancelPress, OnClickSeries, this, pressedSeries, pressedIndex, button, x, y) ||
+        claimed = RaiseClaimingEvent(CancelPress, OnClickSeries, this, pressed.Series, pressed.Index, button, x, y) ||
                   claimed;
         dragCheck = !claimed;
-    } else if (pressedAxis) {
-        claimed = RaiseClaimingEvent(CancelPress, OnClickAxis, this, pressedAxis, button, x, y);
+    } else if (pressed.Axis) {
+        claimed = RaiseClaimingEvent(CancelPress, OnClickAxis, this, pressed.Axis, button, x, y);
         dragCheck = !claimed;
     } else if (Title().TitleBox.Contains(x, y) || Foot().TitleBox.Contains(x, y)) {
         // Headings take the press but start nothing.
@@ -265,7 +262,19 @@ void TCustomChart::ChartMouseDown(TMouseButton button, int32_t x, int32_t y)
     } else if (Legend().Visible() && Legend().LegendRect.Contains(x, y)) {
         claimed = RaiseClaimingEvent(CancelPress, OnClickLegend, this, button, x, y);
     }
+    return claimed;
+}
 
+void TCustomChart::ChartMouseDown(TMouseButton button, int32_t x, int32_t y)
+{
+    if (ZoomRecord.IsActive || PanRecord.IsActive)
+        return;
+    if (CancelPress) {
+        CancelPress = false;
+        return;
+    }
+    bool dragCheck = false;
+    const bool claimed = RaisePressClick(FindPressedItem(x, y), button, x, y, dragCheck);
     bool dragBegan = false;
     if (dragCheck)
         dragBegan = BeginDrag(button, x, y);
@@ -299,7 +308,7 @@ bool TCustomChart::BeginDrag(TMouseButton button, int32_t x, int32_t y)
 // the same corners erases it) and shows the result at once.
 void TCustomChart::ShowZoomFrame()
 {
-    DrawZoomFrame();
+    DrawZoomFrame(Canvas());
     ShowWindowCanvas();
 }
 
@@ -310,7 +319,7 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
     if (ZoomRecord.IsActive) {
         if (x == ZoomRecord.LastX && y == ZoomRecord.LastY)
             return;
-        DrawZoomFrame();
+        DrawZoomFrame(Canvas());
         ZoomRecord.LastX = x;
         ZoomRecord.LastY = y;
         ShowZoomFrame();
@@ -425,8 +434,7 @@ void TCustomChart::CancelDrags()
 void TCustomChart::EndZoomDrag()
 {
     ZoomRecord.IsActive = false;
-    DrawZoomFrame();
-    Canvas().SetPenMode(pmCopy);
+    DrawZoomFrame(Canvas());
     ShowWindowCanvas();
     if (RenderCount() != RendersAtZoomStart)
         RequestRepaint();

@@ -8,21 +8,19 @@
 
 // The legend is hidden on every chart of this program and has no drawing of
 // its own: the headings are the title, then the foot.
-void TCustomChart::DrawHeadings()
+void TCustomChart::DrawHeadings(TLynCanvas3D& c)
 {
-    TLynCanvas3D& c = Canvas();
     c.BeginFrontPlane();
     if (TitleValue->Visible())
-        DrawTitleBlock(*TitleValue, true);
+        DrawTitleBlock(c, *TitleValue, true);
     if (FootValue->Visible())
-        DrawTitleBlock(*FootValue, false);
+        DrawTitleBlock(c, *FootValue, false);
     c.EndFrontPlane();
 }
 
 // How a title's block is filled, from its Color and Brush.
-void TCustomChart::PrepareTitleFill(TChartTitle& title)
+void TCustomChart::PrepareTitleFill(TLynCanvas3D& c, TChartTitle& title)
 {
-    TLynCanvas3D& c = Canvas();
     const bool solid = title.Brush().Style() == bsSolid;
     if (title.Color() == clDefault) {
         if (!solid) {
@@ -48,9 +46,8 @@ void TCustomChart::PrepareTitleFill(TChartTitle& title)
 }
 
 // The title block's frame box, narrowed to the widest line when AdjustFrame.
-void TCustomChart::DrawTitleBox(TChartTitle& title, int32_t letterWidth)
+void TCustomChart::DrawTitleBox(TLynCanvas3D& c, TChartTitle& title, int32_t letterWidth)
 {
-    TLynCanvas3D& c = Canvas();
     if (title.AdjustFrame()) {
         int32_t widest = 0;
         for (const std::string& line : title.Text())
@@ -70,15 +67,66 @@ void TCustomChart::DrawTitleBox(TChartTitle& title, int32_t letterWidth)
     c.DrawBoxRect(title.TitleBox);
 }
 
+// The frame box of a heading of n lines of height h, starting at the first
+// line's rectangle r, widened by the frame pen; selects that pen (or none).
+void TCustomChart::PlaceTitleBox(TLynCanvas3D& c, TChartTitle& title, const TRect& r, bool frameShown, bool atTop,
+                                 int32_t h)
+{
+    title.TitleBox = r;
+    int32_t pw = 0;
+    if (frameShown) {
+        c.ApplyChartPen(title.Frame());
+        pw = title.Frame().Width();
+    } else {
+        c.SetPenStyle(psClear);
+    }
+    const auto n = static_cast<int32_t>(title.Text().size());
+    if (atTop)
+        title.TitleBox.Bottom = r.Top + n * h;
+    else
+        title.TitleBox.Top = r.Bottom - n * h;
+    title.TitleBox = InflateRect(title.TitleBox, pw, pw);
+}
+
+// The lines of a heading, each h high, downwards from the top or upwards
+// from the bottom; returns r moved past the last line.
+TRect TCustomChart::DrawTitleLines(TLynCanvas3D& c, const TChartTitle& title, TRect r, bool atTop, int32_t h,
+                                   int32_t letterWidth)
+{
+    c.SetBackgroundMode(bmTransparent);
+    // The anchor persists on the surface between paints; axis labels change it.
+    c.SetTextAnchor(anLeftTop);
+    const auto& lines = title.Text();
+    const auto n = static_cast<int32_t>(lines.size());
+    for (int32_t k = 0; k < n; ++k) {
+        const std::string& line = lines[static_cast<std::size_t>(atTop ? k : n - 1 - k)];
+        if (atTop)
+            r.Bottom = r.Top + h;
+        else
+            r.Top = r.Bottom - h;
+        const int32_t tw = c.MeasureTextWidth(line);
+        int32_t x = (r.Left + r.Right) / 2 - tw / 2;
+        if (title.Alignment() == taLeftJustify)
+            x = r.Left + letterWidth / 2;
+        else if (title.Alignment() == taRightJustify)
+            x = r.Right - tw - letterWidth / 2;
+        c.PutText(x, r.Top, line);
+        if (atTop)
+            r.Top = r.Bottom;
+        else
+            r.Bottom = r.Top;
+    }
+    return r;
+}
+
 // One heading at the top or bottom of PlotRect, which it then shrinks: one
 // line of height h without a frame moves the edge inwards by h + 5.
-void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
+void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTop)
 {
-    TLynCanvas3D& c = Canvas();
     const TRect cr = PlotRect;
-    SelectFont(title.Font());
+    c.SelectFont(title.Font());
     const int32_t h = c.FontLineHeight();
-    PrepareTitleFill(title);
+    PrepareTitleFill(c, title);
 
     const bool frameShown = title.Frame().Visible() && title.Frame().Color() != clDefault;
     const int32_t fw = frameShown ? title.Frame().Width() : 0;
@@ -90,47 +138,11 @@ void TCustomChart::DrawTitleBlock(TChartTitle& title, bool atTop)
         r.Bottom = cr.Bottom - fw;
         r.Top = r.Bottom + 5;
     }
-    title.TitleBox = r;
-    int32_t pw = 0;
-    if (frameShown) {
-        c.ApplyChartPen(title.Frame());
-        pw = title.Frame().Width();
-    } else {
-        c.SetPenStyle(psClear);
-    }
-    const auto& lines = title.Text();
-    const int32_t n = static_cast<int32_t>(lines.size());
-    if (atTop)
-        title.TitleBox.Bottom = r.Top + n * h;
-    else
-        title.TitleBox.Top = r.Bottom - n * h;
-    title.TitleBox = InflateRect(title.TitleBox, pw, pw);
-
+    PlaceTitleBox(c, title, r, frameShown, atTop, h);
     const int32_t ww = c.MeasureTextWidth("W");
     if (frameShown || c.BrushStyle() != bsClear)
-        DrawTitleBox(title, ww);
-    c.SetBackgroundMode(bmTransparent);
-    // The anchor persists on the surface between paints; axis labels change it.
-    c.SetTextAnchor(anLeftTop);
-    for (int32_t k = 0; k < n; ++k) {
-        const std::string& line = lines[static_cast<std::size_t>(atTop ? k : n - 1 - k)];
-        if (atTop) {
-            r.Bottom = r.Top + h;
-        } else {
-            r.Top = r.Bottom - h;
-        }
-        const int32_t tw = c.MeasureTextWidth(line);
-        int32_t x = (r.Left + r.Right) / 2 - tw / 2;
-        if (title.Alignment() == taLeftJustify)
-            x = r.Left + ww / 2;
-        else if (title.Alignment() == taRightJustify)
-            x = r.Right - tw - ww / 2;
-        c.PutText(x, r.Top, line);
-        if (atTop)
-            r.Top = r.Bottom;
-        else
-            r.Bottom = r.Top;
-    }
+        DrawTitleBox(c, title, ww);
+    r = DrawTitleLines(c, title, r, atTop, h, ww);
     if (frameShown) {
         if (atTop)
             r.Bottom += fw;
@@ -167,7 +179,7 @@ void TCustomChart::LayoutAxes()
     PlotRect = working;
     NormalizePlotRect();
     for (TCustomChartAxis* axis : axes)
-        axis->PlaceAxis();
+        axis->PlaceAxis(PlotRect);
 }
 
 // Top, left, right, bottom: each automatic end of an axis keeps free the
@@ -206,9 +218,8 @@ void TCustomChart::ApplySeriesMargins()
 // --- walls -------------------------------------------------------------------------------
 
 // The brush for a hatched fill must differ from its background to show.
-void TCustomChart::SetBrushFill(TColor color, TBrushStyle style, TColor background)
+void TCustomChart::SetBrushFill(TLynCanvas3D& c, TColor color, TBrushStyle style, TColor background)
 {
-    TLynCanvas3D& c = Canvas();
     if (style != bsSolid && color == background)
         color = background == clBlack ? clWhite : clBlack;
     c.SetBrushColor(color);
@@ -221,9 +232,8 @@ void TCustomChart::SetBrushFill(TColor color, TBrushStyle style, TColor backgrou
     }
 }
 
-void TCustomChart::ApplyWallBrush(TChartWall& wall)
+void TCustomChart::ApplyWallBrush(TLynCanvas3D& c, TChartWall& wall)
 {
-    TLynCanvas3D& c = Canvas();
     c.ApplyChartPen(wall.Pen());
     // A bitmap brush is never set here (TChartBrush::HasBitmap), so the
     // surface brush never holds one to drop.
@@ -231,30 +241,30 @@ void TCustomChart::ApplyWallBrush(TChartWall& wall)
         c.SetBrushStyle(bsClear);
         return;
     }
-    SetBrushFill(wall.Color(), wall.Brush().Style(), wall.Brush().Color());
+    SetBrushFill(c, wall.Color(), wall.Brush().Style(), wall.Brush().Color());
 }
 
 // The outline lies on the columns left and right and the rows top and
 // bottom of PlotRect. Side walls exist only in 3D.
-void TCustomChart::PaintWalls()
+void TCustomChart::PaintWalls(TLynCanvas3D& c)
 {
-    ApplyWallBrush(*BackWallValue);
-    Canvas().DrawBox(PlotRect.Left, PlotRect.Top, PlotRect.Right + 1, PlotRect.Bottom + 1);
+    ApplyWallBrush(c, *BackWallValue);
+    c.DrawBox(PlotRect.Left, PlotRect.Top, PlotRect.Right + 1, PlotRect.Bottom + 1);
     if (HasBackImage() && BackImageInside()) {
         TRect inside = PlotRect;
         if (BackWallValue->Pen().Visible()) {
             ++inside.Top;
             --inside.Bottom;
         }
-        DrawBackImageIn(inside);
+        DrawBackImageIn(c, inside);
     }
 }
 
 // Not-xor: drawing the same frame again restores the pixels under it. The
-// colour is the panel's, or black on a white panel.
-void TCustomChart::DrawZoomFrame()
+// colour is the panel's, or black on a white panel. The surface's pen mode
+// is copy again afterwards, as every other drawing expects.
+void TCustomChart::DrawZoomFrame(TLynCanvas3D& c)
 {
-    TLynCanvas3D& c = Canvas();
     const TColor rgb = ColorToRGB(Color());
     c.SetPenColor(rgb == clWhite ? clBlack : rgb);
     c.SetPenMode(pmNotXor);
@@ -262,4 +272,5 @@ void TCustomChart::DrawZoomFrame()
     c.SetPenWidth(1);
     c.SetBrushStyle(bsClear);
     c.DrawBox(ZoomRecord.AnchorX, ZoomRecord.AnchorY, ZoomRecord.LastX, ZoomRecord.LastY);
+    c.SetPenMode(pmCopy);
 }

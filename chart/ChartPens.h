@@ -3,6 +3,7 @@
 // notification to their owner (which then asks its chart for a repaint).
 // Setters store a value only when it differs from the current one.
 
+#include "chart/StoreIfChanged.h"
 #include "support/raster/Colors.h"
 
 #include <functional>
@@ -31,10 +32,7 @@ protected:
     template <class T>
     void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        StoreIfChanged(field, value, [this] { Changed(); });
     }
 
 private:
@@ -112,11 +110,6 @@ public:
     // A bitmap brush is never set in this program; the flag keeps the
     // walls' "bitmap brush first" rule honest.
     bool HasBitmap() const { return false; }
-    void Assign(const TChartBrush& source)
-    {
-        SetColor(source.Color());
-        SetStyle(source.Style());
-    }
 
 private:
     TColor BrushColor = clDefault;

@@ -5,8 +5,8 @@
 // unchanged chart is repainted by one copy.
 //
 // Coordinates are 32-bit pixels, y downwards; rectangles exclude their right
-// and bottom edge and lines exclude their end point. Operations that take a
-// depth z act exactly like their flat twins: the charts are two-dimensional.
+// and bottom edge and lines exclude their end point. The charts are
+// two-dimensional: the 3D layer keeps only its switch and projection call.
 
 #include "chart/ChartPens.h"
 #include "support/raster/Geometry.h"
@@ -171,14 +171,6 @@ public:
     void SetProjectionCenter(int32_t depth, const TRect& panelRect, const TRect& chartRect);
     void BeginFrontPlane();
     void EndFrontPlane();
-    void HorizontalLine3D(int32_t x0, int32_t x1, int32_t y, int32_t z);
-    void VerticalLine3D(int32_t x, int32_t y0, int32_t y1, int32_t z);
-    void MovePen3D(int32_t x, int32_t y, int32_t z);
-    void DrawLineTo3D(int32_t x, int32_t y, int32_t z);
-    void DrawSegment3D(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t z);
-    void PutText3D(int32_t x, int32_t y, int32_t z, std::string_view text);
-    void PutRotatedText3D(int32_t x, int32_t y, int32_t z, int angle, std::string_view text);
-    void Pixel3D(int32_t x, int32_t y, int32_t z, TColor color);
     // The panel rectangle and 3D switch of the current paint.
     const TRect& Bounds() const;
     bool Is3D() const;

@@ -144,24 +144,3 @@ void TLynCanvas3D::ClipPlotArea(const TRect& r, int32_t, int32_t)
 }
 
 void TLynCanvas3D::RemoveClip() { Device().RemoveClip(); }
-
-// --- depth twins: in 2D (x, y, z) is (x, y) ---------------------------------------------
-
-void TLynCanvas3D::HorizontalLine3D(int32_t x0, int32_t x1, int32_t y, int32_t) { HorizontalLine(x0, x1, y); }
-void TLynCanvas3D::VerticalLine3D(int32_t x, int32_t y0, int32_t y1, int32_t) { VerticalLine(x, y0, y1); }
-void TLynCanvas3D::MovePen3D(int32_t x, int32_t y, int32_t) { MovePen(x, y); }
-void TLynCanvas3D::DrawLineTo3D(int32_t x, int32_t y, int32_t) { DrawLineTo(x, y); }
-
-void TLynCanvas3D::DrawSegment3D(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t)
-{
-    DrawSegment(x0, y0, x1, y1);
-}
-
-void TLynCanvas3D::PutText3D(int32_t x, int32_t y, int32_t, std::string_view text) { PutText(x, y, text); }
-
-void TLynCanvas3D::PutRotatedText3D(int32_t x, int32_t y, int32_t, int angle, std::string_view text)
-{
-    PutRotatedText(x, y, angle, text);
-}
-
-void TLynCanvas3D::Pixel3D(int32_t x, int32_t y, int32_t, TColor color) { Pixel(x, y, color); }

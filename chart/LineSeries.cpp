@@ -17,11 +17,10 @@ TSeriesPointer::TSeriesPointer(TCustomSeries* owner) : Owner(owner)
 template <class T>
 void TSeriesPointer::Store(T& field, const T& value)
 {
-    if (field == value)
-        return;
-    field = value;
-    if (Owner)
-        Owner->RequestRepaint();
+    StoreIfChanged(field, value, [this] {
+        if (Owner)
+            Owner->RequestRepaint();
+    });
 }
 
 void TSeriesPointer::SetDark3D(bool v) { Store(Dark3DValue, v); }

@@ -121,9 +121,8 @@ void TCustomLynPanel::SelectFont(const TChartFont& font) { Surface->SelectFont(f
 // n rings on (l, t, r, b), working inwards: the top-left colour along the
 // left and top edges, the bottom-right colour along the right and bottom
 // edges. Each polyline leaves its last point unpainted.
-void TCustomLynPanel::DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int rings)
+void TCustomLynPanel::DrawFrame3D(TLynCanvas3D& c, TRect& rect, TColor topLeft, TColor bottomRight, int rings)
 {
-    TLynCanvas3D& c = *Surface;
     --rect.Right;
     --rect.Bottom;
     for (int i = 0; i < rings; ++i) {
@@ -139,9 +138,8 @@ void TCustomLynPanel::DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRigh
     ++rect.Bottom;
 }
 
-void TCustomLynPanel::DrawBevels(const TRect& rect)
+void TCustomLynPanel::DrawBevels(TLynCanvas3D& c, const TRect& rect)
 {
-    TLynCanvas3D& c = *Surface;
     c.SetPenStyle(psSolid);
     c.SetPenWidth(1);
     c.SetPenMode(pmCopy);
@@ -151,11 +149,11 @@ void TCustomLynPanel::DrawBevels(const TRect& rect)
         if (kind == bvNone)
             return;
         const bool raised = kind == bvRaised;
-        DrawFrame3D(r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight,
+        DrawFrame3D(c, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight,
                     BevelWidthValue);
     };
     bevel(BevelOuterValue);
-    DrawFrame3D(r, ColorValue, ColorValue, BorderWidthValue);
+    DrawFrame3D(c, r, ColorValue, ColorValue, BorderWidthValue);
     bevel(BevelInnerValue);
 }
 
@@ -229,9 +227,8 @@ TCustomLynPanelExtended::TCustomLynPanelExtended(QWidget* parent) : TCustomLynPa
     GradientValue.SetOnChange([this] { RequestRepaint(); });
 }
 
-void TCustomLynPanelExtended::FillBackground(const TRect& rect)
+void TCustomLynPanelExtended::FillBackground(TLynCanvas3D& c, const TRect& rect)
 {
-    TLynCanvas3D& c = Canvas();
     if (GradientValue.Visible()) {
         const TGradientDirection d = GradientValue.Direction();
         const bool forward = d == gdTopBottom || d == gdLeftRight;
@@ -245,16 +242,15 @@ void TCustomLynPanelExtended::FillBackground(const TRect& rect)
     c.EraseBox(rect);
 }
 
-void TCustomLynPanelExtended::DrawBackImage(const TRect& rect)
+void TCustomLynPanelExtended::DrawBackImage(TLynCanvas3D& c, const TRect& rect)
 {
     if (HasBackImage() && !BackImageInsideValue)
-        DrawBackImageIn(rect);
+        DrawBackImageIn(c, rect);
 }
 
 // The background picture in R by BackImageMode, clipped to R.
-void TCustomLynPanelExtended::DrawBackImageIn(const TRect& rect)
+void TCustomLynPanelExtended::DrawBackImageIn(TLynCanvas3D& c, const TRect& rect)
 {
-    TLynCanvas3D& c = Canvas();
     if (BackImageModeValue == pbmStretch) {
         c.StretchDrawPicture(rect, BackImage);
         return;
@@ -274,10 +270,10 @@ void TCustomLynPanelExtended::DrawBackImageIn(const TRect& rect)
     c.RemoveClip();
 }
 
-void TCustomLynPanelExtended::PaintBackdrop(const TRect& rect)
+void TCustomLynPanelExtended::PaintBackdrop(TLynCanvas3D& c, const TRect& rect)
 {
     const TRect r = rect;
-    FillBackground(r);
-    DrawBackImage(r);
-    DrawBevels(r);
+    FillBackground(c, r);
+    DrawBackImage(c, r);
+    DrawBevels(c, r);
 }

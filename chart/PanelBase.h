@@ -51,7 +51,6 @@ public:
     virtual void HandlePaint();
     // Draws the whole chart for rectangle R of the target image.
     virtual void RenderTo(QImage* target, const TRect& rect);
-    virtual void SubObjectChanged() { RequestRepaint(); }
     void NormalizePlotRect();
     // Copies a font into the surface font (titles and axes select theirs).
     virtual void SelectFont(const TChartFont& font);
@@ -117,18 +116,15 @@ public:
 protected:
     // The paint sequence proper, for the drawing rectangle.
     virtual void RenderContents(const TRect& outerRect) = 0;
-    virtual void DrawBevels(const TRect& rect);
+    virtual void DrawBevels(TLynCanvas3D& canvas, const TRect& rect);
     // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
-    void DrawFrame3D(TRect& rect, TColor topLeft, TColor bottomRight, int rings);
+    static void DrawFrame3D(TLynCanvas3D& canvas, TRect& rect, TColor topLeft, TColor bottomRight, int rings);
     virtual TRect ClientRectangle() const;
 
     template <class T>
     void StoreAndRepaint(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
+        StoreIfChanged(field, value, [this] { RequestRepaint(); });
     }
 
     void paintEvent(QPaintEvent* event) override;
@@ -198,10 +194,10 @@ public:
     int AnimatedZoomSteps = 8;
 
 protected:
-    virtual void DrawBackImage(const TRect& rect);
-    virtual void FillBackground(const TRect& rect);
-    virtual void PaintBackdrop(const TRect& rect);
-    void DrawBackImageIn(const TRect& rect);
+    virtual void DrawBackImage(TLynCanvas3D& canvas, const TRect& rect);
+    virtual void FillBackground(TLynCanvas3D& canvas, const TRect& rect);
+    virtual void PaintBackdrop(TLynCanvas3D& canvas, const TRect& rect);
+    void DrawBackImageIn(TLynCanvas3D& canvas, const TRect& rect);
 
 private:
     TChartGradient GradientValue;

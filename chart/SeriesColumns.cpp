@@ -38,8 +38,9 @@ constexpr int32_t BandPosition = 1 << 28;
 
 bool PlacedSanely(const TCustomChartAxis& axis)
 {
-    return std::isfinite(axis.UsedRange) && axis.UsedRange != 0 && axis.PixelLength > 0 &&
-           std::abs(axis.StartPixel) <= SaneAxisPixels && std::abs(axis.EndPixel) <= SaneAxisPixels;
+    const TAxisMapping& m = axis.Mapping();
+    return std::isfinite(m.UsedRange) && m.UsedRange != 0 && m.PixelLength > 0 &&
+           std::abs(m.StartPixel) <= SaneAxisPixels && std::abs(m.EndPixel) <= SaneAxisPixels;
 }
 
 bool ReadsInOrder(const TChartValueList& list)

@@ -192,10 +192,7 @@ protected:
     template <class T>
     void StoreAndRepaint(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
+        StoreIfChanged(field, value, [this] { RequestRepaint(); });
     }
     virtual void EmptyAllLists();
     // The chart's part of leaving it (removal from its list and its repaint).

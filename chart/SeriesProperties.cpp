@@ -84,11 +84,10 @@ TSeriesMarks::~TSeriesMarks() = default;
 template <class T>
 void TSeriesMarks::Store(T& field, const T& value)
 {
-    if (field == value)
-        return;
-    field = value;
-    if (Owner)
-        Owner->RequestRepaint();
+    StoreIfChanged(field, value, [this] {
+        if (Owner)
+            Owner->RequestRepaint();
+    });
 }
 
 TChartArrowPen& TSeriesMarks::Arrow() { return *ArrowPen; }

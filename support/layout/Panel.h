@@ -37,7 +37,6 @@ public:
     void SetColor(TColor value);
 
     const QString& Caption() const { return FCaption; }
-    std::string CaptionUtf8() const { return FCaption.toStdString(); }
     void SetCaption(const QString& value);
     void SetCaption(const std::string& utf8) { SetCaption(QString::fromStdString(utf8)); }
     void SetCaption(const char* utf8) { SetCaption(QString::fromUtf8(utf8)); }

@@ -15,11 +15,6 @@ inline int64_t RoundHalfEven(double value)
     return static_cast<int64_t>(std::nearbyint(value));
 }
 
-inline int64_t RoundHalfEvenL(long double value)
-{
-    return static_cast<int64_t>(std::nearbyintl(value));
-}
-
 // a * b / c with a 64-bit intermediate, rounded to nearest, halves away from
 // zero; -1 for c = 0, as the platform function reports it.
 // MulDiv(3, 816, 100) = 24 (24.48), MulDiv(1, 3, 2) = 2, MulDiv(-1, 3, 2) = -2.

@@ -219,7 +219,7 @@ TEST(WindowPixelsAxes, AxisTitlesSitOutsideTheLabelsAndTheChartTitleIsBlueAtTheT
     ASSERT_GT(xTitle.Count, 0);
     EXPECT_GE(xTitle.Left, leftMargin);
     EXPECT_LT(xTitle.Right, labels.Left);
-    EXPECT_NEAR((xTitle.Top + xTitle.Bottom) / 2.0, left.CenterPixel, 2.0);
+    EXPECT_NEAR((xTitle.Top + xTitle.Bottom) / 2.0, left.Mapping().CenterPixel(), 2.0);
     // One small letter: no label reaches into the title band.
     EXPECT_LT(xTitle.Bottom - xTitle.Top, lineHeight);
     // Its foot (turned, on the right) stands at TitlePos.
@@ -246,7 +246,7 @@ TEST(WindowPixelsAxes, AxisTitlesSitOutsideTheLabelsAndTheChartTitleIsBlueAtTheT
     const TInkBox tTitle = DarkInk(picture, QRect(1, bottom.TitlePos, picture.width() - 2, lineHeight));
     ASSERT_GT(tTitle.Count, 0);
     EXPECT_GT(tTitle.Top, labelsBottom);
-    EXPECT_NEAR((tTitle.Left + tTitle.Right) / 2.0, bottom.CenterPixel, 2.0);
+    EXPECT_NEAR((tTitle.Left + tTitle.Right) / 2.0, bottom.Mapping().CenterPixel(), 2.0);
     EXPECT_LT(tTitle.Right - tTitle.Left, lineHeight);
 
     // "Kmity složené": blue, only in its title box, centred in it.
@@ -289,7 +289,7 @@ TEST(WindowPixelsClear, DuringARunTheBottomAxisKeepsFiftyAndStartsAtTheFirstRema
         EXPECT_EQ(bottom.Maximum(), 50.0);
         EXPECT_TRUE(bottom.AutomaticMinimum());
         EXPECT_EQ(bottom.Minimum(), t[150]);
-        EXPECT_EQ(bottom.UsedMinimum, t[150]);
+        EXPECT_EQ(bottom.Mapping().UsedMinimum, t[150]);
         // The remaining line starts at the left edge of the plot area.
         const QImage picture = PaintedPicture(*chart);
         const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);

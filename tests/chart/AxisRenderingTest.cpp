@@ -2,6 +2,8 @@
 // geometry, and the pixels of a rendered chart.
 #include "chart/Chart.h"
 #include "chart/ChartMessages.h"
+#include "tests/chart/ChartMouseTestSupport.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -43,20 +45,10 @@ TEST(AxisAngles, OutOfRangeAnglesAreRefusedWithTheirName)
     TChart chart;
     TChartAxis& axis = chart.LeftAxis();
     axis.SetLabelsAngle(90);
-    try {
-        axis.SetLabelsAngle(360);
-        ADD_FAILURE() << "LabelsAngle 360 accepted";
-    } catch (const ChartException& e) {
-        EXPECT_EQ(e.message(), "Axis Labels Angle must be between 0 and 359 degrees");
-    }
+    EXPECT_THROW_MESSAGE(axis.SetLabelsAngle(360), ChartException, "Axis Labels Angle must be between 0 and 359 degrees");
     EXPECT_THROW(axis.SetLabelsAngle(-1), ChartException);
     EXPECT_EQ(axis.LabelsAngle(), 90);
-    try {
-        axis.Title().SetAngle(400);
-        ADD_FAILURE() << "Title angle 400 accepted";
-    } catch (const ChartException& e) {
-        EXPECT_EQ(e.message(), "Axis Title Angle must be between 0 and 359 degrees");
-    }
+    EXPECT_THROW_MESSAGE(axis.Title().SetAngle(400), ChartException, "Axis Title Angle must be between 0 and 359 degrees");
     EXPECT_EQ(axis.Title().Angle(), 90);
 }
 
@@ -246,18 +238,18 @@ TEST(AxisDrawing, LeftAxisTicksAtEveryLabelFromTenDownToMinusEight)
     RenderedChart rendered;
     rendered.Render();
     TChartAxis& axis = rendered.Chart.LeftAxis();
-    ASSERT_GT(axis.PixelLength, 100);
+    ASSERT_GT(axis.Mapping().PixelLength, 100);
     EXPECT_EQ(axis.LabelStep(), 2);
     std::vector<int32_t> expected;
     for (double v = 10; v > -9; v -= 2)
         expected.push_back(axis.ValueToPosition(v));
     EXPECT_EQ(axis.TickList, expected);
-    EXPECT_EQ(axis.TickList.front(), axis.StartPixel);
+    EXPECT_EQ(axis.TickList.front(), axis.Mapping().StartPixel);
     EXPECT_EQ(axis.AxisLinePos, rendered.Chart.PlotRect.Left);
     std::vector<int32_t> minor = axis.MinorTickPositions();
     EXPECT_EQ(minor.size(), 9u * 3u + 3u);
     for (int32_t p : minor)
-        EXPECT_GT(p, axis.StartPixel);
+        EXPECT_GT(p, axis.Mapping().StartPixel);
 }
 
 TEST(AxisDrawing, LeftAxisTickAndGridPixels)
@@ -289,9 +281,40 @@ TEST(AxisDrawing, BottomAxisBands)
     // The title "t" is drawn centred on CenterPixel within its band.
     bool ink = false;
     for (int32_t y = axis.TitlePos; y < axis.TitlePos + h; ++y)
-        for (int32_t x = axis.CenterPixel - 6; x <= axis.CenterPixel + 6; ++x)
+        for (int32_t x = axis.Mapping().CenterPixel() - 6; x <= axis.Mapping().CenterPixel() + 6; ++x)
             ink = ink || (rendered.Image.pixel(x, y) & 0xFFFFFF) == 0;
     EXPECT_TRUE(ink);
+}
+
+namespace {
+// The ticks of the bottom axis of a chart like the window's (0..50 over 816
+// pixels) with a title, for the given labels and title font sizes.
+std::vector<int32_t> BottomTicksWithFonts(int labelsSize, int titleSize)
+{
+    TMouseTestChart t;
+    TChartAxis& bottom = t.Chart.BottomAxis();
+    bottom.Title().SetCaption("t");
+    bottom.LabelsFont().SetSize(labelsSize);
+    bottom.Title().Font().SetSize(titleSize);
+    EXPECT_TRUE(t.FitBottomAxisLength(816));
+    return bottom.TickList;
+}
+} // namespace
+
+TEST(AxisDrawing, TheLabelStepIsMeasuredInTheLabelsFontWhateverTheTitlesFont)
+{
+    struct TFonts {
+        int Labels;
+        int Title;
+    };
+    // Labels of size 20 need a step above 1 (at 1 they would fuse); labels
+    // of size 8 fit at 1 even beside a title of size 30.
+    for (const TFonts fonts : {TFonts{20, 8}, TFonts{8, 30}}) {
+        const std::vector<int32_t> ticks = BottomTicksWithFonts(fonts.Labels, fonts.Title);
+        const std::vector<int32_t> alike = BottomTicksWithFonts(fonts.Labels, fonts.Labels);
+        EXPECT_EQ(ticks, alike) << "labels " << fonts.Labels << ", title " << fonts.Title;
+        EXPECT_EQ(ticks.size() == 51, fonts.Labels == 8) << "labels " << fonts.Labels << ": " << ticks.size();
+    }
 }
 
 TEST(AxisDrawing, LabelsOnAxisControlsLabelsAtTheEnds)
@@ -321,11 +344,11 @@ TEST(AxisHitTest, BetweenLabelsAndAxisLine)
     RenderedChart rendered;
     rendered.Render();
     TChartAxis& axis = rendered.Chart.LeftAxis();
-    int32_t y = axis.CenterPixel;
+    int32_t y = axis.Mapping().CenterPixel();
     EXPECT_TRUE(axis.HitTest(axis.LabelsPos, y));
     EXPECT_TRUE(axis.HitTest(axis.AxisLinePos + 2, y));
     EXPECT_FALSE(axis.HitTest(axis.AxisLinePos + 3, y));
     EXPECT_FALSE(axis.HitTest(axis.LabelsPos - 1, y));
-    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos, axis.EndPixel));
+    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos, axis.Mapping().EndPixel));
     EXPECT_FALSE(rendered.Chart.RightAxis().HitTest(axis.AxisLinePos, y)); // not shown
 }

@@ -52,14 +52,14 @@ public:
     bool FitBottomAxisLength(int pixels)
     {
         for (int attempt = 0; attempt < 6; ++attempt) {
-            const int length = Chart.BottomAxis().PixelLength;
+            const int length = Chart.BottomAxis().Mapping().PixelLength;
             if (length == pixels)
                 return true;
             Chart.resize(Chart.width() + pixels - length, Chart.height());
             Chart.RequestRepaint();
             Paint();
         }
-        return Chart.BottomAxis().PixelLength == pixels;
+        return Chart.BottomAxis().Mapping().PixelLength == pixels;
     }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)

@@ -254,7 +254,7 @@ TEST(ChartMousePress, OnAShownAxisStartsADragOutsideThePlotArea)
 {
     TMouseTestChart t;
     const TChartAxis& bottom = t.Chart.BottomAxis();
-    const QPoint onLabels((bottom.StartPixel + bottom.EndPixel) / 2, bottom.AxisLinePos + 2);
+    const QPoint onLabels((bottom.Mapping().StartPixel + bottom.Mapping().EndPixel) / 2, bottom.AxisLinePos + 2);
     ASSERT_FALSE(t.Chart.PlotRect.Contains(onLabels.x(), onLabels.y()));
     t.Press(Qt::LeftButton, onLabels);
     EXPECT_TRUE(t.Chart.ZoomRecord.IsActive);

@@ -194,11 +194,11 @@ TEST(ChartPaintPixels, ZoomFrameDrawnTwiceRestoresThePicture)
     chart.ZoomRecord.LastX = 200;
     chart.ZoomRecord.LastY = 120;
     // Between paints the surface draws on the window image.
-    chart.DrawZoomFrame();
+    chart.DrawZoomFrame(chart.Canvas());
     EXPECT_NE(chart.WindowImage(), before);
     EXPECT_EQ(PixelAt(chart.WindowImage(), 150, 50), NotXorWithFace(PixelAt(before, 150, 50)));
     EXPECT_EQ(PixelAt(chart.WindowImage(), 150, 80), PixelAt(before, 150, 80));
-    chart.DrawZoomFrame();
+    chart.DrawZoomFrame(chart.Canvas());
     EXPECT_EQ(chart.WindowImage(), before);
 }
 

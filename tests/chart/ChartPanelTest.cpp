@@ -4,6 +4,7 @@
 #include "chart/ChartMessages.h"
 
 #include "tests/chart/ChartProbe.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -279,12 +280,7 @@ TEST(ChartPanelProperties, Chart3DPercentOutsideOneToHundredIsRefused)
 {
     TChart chart;
     for (int bad : {0, 101, -5}) {
-        try {
-            chart.SetChart3DPercent(bad);
-            ADD_FAILURE() << bad;
-        } catch (const ChartException& e) {
-            EXPECT_STREQ(e.what(), "3D effect percent must be between 1 and 100");
-        }
+        EXPECT_THROW_MESSAGE(chart.SetChart3DPercent(bad), ChartException, "3D effect percent must be between 1 and 100");
     }
     EXPECT_EQ(chart.Chart3DPercent(), 15);
     chart.SetChart3DPercent(1);

@@ -23,11 +23,11 @@ public:
     using TCustomChart::DrawZoomFrame;
 
 protected:
-    void DrawHeadings() override
+    void DrawHeadings(TLynCanvas3D& canvas) override
     {
         Steps.push_back("headings");
         BeforeHeadings = PlotRect;
-        TChart::DrawHeadings();
+        TChart::DrawHeadings(canvas);
         AfterHeadings = PlotRect;
     }
     void LayoutAxes() override
@@ -40,10 +40,10 @@ protected:
         Steps.push_back("margins");
         TChart::ApplySeriesMargins();
     }
-    void PaintWalls() override
+    void PaintWalls(TLynCanvas3D& canvas) override
     {
         Steps.push_back("walls");
-        TChart::PaintWalls();
+        TChart::PaintWalls(canvas);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "chart/SeriesData.h"
 #include "tests/chart/ChartSeriesTestChart.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -141,10 +142,5 @@ TEST(ChartSeriesList, IndexErrorsAndActiveCount)
     b->SetParentChart(&chart);
     b->SetActive(false);
     EXPECT_EQ(chart.SeriesList().ActiveCount(), 1);
-    try {
-        chart.SeriesList().At(2);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-    }
+    EXPECT_THROW_MESSAGE(chart.SeriesList().At(2), EListError, "List index out of bounds (2)");
 }

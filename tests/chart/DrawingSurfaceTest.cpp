@@ -315,20 +315,19 @@ TEST(CanvasState, RestoreDefaultsResetsPenBrushFontAndBackgroundButNotModeNameOr
     EXPECT_EQ(f.Surface.TextAnchor(), anCenter | anBottom);
 }
 
-TEST(CanvasState, DepthVariantsActLikeTheirFlatTwinsIn2D)
+TEST(CanvasState, AFrameBegunIn3DDrawsLinesAsAFlatOne)
 {
     TSurfaceFixture flat;
     TSurfaceFixture deep;
     flat.Begin(TRect{0, 0, 20, 20});
-    deep.Begin(TRect{0, 0, 20, 20});
-    flat.Surface.FillBox(TRect{0, 0, 20, 20});
-    deep.Surface.FillBox(TRect{0, 0, 20, 20});
-    flat.Surface.DrawSegment(1, 2, 15, 9);
-    deep.Surface.DrawSegment3D(1, 2, 15, 9, 7);
-    flat.Surface.HorizontalLine(0, 10, 15);
-    deep.Surface.HorizontalLine3D(0, 10, 15, 3);
-    flat.Surface.VerticalLine(18, 0, 19);
-    deep.Surface.VerticalLine3D(18, 0, 19, 3);
+    deep.Surface.BeginFrame(&deep.Window, &deep.Options, TRect{0, 0, 20, 20}, true, clBtnFace);
+    for (TSurfaceFixture* f : {&flat, &deep}) {
+        f->Surface.FillBox(TRect{0, 0, 20, 20});
+        f->Surface.DrawSegment(1, 2, 15, 9);
+        f->Surface.HorizontalLine(0, 10, 15);
+        f->Surface.VerticalLine(18, 0, 19);
+    }
+    EXPECT_TRUE(deep.Surface.Is3D());
     EXPECT_EQ(*flat.Surface.OffscreenBitmap(), *deep.Surface.OffscreenBitmap());
 }
 

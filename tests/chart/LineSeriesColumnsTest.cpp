@@ -2,9 +2,9 @@
 // point by point: the pictures must agree bit for bit. Also the statistics
 // kept current by appends against a full pass, the shown range found by
 // halving against the linear scan, and the storage of colours and labels.
-#include "app/FormCharts.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "tests/support/WindowSizeChart.h"
 
 #include <gtest/gtest.h>
 
@@ -30,26 +30,16 @@ struct TPoints {
     }
 };
 
-// One chart of the window with its series, rendered at the window's size.
-struct TWindowChart {
-    explicit TWindowChart(bool plain)
-        : Chart(CreateFormChart(nullptr, "Chart", "Kmity 1", 0, 0, 816, 198)), Series(CreateFormSeries(Chart.get()))
-    {
-        Series->ForcePlainDrawing = plain;
-    }
+// One chart of the window with its series, drawn point by point (plain) or
+// by pixel columns where it can.
+struct TWindowChart : TWindowSizeChart {
+    explicit TWindowChart(bool plain) { Series->ForcePlainDrawing = plain; }
     void Append(const TPoints& p)
     {
         for (std::size_t i = 0; i < p.X.size(); ++i)
             Series->AddPoint(p.X[i], p.Y[i], "", clDefault);
     }
-    QImage Render()
-    {
-        Chart->RequestRepaint();
-        Chart->HandlePaint();
-        return Chart->WindowImage().copy();
-    }
-    std::unique_ptr<TChart> Chart;
-    TLineSeries* Series;
+    QImage Render() { return RenderedPicture(); }
 };
 
 // Renders the same data and settings through both drawings; returns how

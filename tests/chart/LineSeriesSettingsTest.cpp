@@ -1,6 +1,7 @@
 #include "chart/ChartMessages.h"
 #include "chart/LineSeries.h"
 #include "tests/chart/ChartSeriesTestChart.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +50,7 @@ TEST(LineSeriesPointer, SizeBelowOneIsRefusedAndKept)
 {
     TLineSeries s;
     for (int bad : {0, -3}) {
-        try {
-            s.Pointer().SetHorizSize(bad);
-            FAIL() << "no error";
-        } catch (const ChartException& e) {
-            EXPECT_STREQ(e.what(), "Pointer size must be greater than zero");
-        }
+        EXPECT_THROW_MESSAGE(s.Pointer().SetHorizSize(bad), ChartException, "Pointer size must be greater than zero");
         EXPECT_THROW(s.Pointer().SetVertSize(bad), ChartException);
     }
     EXPECT_EQ(s.Pointer().HorizSize(), 4);

@@ -30,7 +30,7 @@ public:
     {
         axis.SetLimits(min, max);
         axis.ResolveRange();
-        axis.PlaceAxis();
+        axis.PlaceAxis(axis.ParentChart()->PlotRect);
     }
     void ScaleX(double min, double max) { Scale(Chart.BottomAxis(), min, max); }
 

@@ -1,5 +1,6 @@
 #include "chart/ChartMessages.h"
 #include "chart/ValueList.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -173,36 +174,21 @@ TEST(ValueListGrowth, GrownCapacityRule)
 TEST(ValueListGrowth, CapacityBeyondTheLargestListIsRefused)
 {
     EXPECT_NO_THROW(CheckListCapacity(134217727));
-    try {
-        CheckListCapacity(134217728);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), "List capacity out of bounds (134217728)");
-    }
+    EXPECT_THROW_MESSAGE(CheckListCapacity(134217728), EListError, "List capacity out of bounds (134217728)");
 }
 
 TEST(ValueListErrors, ReadingOutsideRaisesIndexError)
 {
     TChartValueList list(nullptr, "X");
     InsertAll(list, {1, 2});
-    try {
-        list.ValueAt(2);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (2)");
-    }
+    EXPECT_THROW_MESSAGE(list.ValueAt(2), EListError, "List index out of bounds (2)");
     EXPECT_THROW(list.ValueAt(-1), EListError);
 }
 
 TEST(ValueListErrors, LastValueOfEmptyListRaisesForMinusOne)
 {
     TChartValueList list(nullptr, "X");
-    try {
-        list.LastValue();
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (-1)");
-    }
+    EXPECT_THROW_MESSAGE(list.LastValue(), EListError, "List index out of bounds (-1)");
 }
 
 TEST(ValueListErrors, InsertingOutsideChangesNothing)
@@ -210,12 +196,7 @@ TEST(ValueListErrors, InsertingOutsideChangesNothing)
     TChartValueList list(nullptr, "X");
     InsertAll(list, {1, 2});
     list.InsertValueAt(2, 3); // the count itself appends
-    try {
-        list.InsertValueAt(4, 9);
-        FAIL() << "no error";
-    } catch (const EListError& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (4)");
-    }
+    EXPECT_THROW_MESSAGE(list.InsertValueAt(4, 9), EListError, "List index out of bounds (4)");
     EXPECT_THROW(list.InsertValueAt(-1, 9), EListError);
     EXPECT_EQ(StoredValues(list), (std::vector<double>{1, 2, 3}));
 }

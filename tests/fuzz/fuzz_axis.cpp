@@ -1,8 +1,8 @@
 // Fuzzes the axis arithmetic: the step sequence, the count of labels that
 // fit, the label step search and the label value sequence as pure functions,
-// and then a real axis of a chart with random used ranges, pixel ends,
-// increments, label separations, masks and Inverted, through LabelStep,
-// LabelValues, ValueToPosition and PositionToValue. Nothing may crash, hang
+// and then a real axis of a chart with random mappings (used ranges, pixel
+// ends, Inverted) and random increments, label separations and masks,
+// through LabelStep, LabelValues, ValueToPosition and PositionToValue. Nothing may crash, hang
 // or overflow; the step is never below 1e-12 and never below a finite
 // increment that leaves room for the labels; the label values are at most
 // 10000, descending and inside the range; a value inside the range maps to
@@ -148,38 +148,33 @@ void FuzzChartAxis(FuzzedDataProvider& input)
 
     double low = PickDouble(input);
     double high = input.ConsumeBool() ? low + std::fabs(PickDouble(input)) : PickDouble(input);
-    axis.UsedMinimum = low;
-    axis.UsedMaximum = high;
-    axis.UsedRange = high - low;
-    axis.StartPixel = input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize);
-    axis.EndPixel = axis.StartPixel + input.ConsumeIntegralInRange(input.ConsumeBool() ? -20 : 0, MaxWidgetSize);
-    axis.PixelLength = axis.EndPixel - axis.StartPixel;
-    axis.CenterPixel = (axis.StartPixel + axis.EndPixel) / 2;
+    const int32_t start = input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize);
+    const int32_t end = start + input.ConsumeIntegralInRange(input.ConsumeBool() ? -20 : 0, MaxWidgetSize);
+    const TAxisMapping mapping = TAxisMapping::Of(low, high, start, end, axis.Inverted(), axis.IsHorizontal);
 
-    chart.Canvas().SelectFont(axis.LabelsFont());
-    const double step = axis.LabelStep();
+    const double step = axis.LabelStep(mapping);
     if (!(step >= 1e-12))
         Fail("axis label step below 1e-12", low, step);
-    const std::vector<double> values = axis.LabelValues();
+    const std::vector<double> values = axis.LabelValues(mapping);
     CheckLabelValues(values, low, high, step);
 
-    const int32_t first = std::min(axis.StartPixel, axis.EndPixel);
-    const int32_t last = std::max(axis.StartPixel, axis.EndPixel);
+    const int32_t first = std::min(start, end);
+    const int32_t last = std::max(start, end);
     for (int i = 0; i < 8 && input.remaining_bytes() > 0; ++i) {
         double v = input.ConsumeBool() && !values.empty() ? values[i % values.size()] : PickDouble(input);
-        if (axis.PixelLength != 0 && input.ConsumeBool()) {
+        if (mapping.PixelLength != 0 && input.ConsumeBool()) {
             // A value whose pixel distance lies just inside the 32-bit limit,
             // where the end pixel plus the distance may no longer fit.
             const double distance = 2147483647.0 - input.ConsumeIntegralInRange(0, 2 * MaxWidgetSize);
-            v = low + (input.ConsumeBool() ? distance : -distance) * axis.UsedRange / axis.PixelLength;
+            v = low + (input.ConsumeBool() ? distance : -distance) * mapping.UsedRange / mapping.PixelLength;
         }
-        const int32_t p = axis.ValueToPosition(v);
+        const int32_t p = mapping.ValueToPosition(v);
         // Checked only where the rounding to the ends cannot go astray: a
         // proper range with a value well inside it.
-        const bool inside = axis.UsedRange > 0 && std::isfinite(axis.UsedRange) && v > low && v < high;
-        if (inside && axis.PixelLength >= 0 && (p < first || p > last))
+        const bool inside = mapping.UsedRange > 0 && std::isfinite(mapping.UsedRange) && v > low && v < high;
+        if (inside && mapping.PixelLength >= 0 && (p < first || p > last))
             Fail("a value inside the range maps outside the axis", v, p);
-        (void)axis.PositionToValue(input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize));
+        (void)mapping.PositionToValue(input.ConsumeIntegralInRange(-MaxWidgetSize, MaxWidgetSize));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "support/runtime/Exceptions.h"
 #include "support/numbers/ParseFloatText.h"
 #include "tests/support/numbers/NumberTextSettingsGuard.h"
+#include "tests/support/runtime/ExpectThrowMessage.h"
 
 namespace {
 
@@ -129,16 +130,6 @@ TEST(ParseFloatText, AccumulatorOverflowIsInvalidNotZero)
 TEST(ParseFloatText, ErrorMessageQuotesTextExactly)
 {
     TFormatSettingsGuard marks(U'.', U',');
-    try {
-        ParseFloatText(" 1,5 ");
-        FAIL() << "no exception";
-    } catch (const EConvertError& error) {
-        EXPECT_EQ(error.message(), "' 1,5 ' is not a valid floating point value");
-    }
-    try {
-        ParseFloatText("");
-        FAIL() << "no exception";
-    } catch (const EConvertError& error) {
-        EXPECT_EQ(error.message(), "'' is not a valid floating point value");
-    }
+    EXPECT_THROW_MESSAGE(ParseFloatText(" 1,5 "), EConvertError, "' 1,5 ' is not a valid floating point value");
+    EXPECT_THROW_MESSAGE(ParseFloatText(""), EConvertError, "'' is not a valid floating point value");
 }

@@ -1,0 +1,33 @@
+#pragma once
+// One chart of the main window with its line series, at the window's chart
+// size (816 x 198), rendered on demand: for tests and benchmarks that need
+// the window's chart without the window.
+
+#include "app/FormCharts.h"
+#include "chart/Chart.h"
+#include "chart/LineSeries.h"
+
+#include <QImage>
+
+#include <memory>
+
+struct TWindowSizeChart {
+    explicit TWindowSizeChart(const char* title = "Kmity 1")
+        : Chart(CreateFormChart(nullptr, "Chart", title, 0, 0, 816, 198)), Series(CreateFormSeries(Chart.get()))
+    {
+    }
+    // A full render (not a copy of the stored picture), as after any change.
+    void Render()
+    {
+        Chart->RequestRepaint();
+        Chart->HandlePaint();
+    }
+    QImage RenderedPicture()
+    {
+        Render();
+        return Chart->WindowImage().copy();
+    }
+    // The chart deletes the series that are still in its list.
+    std::unique_ptr<TChart> Chart;
+    TLineSeries* Series;
+};
