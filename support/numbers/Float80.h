@@ -7,7 +7,8 @@
 // F80(1e4000) writes an extended literal for either (as 1e4000L would),
 // F80_CONST declares a constant (constexpr where the type allows it), and
 // f80:: names the math functions for both the extended type and the
-// built-in ones: f80::fabs, f80::floor, f80::sin and so on.
+// built-in ones: f80::fabs, f80::floor, f80::sin and so on, and the
+// l-suffixed ones for the extended type (f80::sinl).
 
 #include <cmath>
 #include <limits>
@@ -78,5 +79,10 @@ inline long long llround(SoftFloat80 x)
     const SoftFloat80 half = 0.5;
     return static_cast<long long>(whole + (rest >= half ? SoftFloat80(1) : rest <= -half ? SoftFloat80(-1) : 0));
 }
+
+// The l-suffixed forms: the argument is taken as an extended value.
+inline Float80 sinl(Float80 x) { return sin(x); }
+inline Float80 nearbyintl(Float80 x) { return nearbyint(x); }
+inline long long llroundl(Float80 x) { return llround(x); }
 
 } // namespace f80
