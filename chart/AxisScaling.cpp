@@ -2,6 +2,7 @@
 // in use for one paint, pixel placement and the value/pixel mapping, and
 // the limits set by the program and the mouse.
 #include "chart/ChartAxis.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartMessages.h"
@@ -15,13 +16,13 @@
 namespace {
 // The largest pixel distance a value may map to; beyond it (or when the
 // distance is not a number at all) the value maps to the axis centre.
-constexpr long double MaxPixelDistance = 2147483647.0L;
+F80_CONST Float80 MaxPixelDistance = F80(2147483647.0);
 
 // Round half to even of a pixel amount that may be out of range: clamped
 // to 32 bits so that absurd positions (StartPosition 1e300) stay defined.
 int32_t RoundPixels(double value)
 {
-    if (!std::isfinite(value))
+    if (!f80::isfinite(value))
         return 0;
     constexpr double limit = 2147483647.0;
     if (value >= limit)
@@ -361,8 +362,8 @@ int32_t TCustomChartAxis::ValueToPosition(double value) const
 {
     if (UsedRange == 0)
         return CenterPixel;
-    long double distance = (static_cast<long double>(value) - UsedMinimum) * PixelLength / UsedRange;
-    if (!std::isfinite(distance) || std::fabs(distance) >= MaxPixelDistance)
+    Float80 distance = (static_cast<Float80>(value) - UsedMinimum) * PixelLength / UsedRange;
+    if (!f80::isfinite(distance) || f80::fabs(distance) >= MaxPixelDistance)
         return CenterPixel;
     // Rounded as the double it is held in, ties to even: 2.5 -> 2.
     const int64_t r = RoundHalfEven(static_cast<double>(distance));
@@ -382,8 +383,8 @@ double TCustomChartAxis::PositionToValue(int32_t position) const
 {
     if (PixelLength <= 0)
         return 0;
-    long double pixels = InvertedValue ? static_cast<long double>(EndPixel) - position
-                                       : static_cast<long double>(position) - StartPixel;
+    Float80 pixels = InvertedValue ? static_cast<Float80>(EndPixel) - position
+                                       : static_cast<Float80>(position) - StartPixel;
     double k = static_cast<double>(pixels * UsedRange / PixelLength);
     return IsHorizontal ? UsedMinimum + k : UsedMaximum - k;
 }

@@ -3,6 +3,7 @@
 // undoes every zoom and scroll since the first one, a right drag scrolls the
 // axes with the pointer, and the wheel scrolls the vertical axes.
 #include "chart/Chart.h"
+#include "support/numbers/Float80.h"
 
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MouseCapture.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr int32_t ZoomDragThreshold = 16;
 
 // The wheel scrolls the vertical axes by 3 percent of their range.
-constexpr long double WheelPercent = 3;
+F80_CONST Float80 WheelPercent = 3;
 
 bool MatchesPanning(TPanningMode allowed, bool horizontal)
 {
@@ -89,11 +90,11 @@ void TCustomChart::ZoomAxes()
 
     if (AnimatedZoom) {
         // Extended intermediates, rounded to double once per limit.
-        const long double divisor = ChartMouseSettings().ZoomStepDivisor;
+        const Float80 divisor = ChartMouseSettings().ZoomStepDivisor;
         for (int step = 1; step < AnimatedZoomSteps; ++step) {
             for (auto [axis, newMin, newMax] : targets) {
-                const long double min = axis->Minimum();
-                const long double max = axis->Maximum();
+                const Float80 min = axis->Minimum();
+                const Float80 max = axis->Maximum();
                 axis->SetLimits(static_cast<double>(min + (newMin - min) / divisor),
                                 static_cast<double>(max - (max - newMax) / divisor));
             }
@@ -335,8 +336,8 @@ void TCustomChart::ChartMouseWheel(bool down)
     for (TCustomChartAxis* axis : Axes()) {
         if (axis->IsHorizontal)
             continue;
-        const long double range = static_cast<long double>(axis->Maximum()) - axis->Minimum();
-        const double delta = static_cast<double>(range * WheelPercent * 0.01L);
+        const Float80 range = static_cast<Float80>(axis->Maximum()) - axis->Minimum();
+        const double delta = static_cast<double>(range * WheelPercent * F80(0.01));
         axis->ShiftLimits(down ? delta : -delta, false);
     }
 }

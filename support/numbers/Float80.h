@@ -48,6 +48,7 @@ using std::isinf;
 using std::isnan;
 using std::ldexp;
 using std::llround;
+using std::lround;
 using std::nearbyint;
 using std::nextafter;
 using std::signbit;
@@ -84,5 +85,6 @@ inline long long llround(SoftFloat80 x)
 inline Float80 sinl(Float80 x) { return sin(x); }
 inline Float80 nearbyintl(Float80 x) { return nearbyint(x); }
 inline long long llroundl(Float80 x) { return llround(x); }
+inline long lround(SoftFloat80 x) { return static_cast<long>(llround(x)); }
 
 } // namespace f80

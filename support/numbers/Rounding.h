@@ -6,18 +6,19 @@
 //  - integer layout arithmetic truncates toward zero (C++ '/' on integers).
 
 #include <cmath>
+#include "support/numbers/Float80.h"
 #include <cstdint>
 
 // Nearest integer, ties to even: 2.5 -> 2, 3.5 -> 4, -2.5 -> -2.
 // Precondition: the result fits the target type; callers check the range.
 inline int64_t RoundHalfEven(double value)
 {
-    return static_cast<int64_t>(std::nearbyint(value));
+    return static_cast<int64_t>(f80::nearbyint(value));
 }
 
-inline int64_t RoundHalfEvenL(long double value)
+inline int64_t RoundHalfEvenL(Float80 value)
 {
-    return static_cast<int64_t>(std::nearbyintl(value));
+    return static_cast<int64_t>(f80::nearbyintl(value));
 }
 
 // a * b / c with a 64-bit intermediate, rounded to nearest, halves away from
@@ -38,5 +39,5 @@ inline int32_t MulDiv(int32_t a, int32_t b, int32_t c)
 // Truncation toward zero of a double, spelled out where an algorithm asks for it.
 inline double TruncToward0(double value)
 {
-    return std::trunc(value);
+    return f80::trunc(value);
 }

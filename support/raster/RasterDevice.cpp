@@ -1,4 +1,5 @@
 #include "support/raster/RasterDevice.h"
+#include "support/numbers/Float80.h"
 
 #include "support/raster/LineRasterizer.h"
 #include "support/raster/DevicePatterns.h"
@@ -138,8 +139,8 @@ void TRasterDevice::StrokeWideLine(const TPixelWriter& w, TPoint a, TPoint b, in
     PatternPosition += g.Steps;
     if (!w.CanDraw() || g.Steps == 0)
         return;
-    const long double length = std::hypot(static_cast<long double>(g.Steps), static_cast<long double>(g.MinorDelta));
-    const int span = std::max(width, static_cast<int>(std::lround(width * length / g.Steps)));
+    const Float80 length = f80::hypot(static_cast<Float80>(g.Steps), static_cast<Float80>(g.MinorDelta));
+    const int span = std::max(width, static_cast<int>(f80::lround(width * length / g.Steps)));
     const int lo = -(span / 2);  // offsets lo..lo+span-1: width 2 covers -1 and 0
     int64_t first = 0;
     int64_t last = 0;
