@@ -3,12 +3,13 @@
 // carried at extended precision and rounded to double only when stored.
 
 #include "support/numbers/ExtendedMath.h"
+#include "support/numbers/Float80.h"
 
 // Raises EOverflow only if the product leaves the double range, which an
 // amplitude within it cannot do; kept checked like every store.
 inline double Elongation(double amplitude, double omega, double phase, double time)
 {
-    const long double argument = static_cast<long double>(omega) * time + phase;
+    const Float80 argument = static_cast<Float80>(omega) * time + phase;
     return NarrowToDouble(amplitude * SineExtended(argument));
 }
 
@@ -16,5 +17,5 @@ inline double Elongation(double amplitude, double omega, double phase, double ti
 // overflow here.
 inline double ElongationSum(double first, double second)
 {
-    return NarrowToDouble(static_cast<long double>(first) + second);
+    return NarrowToDouble(static_cast<Float80>(first) + second);
 }

@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include "support/numbers/Float80.h"
 
 #include <string>
 
@@ -11,7 +12,7 @@ static void BM_ParseFloatText(benchmark::State& state)
     const char* texts[] = {"5", "1", "0", "-12.375", " 3.14159265358979 ", "6.02214076e23"};
     for (auto _ : state) {
         for (const char* text : texts) {
-            long double value = ParseFloatText(text);
+            Float80 value = ParseFloatText(text);
             benchmark::DoNotOptimize(value);
         }
     }
@@ -22,9 +23,9 @@ BENCHMARK(BM_ParseFloatText);
 // Axis labels under the default mask, across magnitudes and signs.
 static void BM_FormatNumberMask(benchmark::State& state)
 {
-    const long double values[] = {0, 5, -2.5L, 12.3456L, 999.9996L, 1234567.891L, 0.0005L, 1e18L};
+    const Float80 values[] = {0, 5, -F80(2.5), F80(12.3456), F80(999.9996), F80(1234567.891), F80(0.0005), F80(1e18)};
     for (auto _ : state) {
-        for (long double value : values) {
+        for (Float80 value : values) {
             std::string text = FormatNumberMask("#,##0.###", value);
             benchmark::DoNotOptimize(text);
         }

@@ -1,5 +1,6 @@
 // The value/pixel mapping of one axis in one paint.
 #include "chart/AxisMapping.h"
+#include "support/numbers/Float80.h"
 
 #include "support/numbers/Rounding.h"
 
@@ -10,7 +11,7 @@
 namespace {
 // The largest pixel distance a value may map to; beyond it (or when the
 // distance is not a number at all) the value maps to the axis centre.
-constexpr long double MaxPixelDistance = 2147483647.0L;
+F80_CONST Float80 MaxPixelDistance = F80(2147483647.0);
 } // namespace
 
 TAxisMapping TAxisMapping::Of(double usedMinimum, double usedMaximum, int32_t startPixel, int32_t endPixel,
@@ -28,8 +29,8 @@ int32_t TAxisMapping::ValueToPosition(double value) const
 {
     if (UsedRange == 0)
         return CenterPixel();
-    long double distance = (static_cast<long double>(value) - UsedMinimum) * PixelLength / UsedRange;
-    if (!std::isfinite(distance) || std::fabs(distance) >= MaxPixelDistance)
+    Float80 distance = (static_cast<Float80>(value) - UsedMinimum) * PixelLength / UsedRange;
+    if (!f80::isfinite(distance) || f80::fabs(distance) >= MaxPixelDistance)
         return CenterPixel();
     // Rounded as the double it is held in, ties to even: 2.5 -> 2.
     const int64_t r = RoundHalfEven(static_cast<double>(distance));
@@ -49,8 +50,8 @@ double TAxisMapping::PositionToValue(int32_t position) const
 {
     if (PixelLength <= 0)
         return 0;
-    long double pixels = Inverted ? static_cast<long double>(EndPixel) - position
-                                  : static_cast<long double>(position) - StartPixel;
+    Float80 pixels = Inverted ? static_cast<Float80>(EndPixel) - position
+                                  : static_cast<Float80>(position) - StartPixel;
     double k = static_cast<double>(pixels * UsedRange / PixelLength);
     return Horizontal ? UsedMinimum + k : UsedMaximum - k;
 }

@@ -2,6 +2,7 @@
 // page, the automatic range of the axis along which the points are ordered
 // comes from one page of the first series that uses that axis.
 #include "chart/ChartAxis.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/AxisPanel.h"
 
@@ -59,5 +60,5 @@ double TCustomChartAxis::PageExtreme(bool lowest) const
     if (Chart->ScaleLastPage() || count >= perPage)
         return high;
     // A short last page is drawn at the scale of a full one.
-    return static_cast<double>(low + (static_cast<long double>(high) - low) * perPage / count);
+    return static_cast<double>(low + (static_cast<Float80>(high) - low) * perPage / count);
 }

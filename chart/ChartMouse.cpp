@@ -3,6 +3,7 @@
 // undoes every zoom and scroll since the first one, a right drag scrolls the
 // axes with the pointer, and the wheel scrolls the vertical axes.
 #include "chart/Chart.h"
+#include "support/numbers/Float80.h"
 
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/Exceptions.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr int32_t ZoomDragThreshold = 16;
 
 // The wheel scrolls the vertical axes by 3 percent of their range.
-constexpr long double WheelPercent = 3;
+F80_CONST Float80 WheelPercent = 3;
 
 // One notch of a classic mouse wheel in Qt's eighths of a degree. Touchpads
 // and smooth wheels report a notch as many smaller deltas.
@@ -40,9 +41,9 @@ bool MatchesPanning(TPanningMode allowed, bool horizontal)
 // axis changes, so every axis keeps the limits it had.
 void CheckNewLimits(const TCustomChartAxis& axis, double newMinimum, double newMaximum)
 {
-    const bool finiteBefore = std::isfinite(axis.Minimum()) && std::isfinite(axis.Maximum()) &&
-                              std::isfinite(axis.Mapping().UsedMinimum) && std::isfinite(axis.Mapping().UsedMaximum);
-    if (finiteBefore && !(std::isfinite(newMinimum) && std::isfinite(newMaximum)))
+    const bool finiteBefore = f80::isfinite(axis.Minimum()) && f80::isfinite(axis.Maximum()) &&
+                              f80::isfinite(axis.Mapping().UsedMinimum) && f80::isfinite(axis.Mapping().UsedMaximum);
+    if (finiteBefore && !(f80::isfinite(newMinimum) && f80::isfinite(newMaximum)))
         throw EOverflow();
 }
 
@@ -72,8 +73,8 @@ void CheckScrollLimits(const std::vector<TCustomChartAxis*>& axes, TPanningMode 
 // The shift of a wheel turn: 3 percent of the axis's range.
 double WheelDelta(const TCustomChartAxis& axis, bool down)
 {
-    const long double range = static_cast<long double>(axis.Maximum()) - axis.Minimum();
-    const double delta = static_cast<double>(range * WheelPercent * 0.01L);
+    const Float80 range = static_cast<Float80>(axis.Maximum()) - axis.Minimum();
+    const double delta = static_cast<double>(range * WheelPercent * F80(0.01));
     return down ? delta : -delta;
 }
 
@@ -142,11 +143,11 @@ void TCustomChart::ZoomAxes()
 
     if (AnimatedZoom) {
         // Extended intermediates, rounded to double once per limit.
-        const long double divisor = ChartMouseSettings().ZoomStepDivisor;
+        const Float80 divisor = ChartMouseSettings().ZoomStepDivisor;
         for (int step = 1; step < AnimatedZoomSteps; ++step) {
             for (auto [axis, newMin, newMax] : targets) {
-                const long double min = axis->Minimum();
-                const long double max = axis->Maximum();
+                const Float80 min = axis->Minimum();
+                const Float80 max = axis->Maximum();
                 axis->SetLimits(static_cast<double>(min + (newMin - min) / divisor),
                                 static_cast<double>(max - (max - newMax) / divisor));
             }

@@ -2,6 +2,7 @@
 // plot edge into the first shown point, the segment from the previous
 // point in this point's colour, and the markers.
 #include "chart/AxisPanel.h"
+#include "support/numbers/Float80.h"
 #include "chart/LineSeries.h"
 
 namespace {
@@ -63,12 +64,12 @@ void TCustomSeries::StartAtEdge(int32_t index)
 int32_t TCustomSeries::EdgeInterpolatedY(int32_t index, double v) const
 {
     const int32_t a = index - 1;
-    const long double x0 = XAt(a);
-    const long double dx = XAt(index) - x0;
+    const Float80 x0 = XAt(a);
+    const Float80 dx = XAt(index) - x0;
     if (dx == 0)
         return PointPixelY(a);
-    const long double y0 = YAt(a);
-    const long double dy = YAt(index) - y0;
+    const Float80 y0 = YAt(a);
+    const Float80 dy = YAt(index) - y0;
     const double at = static_cast<double>(y0 + dy * (v - x0) / dx);
     return ResolvedVertAxis ? ResolvedVertAxis->ValueToPosition(at) : 0;
 }

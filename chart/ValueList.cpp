@@ -1,4 +1,5 @@
 #include "chart/ValueList.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/SeriesData.h"
 #include "chart/ChartMessages.h"
@@ -92,7 +93,7 @@ void TChartValueList::Inserted(int32_t index)
 {
     const auto i = static_cast<std::size_t>(index);
     const double v = Values[i];
-    if (Ascending && (std::isnan(v) || (i > 0 && Values[i - 1] > v) || (i + 1 < Values.size() && v > Values[i + 1])))
+    if (Ascending && (f80::isnan(v) || (i > 0 && Values[i - 1] > v) || (i + 1 < Values.size() && v > Values[i + 1])))
         Ascending = false;
     if (i + 1 == Values.size()) {
         // An append: blocks before it are unchanged, and the statistics
@@ -118,7 +119,7 @@ void TChartValueList::RecomputeStatistics()
     }
     const double first = ValueAt(0);
     LowestCache = HighestCache = SumCache = first;
-    MagnitudeSumCache = std::fabs(first);
+    MagnitudeSumCache = f80::fabs(first);
     for (int32_t i = 1; i < count; ++i)
         AddToStatistics(ValueAt(i));
     StatsStale = false;
@@ -143,8 +144,8 @@ void TChartValueList::AddToStatistics(double v)
         HighestCache = v;
     // Each running sum is added at extended precision and stored as a
     // double, one rounding per step.
-    SumCache = static_cast<double>(static_cast<long double>(SumCache) + v);
-    MagnitudeSumCache = static_cast<double>(static_cast<long double>(MagnitudeSumCache) + std::fabs(v));
+    SumCache = static_cast<double>(static_cast<Float80>(SumCache) + v);
+    MagnitudeSumCache = static_cast<double>(static_cast<Float80>(MagnitudeSumCache) + f80::fabs(v));
 }
 
 const TValueSummary& TChartValueList::Summary() const

@@ -9,6 +9,7 @@
 // a full pass without its cost. Any other change marks them stale.
 
 #include "chart/ChartList.h"
+#include "support/numbers/Float80.h"
 #include "chart/ValueSummary.h"
 
 #include <cstdint>
@@ -65,7 +66,7 @@ public:
     // extended precision and rounded once.
     double ScaleStored(double stored) const
     {
-        return static_cast<double>(static_cast<long double>(stored) * MultiplierValue);
+        return static_cast<double>(static_cast<Float80>(stored) * MultiplierValue);
     }
     // True while every stored value is a number and none is below the one
     // before it. Inserting out of order (or a NaN) clears it until the list

@@ -1,4 +1,5 @@
 #include "support/numbers/DecimalDigits.h"
+#include "support/numbers/Float80.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,31 +9,31 @@
 namespace {
 
 constexpr int SignificantDigits = 18;
-constexpr long double LowestEighteenDigits = 1e17L;
-constexpr long double EighteenDigitsLimit = 1e18L;
+F80_CONST Float80 LowestEighteenDigits = F80(1e17);
+F80_CONST Float80 EighteenDigitsLimit = F80(1e18);
 
 // The first estimate of the decimal exponent from the binary one:
 // floor(b × log10 2) + 1 with log10 2 ≈ 19728 / 65536, for |value| = m × 2^b.
-int EstimateExponent10(long double magnitude)
+int EstimateExponent10(Float80 magnitude)
 {
-    const int binaryExponent = std::ilogb(magnitude);
+    const int binaryExponent = f80::ilogb(magnitude);
     return ((binaryExponent * 19728) >> 16) + 1; // >> floors negatives too
 }
 
 // |value| scaled to an 18-digit integer, exponent10 adjusted to match.
-uint64_t ScaleToEighteenDigits(long double magnitude, int& exponent10)
+uint64_t ScaleToEighteenDigits(Float80 magnitude, int& exponent10)
 {
-    long double scaled = std::nearbyint(ScaleByPowerOfTen(magnitude, SignificantDigits - exponent10));
+    Float80 scaled = f80::nearbyint(ScaleByPowerOfTen(magnitude, SignificantDigits - exponent10));
     // The estimate's log10 2 is a little low, so for large negative binary
     // exponents (2^-1166 ≈ 9.98e-352) it can come out one too high and leave
     // only 17 digits, which would put a "0" first. Scale once more from the
     // value itself so that the first digit is never zero.
     if (scaled < LowestEighteenDigits) {
         --exponent10;
-        scaled = std::nearbyint(ScaleByPowerOfTen(magnitude, SignificantDigits - exponent10));
+        scaled = f80::nearbyint(ScaleByPowerOfTen(magnitude, SignificantDigits - exponent10));
     }
     while (scaled >= EighteenDigitsLimit) {
-        scaled = std::nearbyint(scaled / 10);
+        scaled = f80::nearbyint(scaled / 10);
         ++exponent10;
     }
     return static_cast<uint64_t>(scaled);
@@ -60,22 +61,22 @@ void RoundToDigits(char* digits, int keep, int& exponent10)
 
 } // namespace
 
-DecimalDigits ToDecimalDigits(long double value, int precision, int decimals)
+DecimalDigits ToDecimalDigits(Float80 value, int precision, int decimals)
 {
     DecimalDigits result;
-    if (std::isnan(value)) {
+    if (f80::isnan(value)) {
         result.Exponent10 = NaNExponent10;
         return result;
     }
-    if (std::isinf(value)) {
+    if (f80::isinf(value)) {
         result.Exponent10 = InfinityExponent10;
-        result.IsNegative = std::signbit(value);
+        result.IsNegative = f80::signbit(value);
         return result;
     }
     if (value == 0)
         return result;
 
-    const long double magnitude = std::fabs(value);
+    const Float80 magnitude = f80::fabs(value);
     int exponent10 = EstimateExponent10(magnitude);
     uint64_t integer = ScaleToEighteenDigits(magnitude, exponent10);
     char digits[SignificantDigits];
@@ -100,6 +101,6 @@ DecimalDigits ToDecimalDigits(long double value, int precision, int decimals)
     result.DigitString[count] = '\0';
     result.DigitCount = static_cast<uint8_t>(count);
     result.Exponent10 = static_cast<int16_t>(exponent10);
-    result.IsNegative = std::signbit(value);
+    result.IsNegative = f80::signbit(value);
     return result;
 }

@@ -3,6 +3,7 @@
 // value = 0.d1d2d3... × 10^Exponent10, at most 18 significant digits.
 
 #include <cstdint>
+#include "support/numbers/Float80.h"
 
 struct DecimalDigits {
     // 0 for zero; InfinityExponent10 for an infinity, NaNExponent10 for NaN.
@@ -21,4 +22,4 @@ constexpr int16_t NaNExponent10 = INT16_MIN; // $8000
 // Converts to 18 digits, then keeps at most `precision` significant digits
 // and at most `decimals` digits after the decimal point, rounding half up on
 // the decimal digits: 0.0005 with 3 decimals is 0.001, 0.0004 is zero.
-DecimalDigits ToDecimalDigits(long double value, int precision, int decimals);
+DecimalDigits ToDecimalDigits(Float80 value, int precision, int decimals);

@@ -2,8 +2,11 @@
 
 #include <cstring>
 
-TExtendedBits ExtendedBitsOf(long double value)
+TExtendedBits ExtendedBitsOf(Float80 value)
 {
+#if !KMITY_HARDWARE_FLOAT80
+    return TExtendedBits{value.SignExponent, value.Significand};
+#else
     // x87 extended layout, little-endian: 8 bytes of significand, then the
     // sign bit and 15-bit exponent.
     unsigned char bytes[sizeof(long double)] = {};
@@ -12,4 +15,5 @@ TExtendedBits ExtendedBitsOf(long double value)
     std::memcpy(&bits.Significand, bytes, 8);
     std::memcpy(&bits.SignExponent, bytes + 8, 2);
     return bits;
+#endif
 }

@@ -1,4 +1,5 @@
 #include "support/numbers/FormatGeneral.h"
+#include "support/numbers/Float80.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -51,7 +52,7 @@ void WriteScientific(TGeneralText& text, const DecimalDigits& digits, const TUtf
 
 } // namespace
 
-std::string FormatGeneral(long double value, int precision)
+std::string FormatGeneral(Float80 value, int precision)
 {
     precision = std::clamp(precision, 2, 18);
     const DecimalDigits digits = ToDecimalDigits(value, precision, 9999);

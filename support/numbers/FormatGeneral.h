@@ -5,5 +5,6 @@
 // 0.00001 -> "1E-5", infinities "INF" / "-INF", not-a-number "NAN".
 
 #include <string>
+#include "support/numbers/Float80.h"
 
-std::string FormatGeneral(long double value, int precision);
+std::string FormatGeneral(Float80 value, int precision);

@@ -1,4 +1,5 @@
 #include "support/numbers/FormatNumberMask.h"
+#include "support/numbers/Float80.h"
 
 #include <cstdlib>
 
@@ -145,7 +146,7 @@ private:
 
 } // namespace
 
-std::string FormatNumberMask(std::string_view mask, long double value)
+std::string FormatNumberMask(std::string_view mask, Float80 value)
 {
     if (CountCharacters(mask) > MaxMaskLength)
         throw EConvertError("Format string too long");

@@ -6,8 +6,9 @@
 // 0.0005 -> "0.001", 1e18 -> "1E18" (beyond the mask: the general form).
 
 #include <string>
+#include "support/numbers/Float80.h"
 #include <string_view>
 
 // Throws EConvertError "Format string too long" for a mask of more than 224
 // characters (UTF-8 code points, not bytes). Never fails for a value.
-std::string FormatNumberMask(std::string_view mask, long double value);
+std::string FormatNumberMask(std::string_view mask, Float80 value);

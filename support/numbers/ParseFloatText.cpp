@@ -1,4 +1,5 @@
 #include "support/numbers/ParseFloatText.h"
+#include "support/numbers/Float80.h"
 
 #include <climits>
 #include <cmath>
@@ -62,7 +63,7 @@ private:
 
 // Every digit goes through the accumulator, integer and fraction alike;
 // returns the number of digits read.
-int64_t ReadDigits(TNumberReader& reader, long double& accumulator)
+int64_t ReadDigits(TNumberReader& reader, Float80& accumulator)
 {
     int64_t count = 0;
     for (int digit = reader.PeekDigit(); digit >= 0; digit = reader.PeekDigit()) {
@@ -93,14 +94,14 @@ int ClampToInt(int64_t n)
 
 } // namespace
 
-bool TryParseFloatText(std::string_view text, long double& value)
+bool TryParseFloatText(std::string_view text, Float80& value)
 {
     const TUtf8Char decimalMark = EncodeUtf8(FormatSettings().DecimalMark);
     TNumberReader reader(text);
     reader.SkipBlanks();
     const bool negative = !reader.Take('+') && reader.Take('-');
 
-    long double accumulator = 0;
+    Float80 accumulator = 0;
     bool consumed = ReadDigits(reader, accumulator) > 0;
     int64_t fractionDigits = 0;
     if (reader.Take(decimalMark)) {
@@ -117,18 +118,18 @@ bool TryParseFloatText(std::string_view text, long double& value)
     if (!reader.AtEnd())
         return false;
 
-    long double result = ScaleByPowerOfTen(accumulator, ClampToInt(exponent - fractionDigits));
+    Float80 result = ScaleByPowerOfTen(accumulator, ClampToInt(exponent - fractionDigits));
     if (negative)
         result = -result;
-    if (std::isinf(result) || std::isnan(result))
+    if (f80::isinf(result) || f80::isnan(result))
         return false;
     value = result;
     return true;
 }
 
-long double ParseFloatText(std::string_view text)
+Float80 ParseFloatText(std::string_view text)
 {
-    long double value = 0;
+    Float80 value = 0;
     if (!TryParseFloatText(text, value))
         throw EConvertError(FormatMessage("'%s' is not a valid floating point value", std::string(text)));
     return value;

@@ -5,11 +5,12 @@
 // with optional sign and digits, blanks. No thousands marks, no tabs.
 
 #include <string_view>
+#include "support/numbers/Float80.h"
 
 // False for text that is not a number or whose value is beyond the extended
 // range; value is then left as it was.
-bool TryParseFloatText(std::string_view text, long double& value);
+bool TryParseFloatText(std::string_view text, Float80& value);
 
 // Throws EConvertError "'<text>' is not a valid floating point value" with
 // the text exactly as given.
-long double ParseFloatText(std::string_view text);
+Float80 ParseFloatText(std::string_view text);

@@ -1,4 +1,5 @@
 #include "support/numbers/ScaleByPowerOfTen.h"
+#include "support/numbers/Float80.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -7,41 +8,41 @@ namespace {
 
 // The compiler converts these decimal literals with correct rounding to the
 // 64-bit significand; 10^0..10^27 are exact, the rest are nearest values.
-constexpr long double Units[32] = {
-    1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L, 1e10L,
-    1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
-    1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L,
-    1e31L};
+F80_CONST Float80 Units[32] = {
+    F80(1e0), F80(1e1), F80(1e2), F80(1e3), F80(1e4), F80(1e5), F80(1e6), F80(1e7), F80(1e8), F80(1e9), F80(1e10),
+    F80(1e11), F80(1e12), F80(1e13), F80(1e14), F80(1e15), F80(1e16), F80(1e17), F80(1e18), F80(1e19), F80(1e20),
+    F80(1e21), F80(1e22), F80(1e23), F80(1e24), F80(1e25), F80(1e26), F80(1e27), F80(1e28), F80(1e29), F80(1e30),
+    F80(1e31)};
 
-constexpr long double ThirtyTwos[16] = {
-    1e0L, 1e32L, 1e64L, 1e96L, 1e128L, 1e160L, 1e192L, 1e224L,
-    1e256L, 1e288L, 1e320L, 1e352L, 1e384L, 1e416L, 1e448L, 1e480L};
+F80_CONST Float80 ThirtyTwos[16] = {
+    F80(1e0), F80(1e32), F80(1e64), F80(1e96), F80(1e128), F80(1e160), F80(1e192), F80(1e224),
+    F80(1e256), F80(1e288), F80(1e320), F80(1e352), F80(1e384), F80(1e416), F80(1e448), F80(1e480)};
 
-constexpr long double Large[10] = {
-    1e0L, 1e512L, 1e1024L, 1e1536L, 1e2048L,
-    1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L};
+F80_CONST Float80 Large[10] = {
+    F80(1e0), F80(1e512), F80(1e1024), F80(1e1536), F80(1e2048),
+    F80(1e2560), F80(1e3072), F80(1e3584), F80(1e4096), F80(1e4608)};
 
 constexpr int OutOfRangeExponent = 5120;
 
 } // namespace
 
-const long double* PowersOfTenUnits() { return Units; }
-const long double* PowersOfTenThirtyTwos() { return ThirtyTwos; }
-const long double* PowersOfTenLarge() { return Large; }
+const Float80* PowersOfTenUnits() { return Units; }
+const Float80* PowersOfTenThirtyTwos() { return ThirtyTwos; }
+const Float80* PowersOfTenLarge() { return Large; }
 
-long double ScaleByPowerOfTen(long double x, int n)
+Float80 ScaleByPowerOfTen(Float80 x, int n)
 {
-    if (x == 0 || std::isinf(x) || std::isnan(x))
+    if (x == 0 || f80::isinf(x) || f80::isnan(x))
         return x;
     if (n >= OutOfRangeExponent)
-        return std::copysign(HUGE_VALL, x);
+        return f80::copysign(std::numeric_limits<Float80>::infinity(), x);
     if (n <= -OutOfRangeExponent)
-        return std::copysign(0.0L, x);
+        return f80::copysign(F80(0.0), x);
 
     // The smallest factor goes first: a result that ends in the subnormal
     // range is then rounded there only once, by the last operation.
     const int magnitude = std::abs(n);
-    const long double factors[3] = {
+    const Float80 factors[3] = {
         Units[magnitude % 32], ThirtyTwos[(magnitude / 32) % 16], Large[magnitude / 512]};
     const int indexes[3] = {magnitude % 32, (magnitude / 32) % 16, magnitude / 512};
     for (int i = 0; i < 3; ++i) {

@@ -12,6 +12,7 @@
 // image costs only the steps that can reach the visible area.
 
 #include "support/raster/Geometry.h"
+#include "support/numbers/Float80.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,17 +69,17 @@ inline void StepsNear(const TLineGeometry& g, const TRect& area, int pad, int64_
         return;
     }
     // Minor axis: MinorStart + k * MinorDelta / Steps within [minorLo, minorHi].
-    const long double slope = static_cast<long double>(g.MinorDelta) / static_cast<long double>(g.Steps);
-    long double k0 = (minorLo - g.MinorStart) / slope;
-    long double k1 = (minorHi - g.MinorStart) / slope;
+    const Float80 slope = static_cast<Float80>(g.MinorDelta) / static_cast<Float80>(g.Steps);
+    Float80 k0 = (minorLo - g.MinorStart) / slope;
+    Float80 k1 = (minorHi - g.MinorStart) / slope;
     if (k0 > k1)
         std::swap(k0, k1);
-    const long double lo = std::floor(k0) - 1;
-    const long double hi = std::ceil(k1) + 2;
-    if (lo > static_cast<long double>(first))
-        first = lo >= static_cast<long double>(last) ? last : static_cast<int64_t>(lo);
-    if (hi < static_cast<long double>(last))
-        last = hi <= static_cast<long double>(first) ? first : static_cast<int64_t>(hi);
+    const Float80 lo = f80::floor(k0) - 1;
+    const Float80 hi = f80::ceil(k1) + 2;
+    if (lo > static_cast<Float80>(first))
+        first = lo >= static_cast<Float80>(last) ? last : static_cast<int64_t>(lo);
+    if (hi < static_cast<Float80>(last))
+        last = hi <= static_cast<Float80>(first) ? first : static_cast<int64_t>(hi);
 }
 
 // Calls visit(k, x, y) for the steps k = first..last-1 in drawing order.

@@ -16,6 +16,7 @@
 // shared points; the union is painted once.
 
 #include "support/raster/PolygonScan.h"
+#include "support/numbers/Float80.h"
 #include "support/raster/SpanCoverage.h"
 
 #include <cmath>
@@ -51,10 +52,10 @@ inline void AddPenDot(TSpanCoverage& cover, TPoint p, int width)
 
 namespace wide_pen_detail {
 
-inline int32_t Saturate(long double v)
+inline int32_t Saturate(Float80 v)
 {
-    constexpr long double lo = std::numeric_limits<int32_t>::min();
-    constexpr long double hi = std::numeric_limits<int32_t>::max();
+    F80_CONST Float80 lo = std::numeric_limits<int32_t>::min();
+    F80_CONST Float80 hi = std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(std::clamp(v, lo, hi));
 }
 
@@ -64,20 +65,20 @@ inline void AddWideSegment(TSpanCoverage& cover, const TRect& rows, TPoint a, TP
 {
     AddPenDot(cover, a, width);
     AddPenDot(cover, b, width);
-    const long double dx = static_cast<long double>(b.X) - a.X;
-    const long double dy = static_cast<long double>(b.Y) - a.Y;
-    const long double length = std::hypot(dx, dy);
+    const Float80 dx = static_cast<Float80>(b.X) - a.X;
+    const Float80 dy = static_cast<Float80>(b.Y) - a.Y;
+    const Float80 length = f80::hypot(dx, dy);
     if (length == 0)
         return;
-    const long double major = std::max(std::fabs(dx), std::fabs(dy));
-    const long double half = width / 2.0L * length / major;
+    const Float80 major = std::max(f80::fabs(dx), f80::fabs(dy));
+    const Float80 half = width / F80(2.0) * length / major;
     // Halves round up; the slack keeps an exact half that the division
     // leaves a hair under from rounding the other way.
-    const auto round = [](long double v) { return std::floor(v + 0.5L + 1e-9L); };
-    const long double nx = round(-dy / length * half);
-    const long double ny = round(dx / length * half);
-    const long double mx = round(dy / length * half);
-    const long double my = round(-dx / length * half);
+    const auto round = [](Float80 v) { return f80::floor(v + F80(0.5) + F80(1e-9)); };
+    const Float80 nx = round(-dy / length * half);
+    const Float80 ny = round(dx / length * half);
+    const Float80 mx = round(dy / length * half);
+    const Float80 my = round(-dx / length * half);
     using wide_pen_detail::Saturate;
     const TPoint band[4] = {{Saturate(a.X + nx), Saturate(a.Y + ny)},
                             {Saturate(b.X + nx), Saturate(b.Y + ny)},

@@ -2,6 +2,7 @@
 // failed Start has and has not done.
 
 #include "AppTestSupport.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
@@ -114,8 +115,8 @@ TEST(RunLoopErrors, HugeAmplitudesInPhaseEndTheRunBeforeTheOverflowingPoints)
     EXPECT_EQ(form->Series1->PointCount(), 12);
     const double t12 = RunTimes(13)[12];
     EXPECT_EQ(form->RunState.Time, t12);
-    EXPECT_EQ(form->RunState.Elongation1, static_cast<double>(1e308 * sinl(t12)));
-    EXPECT_TRUE(std::isfinite(form->RunState.ElongationSum));
+    EXPECT_EQ(form->RunState.Elongation1, static_cast<double>(1e308 * f80::sinl(t12)));
+    EXPECT_TRUE(f80::isfinite(form->RunState.ElongationSum));
     EXPECT_EQ(form->RunDepth(), 0);
 }
 

@@ -2,6 +2,7 @@
 // Clear, the check box, and the values that reach the three series.
 
 #include "AppTestSupport.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
@@ -24,9 +25,9 @@ namespace {
 // scaling by the extended pi/180.
 double ExpectedElongation(double a, double omega, double phiDegrees, double t)
 {
-    const double phi = static_cast<double>(phiDegrees * 0x8EFA351294E9C8AEp-69L);
-    const long double argument = static_cast<long double>(omega) * t + phi;
-    return static_cast<double>(a * sinl(argument));
+    const double phi = static_cast<double>(phiDegrees * F80(0x8EFA351294E9C8AEp-69));
+    const Float80 argument = static_cast<Float80>(omega) * t + phi;
+    return static_cast<double>(a * f80::sinl(argument));
 }
 
 } // namespace
@@ -98,12 +99,12 @@ TEST(RunLoopStart, ArgumentOfTwoToTheSixtyThirdOrMoreGivesZero)
     ClickStart(*form);
     ASSERT_EQ(form->Series1->PointCount(), 4);
     const std::vector<double> t = RunTimes(4);
-    const long double below = 46116860184273879040.0L * t[1];
-    ASSERT_LT(below, 0x1p63L);
-    ASSERT_NE(sinl(below), 0.0L);
-    EXPECT_EQ(form->Series1->YValues->ValueAt(1), static_cast<double>(5 * sinl(below)));
-    ASSERT_GE(46116860184273879040.0L * t[2], 0x1p63L);
-    ASSERT_NE(sinl(46116860184273879040.0L * t[2]), 0.0L); // the plain sine would not give 0
+    const Float80 below = F80(46116860184273879040.0) * t[1];
+    ASSERT_LT(below, F80(0x1p63));
+    ASSERT_NE(f80::sinl(below), F80(0.0));
+    EXPECT_EQ(form->Series1->YValues->ValueAt(1), static_cast<double>(5 * f80::sinl(below)));
+    ASSERT_GE(F80(46116860184273879040.0) * t[2], F80(0x1p63));
+    ASSERT_NE(f80::sinl(F80(46116860184273879040.0) * t[2]), F80(0.0)); // the plain sine would not give 0
     EXPECT_EQ(form->Series1->YValues->ValueAt(2), 0.0);
     EXPECT_EQ(form->Series1->YValues->ValueAt(3), 0.0);
     // The second oscillation is untouched by it.

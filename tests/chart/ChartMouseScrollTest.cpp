@@ -1,6 +1,7 @@
 // Scrolling with the right button and the wheel, and the pointer rules
 // outside a drag (cursor over a series, leaving the chart).
 #include "tests/chart/ChartMouseTestSupport.h"
+#include "support/numbers/Float80.h"
 
 #include "tests/support/runtime/ErrorBoxRecorder.h"
 
@@ -136,7 +137,7 @@ TEST(ChartMouseWheel, ShiftsTheVerticalAxesByThreePercentOfTheirRange)
     TMouseTestChart t;
     const QPoint inside(300, 100);
     // (Maximum - Minimum) x 3 x 0.01 at extended precision.
-    const double step = static_cast<double>(20.0L * 3 * 0.01L);
+    const double step = static_cast<double>(F80(20.0) * 3 * F80(0.01));
     const int64_t renders = t.Chart.RenderCount();
     t.Wheel(true, inside);
     EXPECT_EQ(t.Chart.LeftAxis().Minimum(), -10 + step);

@@ -1,4 +1,5 @@
 #include "SoakChecks.h"
+#include "support/numbers/Float80.h"
 
 #include "chart/LineSeries.h"
 
@@ -12,20 +13,20 @@ namespace {
 // at extended precision, no sine for arguments of 2^63 or more.
 double ExpectedElongation(double a, double omega, double phi, double t)
 {
-    const long double argument = static_cast<long double>(omega) * t + phi;
-    const long double sine = std::fabs(argument) >= 0x1p63L ? 0.0L : sinl(argument);
+    const Float80 argument = static_cast<Float80>(omega) * t + phi;
+    const Float80 sine = f80::fabs(argument) >= F80(0x1p63) ? F80(0.0) : f80::sinl(argument);
     return static_cast<double>(a * sine);
 }
 
 double ExtendedSum(double a, double b)
 {
-    return static_cast<double>(static_cast<long double>(a) + b);
+    return static_cast<double>(static_cast<Float80>(a) + b);
 }
 
 // Equal as stored values: the same double, not-a-numbers included.
 bool Same(double a, double b)
 {
-    return a == b || (std::isnan(a) && std::isnan(b));
+    return a == b || (f80::isnan(a) && f80::isnan(b));
 }
 
 std::string Describe(const char* what, int index, double got, double expected)

@@ -1,4 +1,5 @@
 #include <bit>
+#include "support/numbers/Float80.h"
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -19,7 +20,7 @@ public:
     {
         for (;;) {
             const double value = std::bit_cast<double>(Engine());
-            if (std::isfinite(value))
+            if (f80::isfinite(value))
                 return value;
         }
     }
@@ -39,7 +40,7 @@ TEST(NumberTextRoundTrip, EighteenDigitScientificMaskGivesTheDoubleBack)
     for (int i = 0; i < RoundTripCount; ++i) {
         const double value = doubles.Next();
         const std::string text = FormatNumberMask("0.00000000000000000E+0000", value);
-        const long double parsed = ParseFloatText(text);
+        const Float80 parsed = ParseFloatText(text);
         ASSERT_EQ(static_cast<double>(parsed), value) << text;
     }
 }
@@ -51,7 +52,7 @@ TEST(NumberTextRoundTrip, GeneralFormAtEighteenDigitsGivesTheDoubleBack)
     for (int i = 0; i < RoundTripCount; ++i) {
         const double value = doubles.Next();
         const std::string text = FormatGeneral(value, 18);
-        const long double parsed = ParseFloatText(text);
+        const Float80 parsed = ParseFloatText(text);
         ASSERT_EQ(static_cast<double>(parsed), value) << text;
     }
 }
@@ -63,8 +64,8 @@ TEST(NumberTextRoundTrip, AxisMaskValuesParseBackToTheirRoundedValue)
     std::uniform_int_distribution<int64_t> thousandths(-999999999999, 999999999999);
     for (int i = 0; i < RoundTripCount; ++i) {
         const int64_t n = thousandths(engine);
-        const long double value = static_cast<long double>(n) / 1000;
+        const Float80 value = static_cast<Float80>(n) / 1000;
         const std::string text = FormatNumberMask("#,##0.###", value);
-        ASSERT_EQ(std::llroundl(ParseFloatText(text) * 1000), n) << text;
+        ASSERT_EQ(f80::llroundl(ParseFloatText(text) * 1000), n) << text;
     }
 }

@@ -1,4 +1,5 @@
 #include <cmath>
+#include "support/numbers/Float80.h"
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,28 +13,28 @@ namespace {
 
 struct TValidCase {
     const char* Text;
-    long double Expected;
+    Float80 Expected;
 };
 
 void ExpectParses(const TValidCase& c)
 {
-    long double value = -12345;
+    Float80 value = -12345;
     ASSERT_TRUE(TryParseFloatText(c.Text, value)) << "'" << c.Text << "'";
     EXPECT_EQ(value, c.Expected) << "'" << c.Text << "'";
 }
 
 // Steps of the extended format between two values of the same sign.
-int UlpsApart(long double a, long double b)
+int UlpsApart(Float80 a, Float80 b)
 {
     int steps = 0;
     for (; a != b && steps < 100; ++steps)
-        a = std::nextafter(a, b);
+        a = f80::nextafter(a, b);
     return steps;
 }
 
 void ExpectInvalid(const char* text)
 {
-    long double value = 42;
+    Float80 value = 42;
     EXPECT_FALSE(TryParseFloatText(text, value)) << "'" << text << "'";
     EXPECT_EQ(value, 42) << "a failed parse must leave the value alone: '" << text << "'";
 }
@@ -45,10 +46,10 @@ TEST(ParseFloatText, AcceptsValidTextsWithPointMark)
     TFormatSettingsGuard marks(U'.', U',');
     const TValidCase cases[] = {
         {"0", 0}, {"5", 5}, {"1", 1}, {"  1  ", 1}, {"+1", 1}, {"-1", -1},
-        {"1.", 1}, {".5", 0.5L}, {".", 0}, {"1e", 1}, {"1e+", 1}, {"1e-", 1},
-        {"1E+2", 100}, {"1e-2", 1e-2L}, {"2.5", 2.5L}, {"-2.5", -2.5L},
-        {"0012.250", 12.25L}, {"1.5e3", 1500}, {"12345678901234567", 12345678901234567.0L},
-        {"1e27", 1e27L}, {"  -7.25e-1 ", -0.725L},
+        {"1.", 1}, {".5", F80(0.5)}, {".", 0}, {"1e", 1}, {"1e+", 1}, {"1e-", 1},
+        {"1E+2", 100}, {"1e-2", F80(1e-2)}, {"2.5", F80(2.5)}, {"-2.5", -F80(2.5)},
+        {"0012.250", F80(12.25)}, {"1.5e3", 1500}, {"12345678901234567", F80(12345678901234567.0)},
+        {"1e27", F80(1e27)}, {"  -7.25e-1 ", -F80(0.725)},
     };
     for (const TValidCase& c : cases)
         ExpectParses(c);
@@ -69,10 +70,10 @@ TEST(ParseFloatText, RejectsInvalidTextsWithPointMark)
 TEST(ParseFloatText, MinusBeforeLoneMarkIsNegativeZero)
 {
     TFormatSettingsGuard marks(U'.', U',');
-    long double value = 1;
+    Float80 value = 1;
     ASSERT_TRUE(TryParseFloatText("-.", value));
     EXPECT_EQ(value, 0);
-    EXPECT_TRUE(std::signbit(value));
+    EXPECT_TRUE(f80::signbit(value));
 }
 
 TEST(ParseFloatText, LargeExponentsGiveExtendedValues)
@@ -81,20 +82,20 @@ TEST(ParseFloatText, LargeExponentsGiveExtendedValues)
     // Scaling goes through two rounded table constants here (10^480 and
     // 10^512, or 10^384), so the result may sit one step off the nearest
     // extended value.
-    EXPECT_LE(UlpsApart(ParseFloatText("1e999"), 1e999L), 1);
-    EXPECT_LE(UlpsApart(ParseFloatText("1e400"), 1e400L), 1);
-    EXPECT_LE(UlpsApart(ParseFloatText("-1e-400"), -1e-400L), 1);
-    EXPECT_GT(ParseFloatText("1e999"), 9.99e998L);
+    EXPECT_LE(UlpsApart(ParseFloatText("1e999"), F80(1e999)), 1);
+    EXPECT_LE(UlpsApart(ParseFloatText("1e400"), F80(1e400)), 1);
+    EXPECT_LE(UlpsApart(ParseFloatText("-1e-400"), -F80(1e-400)), 1);
+    EXPECT_GT(ParseFloatText("1e999"), F80(9.99e998));
     // Above the double range but within the extended one.
-    EXPECT_TRUE(std::isinf(static_cast<double>(ParseFloatText("1e400"))));
+    EXPECT_TRUE(f80::isinf(static_cast<double>(ParseFloatText("1e400"))));
 }
 
 TEST(ParseFloatText, ExponentReadingStopsAtFiveHundred)
 {
     TFormatSettingsGuard marks(U'.', U',');
     // 0499 and 0050 are read whole; 5000 leaves its last digit unread.
-    EXPECT_EQ(ParseFloatText("1e0499"), 1e499L);
-    EXPECT_EQ(ParseFloatText("1e0050"), 1e50L);
+    EXPECT_EQ(ParseFloatText("1e0499"), F80(1e499));
+    EXPECT_EQ(ParseFloatText("1e0050"), F80(1e50));
     ExpectInvalid("1e5000");
     ExpectInvalid("1e-5000");
 }
@@ -102,7 +103,7 @@ TEST(ParseFloatText, ExponentReadingStopsAtFiveHundred)
 TEST(ParseFloatText, CommaMarkAcceptsCommaAndRejectsPoint)
 {
     TFormatSettingsGuard marks(U',', U'\u00A0');
-    const TValidCase valid[] = {{"2,5", 2.5L}, {",5", 0.5L}, {"1,", 1}, {",", 0}, {" -0,25e1 ", -2.5L}};
+    const TValidCase valid[] = {{"2,5", F80(2.5)}, {",5", F80(0.5)}, {"1,", 1}, {",", 0}, {" -0,25e1 ", -F80(2.5)}};
     for (const TValidCase& c : valid)
         ExpectParses(c);
     const char* invalid[] = {"2.5", "0.5", "1,2,3", "1\u00A0000", "."};
@@ -113,7 +114,7 @@ TEST(ParseFloatText, CommaMarkAcceptsCommaAndRejectsPoint)
 TEST(ParseFloatText, MultiByteDecimalMark)
 {
     TFormatSettingsGuard marks(U'\u066B', 0); // Arabic decimal separator, 2 UTF-8 bytes
-    ExpectParses({"3\u066B25", 3.25L});
+    ExpectParses({"3\u066B25", F80(3.25)});
     ExpectInvalid("3.25");
     ExpectInvalid("3\xD9"); // first byte of the mark alone
 }
