@@ -19,6 +19,7 @@
 // make a difference, one by one, exactly as DrawPoint would.
 #include "chart/AxisPanel.h"
 #include "chart/LineSeries.h"
+#include "support/Portable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,8 +90,8 @@ public:
             }
             // The next column most likely spans as many points as the last.
             const int64_t next = int64_t{a} + PreviousColumnSize;
-            __builtin_prefetch(Y.StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
-            __builtin_prefetch(S.XValues->StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
+            KMITY_PREFETCH(Y.StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
+            KMITY_PREFETCH(S.XValues->StoredValues().data() + std::min<int64_t>(next + PreviousColumnSize, last));
             Y.Summary().Prefetch(Y.StoredValues(), next, next + PreviousColumnSize);
             const int32_t b = ColumnEnd(a, last, *x);
             if (b - a + 1 < MinColumnPoints || !ReducedColumn(a, b, *x))

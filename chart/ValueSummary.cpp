@@ -1,6 +1,7 @@
 #include "chart/ValueSummary.h"
 
 #include "chart/ChartList.h"
+#include "support/Portable.h"
 
 #include <algorithm>
 
@@ -87,11 +88,11 @@ void TValueSummary::Prefetch(const std::vector<double>& values, int64_t first, i
     for (int64_t i : {first, last}) {
         if (i < 0 || i >= count)
             continue;
-        __builtin_prefetch(values.data() + i);
+        KMITY_PREFETCH(values.data() + i);
         for (std::size_t k = 0; k < Levels.size(); ++k) {
             const int64_t block = i / Unit(k + 1);
             if (block < static_cast<int64_t>(Levels[k].size()))
-                __builtin_prefetch(Levels[k].data() + block);
+                KMITY_PREFETCH(Levels[k].data() + block);
         }
     }
 }

@@ -11,6 +11,7 @@
 // The walk can start and stop at any step, so a line far longer than the
 // image costs only the steps that can reach the visible area.
 
+#include "support/Portable.h"
 #include "support/raster/Geometry.h"
 #include "support/numbers/Float80.h"
 
@@ -92,9 +93,9 @@ void WalkLine(const TLineGeometry& g, int64_t first, int64_t last, Visit&& visit
     // the exact offset rounded with halves down. Kept as quotient q and
     // remainder r (0 <= r < denominator) and advanced by 2 MinorDelta a step.
     const int64_t denominator = 2 * g.Steps;
-    const __int128 numerator = static_cast<__int128>(2) * first * g.MinorDelta + g.Steps - 1;
-    __int128 q = numerator / denominator;
-    __int128 r = numerator - q * denominator;
+    const Int128 numerator = static_cast<Int128>(2) * first * g.MinorDelta + g.Steps - 1;
+    Int128 q = numerator / denominator;
+    Int128 r = numerator - q * denominator;
     if (r < 0) {
         r += denominator;
         --q;

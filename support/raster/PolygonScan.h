@@ -10,6 +10,7 @@
 // (0,0) (4,0) (4,4) (0,4) covers exactly columns 0..3 of rows 0..3, and two
 // polygons sharing an edge never share a pixel.
 
+#include "support/Portable.h"
 #include "support/raster/Geometry.h"
 
 #include <algorithm>
@@ -21,10 +22,10 @@ inline int64_t EdgeCrossingCeil(TPoint p, TPoint q, int64_t y)
 {
     if (p.Y > q.Y)
         std::swap(p, q);
-    const __int128 dy = static_cast<int64_t>(q.Y) - p.Y;
-    const __int128 numerator = static_cast<__int128>(p.X) * dy + (y - p.Y) * (static_cast<__int128>(q.X) - p.X);
+    const Int128 dy = static_cast<int64_t>(q.Y) - p.Y;
+    const Int128 numerator = static_cast<Int128>(p.X) * dy + (y - p.Y) * (static_cast<Int128>(q.X) - p.X);
     // Ceiling of numerator / dy with dy > 0.
-    __int128 quotient = numerator / dy;
+    Int128 quotient = numerator / dy;
     if (quotient * dy < numerator)
         ++quotient;
     return static_cast<int64_t>(quotient);
