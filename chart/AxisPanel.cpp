@@ -138,7 +138,7 @@ void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series)
     const bool clip = ClipPointsValue && !Printing;
     if (clip)
         canvas.ClipPlotArea(PlotRect, 0, 0);
-    series->DrawShownPoints();
+    series->DrawShownPoints(canvas);
     if (clip)
         canvas.RemoveClip();
     // Value marks are never visible on the charts of this program, and a

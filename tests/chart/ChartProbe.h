@@ -58,10 +58,9 @@ public:
         Steps->push_back("find shown");
         FirstShownIndex = Shown ? 0 : -1;
     }
-    void DrawShownPoints() override
+    void DrawShownPoints(TLynCanvas3D& c) override
     {
         Steps->push_back("draw points");
-        TLynCanvas3D& c = ParentChart()->Canvas();
         c.SetBrushColor(clRed);
         c.SetBrushStyle(bsSolid);
         c.FillBox(TRect{-1000, -1000, 5000, 5000});
