@@ -29,6 +29,7 @@ public:
     TAlignment Alignment() const { return AlignmentValue; }
     void SetAlignment(TAlignment v);
     TChartFont& Font() { return FontValue; }
+    const TChartFont& Font() const { return FontValue; }
     TColor Color() const { return ColorValue; }
     void SetColor(TColor v);
     TChartBrush& Brush() { return BrushValue; }

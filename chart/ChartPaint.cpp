@@ -51,7 +51,7 @@ void TCustomChart::DrawTitleBox(TLynCanvas3D& c, TChartTitle& title, int32_t let
     if (title.AdjustFrame()) {
         int32_t widest = 0;
         for (const std::string& line : title.Text())
-            widest = std::max(widest, c.MeasureTextWidth(line));
+            widest = std::max(widest, c.MeasureTextWidth(title.Font(), line));
         const int32_t m = widest + letterWidth;
         TRect& box = title.TitleBox;
         if (title.Alignment() == taLeftJustify) {
@@ -104,7 +104,7 @@ TRect TCustomChart::DrawTitleLines(TLynCanvas3D& c, const TChartTitle& title, TR
             r.Bottom = r.Top + h;
         else
             r.Top = r.Bottom - h;
-        const int32_t tw = c.MeasureTextWidth(line);
+        const int32_t tw = c.MeasureTextWidth(title.Font(), line);
         int32_t x = (r.Left + r.Right) / 2 - tw / 2;
         if (title.Alignment() == taLeftJustify)
             x = r.Left + letterWidth / 2;
@@ -125,7 +125,7 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
 {
     const TRect cr = PlotRect;
     c.SelectFont(title.Font());
-    const int32_t h = c.FontLineHeight();
+    const int32_t h = c.FontLineHeight(title.Font());
     PrepareTitleFill(c, title);
 
     const bool frameShown = title.Frame().Visible() && title.Frame().Color() != clDefault;
@@ -139,7 +139,7 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
         r.Top = r.Bottom + 5;
     }
     PlaceTitleBox(c, title, r, frameShown, atTop, h);
-    const int32_t ww = c.MeasureTextWidth("W");
+    const int32_t ww = c.MeasureTextWidth(title.Font(), "W");
     if (frameShown || c.BrushStyle() != bsClear)
         DrawTitleBox(c, title, ww);
     r = DrawTitleLines(c, title, r, atTop, h, ww);
