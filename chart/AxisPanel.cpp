@@ -111,8 +111,9 @@ void TCustomAxisPanel::RenderContents(const TRect& outerRect)
             s->BeforeDrawChart();
     DrawHeadings(canvas);
     // In 2D every series has z-order 0 and depth 0: nothing to assign.
-    LayoutAxes();
-    ApplySeriesMargins();
+    const TRect laidOut = LayoutAxes(PlotRect);
+    PlotRect = ApplySeriesMargins(laidOut);
+    NormalizePlotRect();
     canvas.SetProjectionCenter(0, OuterRect, PlotRect);
     PaintWalls(canvas);
     if (AxisVisibleValue)

@@ -184,8 +184,8 @@ public:
     void HandlePaint() override;
 
 protected:
-    void LayoutAxes() override;
-    void ApplySeriesMargins() override;
+    TRect LayoutAxes(const TRect& plot) override;
+    TRect ApplySeriesMargins(const TRect& plot) override;
     void DrawHeadings(TLynCanvas3D& canvas) override;
     void PaintWalls(TLynCanvas3D& canvas) override;
     void DrawZoomFrame(TLynCanvas3D& canvas) override;

@@ -158,14 +158,13 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
 
 // --- axes ------------------------------------------------------------------------------
 
-void TCustomChart::LayoutAxes()
+TRect TCustomChart::LayoutAxes(const TRect& plot)
 {
     const auto& axes = Axes();
     for (TCustomChartAxis* axis : axes)
         axis->ResolveRange();
-    // In 2D every depth is 0 and PlotRect keeps its size.
-    NormalizePlotRect();
-    TRect working = PlotRect;
+    // In 2D every depth is 0 and the plot rectangle keeps its size.
+    TRect working = NormalizedPlotRect(plot);
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (!IsAxisShown(axes[i]))
             continue;
@@ -176,15 +175,16 @@ void TCustomChart::LayoutAxes()
         if (IntersectRect(overlap, working, reserved))
             working = overlap;
     }
-    PlotRect = working;
-    NormalizePlotRect();
+    const TRect placed = NormalizedPlotRect(working);
     for (TCustomChartAxis* axis : axes)
-        axis->PlaceAxis(PlotRect);
+        axis->PlaceAxis(placed);
+    return placed;
 }
 
 // Top, left, right, bottom: each automatic end of an axis keeps free the
-// largest margin any of its series asks for.
-void TCustomChart::ApplySeriesMargins()
+// largest margin any of its series asks for. The margins widen the axes'
+// ranges, not the plot rectangle, which comes back as it went in.
+TRect TCustomChart::ApplySeriesMargins(const TRect& plot)
 {
     const auto& axes = Axes();
     for (TCustomChartAxis* axis : {axes[1], axes[2], axes[3], axes[0]}) {
@@ -213,6 +213,7 @@ void TCustomChart::ApplySeriesMargins()
         }
         axis->WidenForMargins(start, end);
     }
+    return plot;
 }
 
 // --- walls -------------------------------------------------------------------------------

@@ -30,15 +30,15 @@ protected:
         TChart::DrawHeadings(canvas);
         AfterHeadings = PlotRect;
     }
-    void LayoutAxes() override
+    TRect LayoutAxes(const TRect& plot) override
     {
         Steps.push_back("layout");
-        TChart::LayoutAxes();
+        return TChart::LayoutAxes(plot);
     }
-    void ApplySeriesMargins() override
+    TRect ApplySeriesMargins(const TRect& plot) override
     {
         Steps.push_back("margins");
-        TChart::ApplySeriesMargins();
+        return TChart::ApplySeriesMargins(plot);
     }
     void PaintWalls(TLynCanvas3D& canvas) override
     {
