@@ -130,21 +130,21 @@ int32_t TCustomChartAxis::WidestLineWidth(const std::string& text) const
 {
     int32_t widest = 0;
     for (const std::string& line : SplitLabelLines(text))
-        widest = std::max(widest, Chart->Canvas().MeasureTextWidth(line));
+        widest = std::max(widest, Chart->Canvas().MeasureTextWidth(LabelsFontValue, line));
     return widest;
 }
 
 int32_t TCustomChartAxis::LabelWidth(const std::string& text) const
 {
     if (LabelsAngleValue == 90 || LabelsAngleValue == 270)
-        return Chart->Canvas().FontLineHeight() * static_cast<int32_t>(SplitLabelLines(text).size());
+        return Chart->Canvas().FontLineHeight(LabelsFontValue) * static_cast<int32_t>(SplitLabelLines(text).size());
     return WidestLineWidth(text);
 }
 
 int32_t TCustomChartAxis::LabelHeight(const std::string& text) const
 {
     if (LabelsAngleValue == 0 || LabelsAngleValue == 180)
-        return Chart->Canvas().FontLineHeight() * static_cast<int32_t>(SplitLabelLines(text).size());
+        return Chart->Canvas().FontLineHeight(LabelsFontValue) * static_cast<int32_t>(SplitLabelLines(text).size());
     return WidestLineWidth(text);
 }
 
@@ -152,7 +152,6 @@ int32_t TCustomChartAxis::LabelHeight(const std::string& text) const
 // the one step serves the whole axis.
 double TCustomChartAxis::LabelStep(const TAxisMapping& mapping)
 {
-    Chart->SelectFont(LabelsFontValue);
     std::string low = LabelText(mapping.UsedMinimum);
     std::string high = LabelText(mapping.UsedMaximum);
     int32_t size = IsHorizontal ? std::max(LabelWidth(low), LabelWidth(high))
@@ -208,7 +207,7 @@ void TCustomChartAxis::RefreshDateTimeMode()
 }
 
 // Runs during the layout, before PlaceAxis: LabelStep then sees the pixel
-// length of the previous paint. The caller has selected the labels font.
+// length of the previous paint.
 int32_t TCustomChartAxis::WidestValueLabel()
 {
     double low = MappingValue.UsedMinimum;
@@ -230,5 +229,5 @@ int32_t TCustomChartAxis::WidestValueLabel()
         throw;
     }
     Chart->OnGetAxisLabel = std::move(saved);
-    return widest + Chart->Canvas().MeasureTextWidth(" ");
+    return widest + Chart->Canvas().MeasureTextWidth(LabelsFontValue, " ");
 }

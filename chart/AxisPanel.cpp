@@ -111,8 +111,9 @@ void TCustomAxisPanel::RenderContents(const TRect& outerRect)
             s->BeforeDrawChart();
     DrawHeadings(canvas);
     // In 2D every series has z-order 0 and depth 0: nothing to assign.
-    LayoutAxes();
-    ApplySeriesMargins();
+    const TRect laidOut = LayoutAxes(PlotRect);
+    PlotRect = ApplySeriesMargins(laidOut);
+    NormalizePlotRect();
     canvas.SetProjectionCenter(0, OuterRect, PlotRect);
     PaintWalls(canvas);
     if (AxisVisibleValue)
@@ -138,7 +139,7 @@ void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series)
     const bool clip = ClipPointsValue && !Printing;
     if (clip)
         canvas.ClipPlotArea(PlotRect, 0, 0);
-    series->DrawShownPoints();
+    series->DrawShownPoints(canvas);
     if (clip)
         canvas.RemoveClip();
     // Value marks are never visible on the charts of this program, and a

@@ -79,8 +79,10 @@ public:
 
 protected:
     void RenderContents(const TRect& outerRect) override;
-    virtual void LayoutAxes() = 0;
-    virtual void ApplySeriesMargins() = 0;
+    // The layout steps take the plot rectangle the step before left and
+    // give back the one they make; the paint sequence keeps the last.
+    virtual TRect LayoutAxes(const TRect& plot) = 0;
+    virtual TRect ApplySeriesMargins(const TRect& plot) = 0;
     // The steps that draw are handed the surface to draw on.
     virtual void DrawHeadings(TLynCanvas3D& canvas) = 0;
     virtual void PaintWalls(TLynCanvas3D& canvas) = 0;

@@ -63,11 +63,10 @@ int32_t TCustomChartAxis::LabelsRoom()
 {
     if (LabelsSizeValue != 0)
         return LabelsSizeValue;
-    Chart->SelectFont(LabelsFontValue);
     bool alongText = IsHorizontal ? (LabelsAngleValue == 0 || LabelsAngleValue == 180)
                                   : (LabelsAngleValue == 90 || LabelsAngleValue == 270);
     if (alongText)
-        return Chart->Canvas().FontLineHeight();
+        return Chart->Canvas().FontLineHeight(LabelsFontValue);
     switch (EffectiveLabelStyle()) {
     case talValue:
         return WidestValueLabel();
@@ -84,12 +83,11 @@ int32_t TCustomChartAxis::TitleRoom()
 {
     if (TitleSizeValue != 0)
         return TitleSizeValue;
-    Chart->SelectFont(TitleValue->Font());
     int angle = TitleValue->Angle();
     bool alongText = IsHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
     if (alongText)
-        return Chart->Canvas().FontLineHeight();
-    return Chart->Canvas().MeasureTextWidth(TitleValue->Caption());
+        return Chart->Canvas().FontLineHeight(TitleValue->Font());
+    return Chart->Canvas().MeasureTextWidth(TitleValue->Font(), TitleValue->Caption());
 }
 
 // The rectangle's edge on this axis's side.
@@ -172,8 +170,7 @@ bool TCustomChartAxis::HitTest(int32_t x, int32_t y) const
 void TCustomChartAxis::DrawAxis(TLynCanvas3D& canvas, bool placeLine)
 {
     RefreshDateTimeMode();
-    // One step for the whole axis, measured in the labels font before the
-    // title selects its own.
+    // One step for the whole axis, measured in the labels font.
     const double step = LabelStep(MappingValue);
     if (placeLine)
         AxisLinePos = OffsetByPositionPercent(EdgeOf(Chart->PlotRect), Chart->PlotRect);

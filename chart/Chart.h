@@ -29,6 +29,7 @@ public:
     TAlignment Alignment() const { return AlignmentValue; }
     void SetAlignment(TAlignment v);
     TChartFont& Font() { return FontValue; }
+    const TChartFont& Font() const { return FontValue; }
     TColor Color() const { return ColorValue; }
     void SetColor(TColor v);
     TChartBrush& Brush() { return BrushValue; }
@@ -183,8 +184,8 @@ public:
     void HandlePaint() override;
 
 protected:
-    void LayoutAxes() override;
-    void ApplySeriesMargins() override;
+    TRect LayoutAxes(const TRect& plot) override;
+    TRect ApplySeriesMargins(const TRect& plot) override;
     void DrawHeadings(TLynCanvas3D& canvas) override;
     void PaintWalls(TLynCanvas3D& canvas) override;
     void DrawZoomFrame(TLynCanvas3D& canvas) override;

@@ -51,7 +51,7 @@ void TCustomChart::DrawTitleBox(TLynCanvas3D& c, TChartTitle& title, int32_t let
     if (title.AdjustFrame()) {
         int32_t widest = 0;
         for (const std::string& line : title.Text())
-            widest = std::max(widest, c.MeasureTextWidth(line));
+            widest = std::max(widest, c.MeasureTextWidth(title.Font(), line));
         const int32_t m = widest + letterWidth;
         TRect& box = title.TitleBox;
         if (title.Alignment() == taLeftJustify) {
@@ -104,7 +104,7 @@ TRect TCustomChart::DrawTitleLines(TLynCanvas3D& c, const TChartTitle& title, TR
             r.Bottom = r.Top + h;
         else
             r.Top = r.Bottom - h;
-        const int32_t tw = c.MeasureTextWidth(line);
+        const int32_t tw = c.MeasureTextWidth(title.Font(), line);
         int32_t x = (r.Left + r.Right) / 2 - tw / 2;
         if (title.Alignment() == taLeftJustify)
             x = r.Left + letterWidth / 2;
@@ -125,7 +125,7 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
 {
     const TRect cr = PlotRect;
     c.SelectFont(title.Font());
-    const int32_t h = c.FontLineHeight();
+    const int32_t h = c.FontLineHeight(title.Font());
     PrepareTitleFill(c, title);
 
     const bool frameShown = title.Frame().Visible() && title.Frame().Color() != clDefault;
@@ -139,7 +139,7 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
         r.Top = r.Bottom + 5;
     }
     PlaceTitleBox(c, title, r, frameShown, atTop, h);
-    const int32_t ww = c.MeasureTextWidth("W");
+    const int32_t ww = c.MeasureTextWidth(title.Font(), "W");
     if (frameShown || c.BrushStyle() != bsClear)
         DrawTitleBox(c, title, ww);
     r = DrawTitleLines(c, title, r, atTop, h, ww);
@@ -158,14 +158,13 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
 
 // --- axes ------------------------------------------------------------------------------
 
-void TCustomChart::LayoutAxes()
+TRect TCustomChart::LayoutAxes(const TRect& plot)
 {
     const auto& axes = Axes();
     for (TCustomChartAxis* axis : axes)
         axis->ResolveRange();
-    // In 2D every depth is 0 and PlotRect keeps its size.
-    NormalizePlotRect();
-    TRect working = PlotRect;
+    // In 2D every depth is 0 and the plot rectangle keeps its size.
+    TRect working = NormalizedPlotRect(plot);
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (!IsAxisShown(axes[i]))
             continue;
@@ -176,15 +175,16 @@ void TCustomChart::LayoutAxes()
         if (IntersectRect(overlap, working, reserved))
             working = overlap;
     }
-    PlotRect = working;
-    NormalizePlotRect();
+    const TRect placed = NormalizedPlotRect(working);
     for (TCustomChartAxis* axis : axes)
-        axis->PlaceAxis(PlotRect);
+        axis->PlaceAxis(placed);
+    return placed;
 }
 
 // Top, left, right, bottom: each automatic end of an axis keeps free the
-// largest margin any of its series asks for.
-void TCustomChart::ApplySeriesMargins()
+// largest margin any of its series asks for. The margins widen the axes'
+// ranges, not the plot rectangle, which comes back as it went in.
+TRect TCustomChart::ApplySeriesMargins(const TRect& plot)
 {
     const auto& axes = Axes();
     for (TCustomChartAxis* axis : {axes[1], axes[2], axes[3], axes[0]}) {
@@ -213,6 +213,7 @@ void TCustomChart::ApplySeriesMargins()
         }
         axis->WidenForMargins(start, end);
     }
+    return plot;
 }
 
 // --- walls -------------------------------------------------------------------------------

@@ -179,9 +179,9 @@ void TLynCanvas3D::AssignBrush(const TChartBrush& brush)
 TColor TLynCanvas3D::BrushColor() const { return S->Current->Device.Brush.Color; }
 TBrushStyle TLynCanvas3D::BrushStyle() const { return static_cast<TBrushStyle>(S->Current->Device.Brush.Style); }
 
-void TLynCanvas3D::SelectFont(const TChartFont& font)
+namespace {
+void CopyChartFont(TDeviceFont& target, const TChartFont& font)
 {
-    TDeviceFont& target = Device().Font;
     target.Name = font.Name();
     target.Size = font.Size();
     target.Bold = (font.Style() & fsBold) != 0;
@@ -189,7 +189,27 @@ void TLynCanvas3D::SelectFont(const TChartFont& font)
     target.Underline = (font.Style() & fsUnderline) != 0;
     target.StrikeOut = (font.Style() & fsStrikeOut) != 0;
     target.EscapementTenths = 0;
+}
+} // namespace
+
+void TLynCanvas3D::SelectFont(const TChartFont& font)
+{
+    CopyChartFont(Device().Font, font);
     S->Current->FontColor = font.Color();
+}
+
+int32_t TLynCanvas3D::MeasureTextWidth(const TChartFont& font, std::string_view text) const
+{
+    TDeviceFont measured = S->Current->Device.Font;
+    CopyChartFont(measured, font);
+    return std::max(0, S->Current->Device.TextExtent(measured, text).X);
+}
+
+int32_t TLynCanvas3D::FontLineHeight(const TChartFont& font) const
+{
+    TDeviceFont measured = S->Current->Device.Font;
+    CopyChartFont(measured, font);
+    return std::max(0, S->Current->Device.TextExtent(measured, "W").Y);
 }
 
 TColor TLynCanvas3D::FontColor() const { return S->Current->FontColor; }

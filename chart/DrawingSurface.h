@@ -160,6 +160,10 @@ public:
     int32_t MeasureTextWidth(std::string_view text) const;
     int32_t MeasureTextHeight(std::string_view text) const;
     int32_t FontLineHeight() const; // MeasureTextHeight("W")
+    // The same in the given font, whatever font is selected: a step that
+    // only measures leaves the surface as it found it.
+    int32_t MeasureTextWidth(const TChartFont& font, std::string_view text) const;
+    int32_t FontLineHeight(const TChartFont& font) const;
 
     // --- clipping ----------------------------------------------------------------
     void ClipToRect(const TRect& r);

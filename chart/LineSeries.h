@@ -78,12 +78,12 @@ public:
     // Draws the shown points. Where many points fall into one pixel column
     // it draws, in place of their vertical strokes, the few that cover the
     // same pixels (see SeriesColumns.cpp); the picture is the same.
-    void DrawShownPoints() override;
-    void DrawPoint(int32_t index) override;
+    void DrawShownPoints(TLynCanvas3D& canvas) override;
+    void DrawPoint(TLynCanvas3D& canvas, int32_t index) override;
     void HorizontalMargins(int32_t& left, int32_t& right) override;
     void VerticalMargins(int32_t& top, int32_t& bottom) override;
     int32_t PointAtPixel(int32_t x, int32_t y) const override;
-    virtual void DrawPointerAt(int32_t x, int32_t y, int32_t index, TColor color);
+    virtual void DrawPointerAt(TLynCanvas3D& canvas, int32_t x, int32_t y, int32_t index, TColor color);
 
     bool Dark3D() const { return Dark3DValue; }
     void SetDark3D(bool v) { StoreAndRepaint(Dark3DValue, v); }
@@ -125,7 +125,8 @@ public:
 protected:
     // Joins point i at (x, y) to the previous pixel with the line pen in the
     // point's colour, then draws the markers when asked to.
-    void JoinToPrevious(int32_t index, int32_t x, int32_t y, TColor color, bool isLast, bool withMarkers);
+    void JoinToPrevious(TLynCanvas3D& canvas, int32_t index, int32_t x, int32_t y, TColor color, bool isLast,
+                        bool withMarkers);
     // The line from the plot edge towards the first shown point i starts here.
     void StartAtEdge(int32_t index);
     // The pixel height of the line from point i - 1 to point i at value v.

@@ -95,7 +95,15 @@ void TCustomLynPanel::RenderTo(QImage* target, const TRect& rect)
 // right and bottom edges are not limited by OuterRect.
 void TCustomLynPanel::NormalizePlotRect()
 {
-    TRect& r = PlotRect;
+    const TRect r = PlotRect = NormalizedPlotRect(PlotRect);
+    PlotRectWidth = r.Right - r.Left;
+    PlotRectHeight = r.Bottom - r.Top;
+    PlotRectCenterX = (r.Left + r.Right) / 2;
+    PlotRectCenterY = (r.Top + r.Bottom) / 2;
+}
+
+TRect TCustomLynPanel::NormalizedPlotRect(TRect r) const
+{
     if (r.Left < OuterRect.Left)
         r.Left = OuterRect.Left;
     if (r.Top < OuterRect.Top)
@@ -108,10 +116,7 @@ void TCustomLynPanel::NormalizePlotRect()
         r.Bottom = r.Top + 1;
     else if (r.Top == r.Bottom)
         r.Bottom = r.Top + height();
-    PlotRectWidth = r.Right - r.Left;
-    PlotRectHeight = r.Bottom - r.Top;
-    PlotRectCenterX = (r.Left + r.Right) / 2;
-    PlotRectCenterY = (r.Top + r.Bottom) / 2;
+    return r;
 }
 
 void TCustomLynPanel::SelectFont(const TChartFont& font) { Surface->SelectFont(font); }

@@ -52,6 +52,7 @@ public:
     // Draws the whole chart for rectangle R of the target image.
     virtual void RenderTo(QImage* target, const TRect& rect);
     void NormalizePlotRect();
+    TRect NormalizedPlotRect(TRect r) const;
     // Copies a font into the surface font (titles and axes select theirs).
     virtual void SelectFont(const TChartFont& font);
 

@@ -72,8 +72,8 @@ struct TValueBand {
 // column, carrying the series' previous-point fields as DrawPoint does.
 class TColumnDrawer {
 public:
-    explicit TColumnDrawer(TCustomSeries& series)
-        : S(series), Canvas(series.ParentChart()->Canvas()), HAxis(*series.ResolvedHorizAxis),
+    TColumnDrawer(TCustomSeries& series, TLynCanvas3D& canvas)
+        : S(series), Canvas(canvas), HAxis(*series.ResolvedHorizAxis),
           VAxis(*series.ResolvedVertAxis), XBand(HAxis), YBand(VAxis), Y(*series.YValues),
           Color(series.SeriesColor())
     {
@@ -304,17 +304,17 @@ bool TCustomSeries::CanDrawByColumns() const
     return PlacedSanely(*ResolvedHorizAxis) && PlacedSanely(*ResolvedVertAxis);
 }
 
-void TCustomSeries::DrawShownPoints()
+void TCustomSeries::DrawShownPoints(TLynCanvas3D& canvas)
 {
     const int32_t first = FirstShownIndex;
     const int32_t last = LastShownIndex;
     // The first shown point (with its stroke from the plot edge) and the
     // last one are always drawn by DrawPoint.
     if (first < 0 || last - first < 2 || !CanDrawByColumns()) {
-        TChartSeries::DrawShownPoints();
+        TChartSeries::DrawShownPoints(canvas);
         return;
     }
-    DrawPoint(first);
-    TColumnDrawer(*this).Draw(first + 1, last - 1);
-    DrawPoint(last);
+    DrawPoint(canvas, first);
+    TColumnDrawer(*this, canvas).Draw(first + 1, last - 1);
+    DrawPoint(canvas, last);
 }

@@ -19,6 +19,7 @@ class TCustomAxisPanel;
 class TCustomChartAxis;
 class TChartSeries;
 class TChartArrowPen;
+class TLynCanvas3D;
 
 enum THorizAxis : uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis : uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -117,8 +118,8 @@ public:
 
     // --- drawing hooks (the line series fills them in) -----------------------
     virtual void FindShownRange();
-    virtual void DrawShownPoints();
-    virtual void DrawPoint(int32_t index);
+    virtual void DrawShownPoints(TLynCanvas3D& canvas);
+    virtual void DrawPoint(TLynCanvas3D& canvas, int32_t index);
     virtual void HorizontalMargins(int32_t& left, int32_t& right);
     virtual void VerticalMargins(int32_t& top, int32_t& bottom);
     virtual int32_t PointPixelX(int32_t index) const;

@@ -14,7 +14,7 @@ bool WithinPixelGuard(int32_t x, int32_t y)
     return x >= -PixelGuard && x <= PixelGuard && y >= -PixelGuard && y <= PixelGuard;
 }
 
-void TCustomSeries::DrawPoint(int32_t index)
+void TCustomSeries::DrawPoint(TLynCanvas3D& canvas, int32_t index)
 {
     const TColor color = PointColor(index);
     const int32_t x = PointPixelX(index);
@@ -22,7 +22,6 @@ void TCustomSeries::DrawPoint(int32_t index)
     if (index == FirstShownIndex)
         HasPreviousPixel = false;
     if (WithinPixelGuard(x, y)) {
-        TLynCanvas3D& canvas = ParentChart()->Canvas();
         canvas.SetPenColor(clBlack);
         canvas.SetBrushColor(color);
         // Nothing is joined to a null point.
@@ -35,16 +34,16 @@ void TCustomSeries::DrawPoint(int32_t index)
             if (index > 0) {
                 StartAtEdge(index);
                 if (PointColor(index - 1) != clNone)
-                    JoinToPrevious(index, x, y, color, isLast, false);
+                    JoinToPrevious(canvas, index, x, y, color, isLast, false);
             }
             if (isLast && Pointer().Visible())
-                DrawPointerAt(x, y, index, color);
+                DrawPointerAt(canvas, x, y, index, color);
         } else if (HasPreviousPixel) {
-            JoinToPrevious(index, x, y, color, isLast, true);
+            JoinToPrevious(canvas, index, x, y, color, isLast, true);
         } else if (isLast && color != clNone && Pointer().Visible()) {
             // The first shown point failed the guard: the previous pixel is
             // from an earlier paint, so nothing is joined to it.
-            DrawPointerAt(x, y, index, color);
+            DrawPointerAt(canvas, x, y, index, color);
         }
         PreviousPixelX = x;
         PreviousPixelY = y;
@@ -74,9 +73,8 @@ int32_t TCustomSeries::EdgeInterpolatedY(int32_t index, double v) const
     return ResolvedVertAxis ? ResolvedVertAxis->ValueToPosition(at) : 0;
 }
 
-void TCustomSeries::JoinToPrevious(int32_t index, int32_t x, int32_t y, TColor color, bool isLast, bool withMarkers)
+void TCustomSeries::JoinToPrevious(TLynCanvas3D& canvas, int32_t index, int32_t x, int32_t y, TColor color, bool isLast, bool withMarkers)
 {
-    TLynCanvas3D& canvas = ParentChart()->Canvas();
     const bool samePixel = x == PreviousPixelX && y == PreviousPixelY;
     if (!samePixel && color != clNone && JoinPointsValue) {
         // The segment ending at a point takes that point's colour; the pen
@@ -97,15 +95,14 @@ void TCustomSeries::JoinToPrevious(int32_t index, int32_t x, int32_t y, TColor c
     // Markers after the line, so each covers the line ends under it.
     if (withMarkers && Pointer().Visible()) {
         if (PreviousColor != clNone)
-            DrawPointerAt(PreviousPixelX, PreviousPixelY, index - 1, PreviousColor);
+            DrawPointerAt(canvas, PreviousPixelX, PreviousPixelY, index - 1, PreviousColor);
         if (isLast && color != clNone)
-            DrawPointerAt(x, y, index, color);
+            DrawPointerAt(canvas, x, y, index, color);
     }
 }
 
-void TCustomSeries::DrawPointerAt(int32_t x, int32_t y, int32_t index, TColor color)
+void TCustomSeries::DrawPointerAt(TLynCanvas3D& canvas, int32_t x, int32_t y, int32_t index, TColor color)
 {
-    TLynCanvas3D& canvas = ParentChart()->Canvas();
     const TSeriesPointer& p = Pointer();
     canvas.ApplyChartPen(PointerValue->Pen());
     if (PointerValue->Pen().Color() == clDefault)

@@ -100,22 +100,22 @@ void TChartSeries::FindShownRange()
     LastShownIndex = lastShown;
 }
 
-void TChartSeries::DrawShownPoints()
+void TChartSeries::DrawShownPoints(TLynCanvas3D& canvas)
 {
     // -1 means no shown point: there is no point -1 to draw.
     if (FirstShownIndex < 0 || LastShownIndex < FirstShownIndex)
         return;
     if (DrawsForward()) {
         for (int32_t i = FirstShownIndex; i <= LastShownIndex; ++i)
-            DrawPoint(i);
+            DrawPoint(canvas, i);
     } else {
         for (int32_t i = LastShownIndex; i >= FirstShownIndex; --i)
-            DrawPoint(i);
+            DrawPoint(canvas, i);
     }
 }
 
 // A series of its own draws nothing; the line series draws its points.
-void TChartSeries::DrawPoint(int32_t) {}
+void TChartSeries::DrawPoint(TLynCanvas3D&, int32_t) {}
 
 void TChartSeries::HorizontalMargins(int32_t& left, int32_t& right) { left = right = 0; }
 void TChartSeries::VerticalMargins(int32_t& top, int32_t& bottom) { top = bottom = 0; }

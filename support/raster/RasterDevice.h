@@ -98,6 +98,8 @@ public:
     void TextOut(int32_t x, int32_t y, std::string_view utf8);
     // Width and height (the font's line height) of the unturned text.
     TPoint TextExtent(std::string_view utf8) const;
+    // The same in the given font, leaving the selected one as it is.
+    TPoint TextExtent(const TDeviceFont& font, std::string_view utf8) const;
 
     // --- clipping ------------------------------------------------------------------
     void IntersectClip(const TRect& rect);
@@ -129,4 +131,5 @@ private:
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);
     const QFont& QtFont() const;
+    const QFont& QtFontFor(const TDeviceFont& font) const;
 };

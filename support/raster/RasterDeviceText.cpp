@@ -53,24 +53,30 @@ int NormalisedEscapement(int tenths)
 
 // Sizes are points at 96 pixels per inch, set as pixel sizes so that the
 // result never depends on the screen: 8 points are MulDiv(8, 96, 72) = 11 px.
-const QFont& TRasterDevice::QtFont() const
+const QFont& TRasterDevice::QtFont() const { return QtFontFor(Font); }
+
+// One font is cached, whichever was asked last: measuring in another font
+// and then drawing in the selected one rebuilds it, which is cheap.
+const QFont& TRasterDevice::QtFontFor(const TDeviceFont& wanted) const
 {
-    if (CachedFont && CachedFontKey == Font)
+    if (CachedFont && CachedFontKey == wanted)
         return *CachedFont;
-    QFont font(QString::fromStdString(Font.Name));
-    font.setPixelSize(std::max(1, MulDiv(std::abs(Font.Size), 96, 72)));
-    font.setBold(Font.Bold);
-    font.setItalic(Font.Italic);
-    font.setUnderline(Font.Underline);
-    font.setStrikeOut(Font.StrikeOut);
+    QFont font(QString::fromStdString(wanted.Name));
+    font.setPixelSize(std::max(1, MulDiv(std::abs(wanted.Size), 96, 72)));
+    font.setBold(wanted.Bold);
+    font.setItalic(wanted.Italic);
+    font.setUnderline(wanted.Underline);
+    font.setStrikeOut(wanted.StrikeOut);
     CachedFont = font;
-    CachedFontKey = Font;
+    CachedFontKey = wanted;
     return *CachedFont;
 }
 
-TPoint TRasterDevice::TextExtent(std::string_view utf8) const
+TPoint TRasterDevice::TextExtent(std::string_view utf8) const { return TextExtent(Font, utf8); }
+
+TPoint TRasterDevice::TextExtent(const TDeviceFont& font, std::string_view utf8) const
 {
-    const QFontMetrics metrics(QtFont());
+    const QFontMetrics metrics(QtFontFor(font));
     const int width = utf8.empty() ? 0 : metrics.horizontalAdvance(FromUtf8(utf8));
     return TPoint{width, metrics.height()};
 }

@@ -30,15 +30,15 @@ protected:
         TChart::DrawHeadings(canvas);
         AfterHeadings = PlotRect;
     }
-    void LayoutAxes() override
+    TRect LayoutAxes(const TRect& plot) override
     {
         Steps.push_back("layout");
-        TChart::LayoutAxes();
+        return TChart::LayoutAxes(plot);
     }
-    void ApplySeriesMargins() override
+    TRect ApplySeriesMargins(const TRect& plot) override
     {
         Steps.push_back("margins");
-        TChart::ApplySeriesMargins();
+        return TChart::ApplySeriesMargins(plot);
     }
     void PaintWalls(TLynCanvas3D& canvas) override
     {
@@ -58,10 +58,9 @@ public:
         Steps->push_back("find shown");
         FirstShownIndex = Shown ? 0 : -1;
     }
-    void DrawShownPoints() override
+    void DrawShownPoints(TLynCanvas3D& c) override
     {
         Steps->push_back("draw points");
-        TLynCanvas3D& c = ParentChart()->Canvas();
         c.SetBrushColor(clRed);
         c.SetBrushStyle(bsSolid);
         c.FillBox(TRect{-1000, -1000, 5000, 5000});

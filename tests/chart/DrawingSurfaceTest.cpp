@@ -279,6 +279,17 @@ TEST(CanvasText, PutTextUsesTheFontColourAndMeasuresInTheSelectedFont)
     EXPECT_EQ(f.Surface.FontLineHeight(), f.Surface.Device().TextExtent("W").Y);
     EXPECT_EQ(f.Surface.MeasureTextWidth(""), 0);
     EXPECT_GT(f.Surface.MeasureTextWidth("WW"), f.Surface.MeasureTextWidth("W"));
+    // Measuring in a given font gives that font's figures and leaves the
+    // selected font as it is.
+    TChartFont large;
+    large.SetSize(20);
+    const int32_t selectedWidth = f.Surface.MeasureTextWidth("WW");
+    EXPECT_GT(f.Surface.MeasureTextWidth(large, "WW"), selectedWidth);
+    EXPECT_GT(f.Surface.FontLineHeight(large), f.Surface.FontLineHeight());
+    EXPECT_EQ(f.Surface.MeasureTextWidth(font, "WW"), selectedWidth);
+    EXPECT_EQ(f.Surface.FontLineHeight(font), f.Surface.FontLineHeight());
+    EXPECT_EQ(f.Surface.FontSize(), font.Size());
+    EXPECT_EQ(f.Surface.MeasureTextWidth("WW"), selectedWidth);
 }
 
 TEST(CanvasState, RestoreDefaultsResetsPenBrushFontAndBackgroundButNotModeNameOrAnchor)

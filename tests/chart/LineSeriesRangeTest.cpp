@@ -114,18 +114,19 @@ TEST(LineSeriesShownRange, UnclippedOrUnorderedSeriesShowsEveryPoint)
 TEST(LineSeriesShownRange, DrawsTheRangeForwardOnly)
 {
     struct Recording : TLineSeries {
-        void DrawPoint(int32_t index) override { Drawn.push_back(index); }
+        void DrawPoint(TLynCanvas3D&, int32_t index) override { Drawn.push_back(index); }
         std::vector<int32_t> Drawn;
     } s;
+    TLynCanvas3D canvas;
     for (int i = 0; i < 6; ++i)
         s.AddPoint(i, 0, "", clDefault);
     s.FirstShownIndex = 2;
     s.LastShownIndex = 4;
-    s.DrawShownPoints();
+    s.DrawShownPoints(canvas);
     EXPECT_EQ(s.Drawn, (std::vector<int32_t>{2, 3, 4}));
     s.Drawn.clear();
     s.FirstShownIndex = 3;
     s.LastShownIndex = 2;
-    s.DrawShownPoints();
+    s.DrawShownPoints(canvas);
     EXPECT_TRUE(s.Drawn.empty());
 }

@@ -37,7 +37,7 @@ public:
     void Draw()
     {
         Series->FindShownRange();
-        Series->DrawShownPoints();
+        Series->DrawShownPoints(Chart.Canvas());
     }
 
     QColor At(int x, int y) const { return Image.pixelColor(x, y); }
