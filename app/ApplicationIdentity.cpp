@@ -7,10 +7,7 @@
 #include <QDirIterator>
 #include <QString>
 
-const char* ApplicationVersion()
-{
-    return KMITY_VERSION;
-}
+const char* ApplicationVersion() { return KMITY_VERSION; }
 
 QIcon ApplicationIcon()
 {

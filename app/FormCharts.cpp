@@ -58,8 +58,7 @@ void ConfigureSeries(TLineSeries& series)
 
 } // namespace
 
-TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width,
-                        int height)
+TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width, int height)
 {
     auto* chart = new TChart(parent);
     chart->setObjectName(QString::fromUtf8(name));

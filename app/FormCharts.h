@@ -9,8 +9,7 @@ class TLineSeries;
 // A chart in `parent` at the given geometry, filling the parent's free area
 // (alClient), not a tab stop, with the title and the axis, wall and legend
 // settings of the definition.
-TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width,
-                        int height);
+TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width, int height);
 
 // A red line series without point markers or marks, joined to `chart`. The
 // caller owns it.

@@ -3,13 +3,13 @@
 // handler, Start included, may run in the middle of a step and works on the
 // same shared run state.
 
-#include "app/Oscillation.h"
 #include "app/MainWindow.h"
+#include "app/Oscillation.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
-#include "support/runtime/MessageLoop.h"
 #include "support/numbers/NumberText.h"
+#include "support/runtime/MessageLoop.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,10 +28,7 @@ private:
     int& FDepth;
 };
 
-double ReadNumber(const QLineEdit* edit)
-{
-    return NarrowToDouble(ParseFloatText(edit->text().toStdString()));
-}
+double ReadNumber(const QLineEdit* edit) { return NarrowToDouble(ParseFloatText(edit->text().toStdString())); }
 
 // The double nearest to one tenth, $3FB999999999999A.
 constexpr double TimeStepOfRun = 0.1;
@@ -49,10 +46,7 @@ void TForm1::Button1Click(QObject*)
     RunSteps();
 }
 
-void TForm1::Button2Click(QObject*)
-{
-    RunState.StopRequested = true;
-}
+void TForm1::Button2Click(QObject*) { RunState.StopRequested = true; }
 
 void TForm1::Button3Click(QObject*)
 {
@@ -63,10 +57,7 @@ void TForm1::Button3Click(QObject*)
     Series3->ClearPoints();
 }
 
-void TForm1::CheckBox1Click(QObject*)
-{
-    RunState.StepDelayMs = CheckBox1->isChecked() ? SlowStepDelayMs : 0;
-}
+void TForm1::CheckBox1Click(QObject*) { RunState.StepDelayMs = CheckBox1->isChecked() ? SlowStepDelayMs : 0; }
 
 void TForm1::ResetCharts()
 {

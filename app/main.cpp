@@ -7,8 +7,8 @@
 #include "app/CommandLine.h"
 #include "app/LocaleWatcher.h"
 #include "app/MainWindow.h"
-#include "support/runtime/MessageLoop.h"
 #include "support/numbers/NumberText.h"
+#include "support/runtime/MessageLoop.h"
 
 int main(int argc, char** argv)
 {

@@ -2,9 +2,9 @@
 // and the heap a series of ten million points takes.
 #include <benchmark/benchmark.h>
 
-#include "tests/support/WindowSizeChart.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "tests/support/WindowSizeChart.h"
 
 #include <malloc.h>
 

@@ -1,5 +1,5 @@
-#include <benchmark/benchmark.h>
 #include "support/numbers/Float80.h"
+#include <benchmark/benchmark.h>
 
 #include <string>
 

@@ -154,8 +154,8 @@ double TCustomChartAxis::LabelStep(const TAxisMapping& mapping)
 {
     std::string low = LabelText(mapping.UsedMinimum);
     std::string high = LabelText(mapping.UsedMaximum);
-    int32_t size = IsHorizontal ? std::max(LabelWidth(low), LabelWidth(high))
-                                : std::max(LabelHeight(low), LabelHeight(high));
+    int32_t size =
+        IsHorizontal ? std::max(LabelWidth(low), LabelWidth(high)) : std::max(LabelHeight(low), LabelHeight(high));
     int32_t fit = LabelsThatFit(mapping.PixelLength, size, LabelsSeparationValue);
     return LabelStepFor(mapping.UsedRange, fit, IncrementValue, LabelsSeparationValue);
 }

@@ -18,7 +18,7 @@ TAxisMapping TAxisMapping::Of(double usedMinimum, double usedMaximum, int32_t st
                               bool inverted, bool horizontal)
 {
     return {usedMinimum, usedMaximum, usedMaximum - usedMinimum, startPixel, endPixel, endPixel - startPixel,
-            inverted, horizontal};
+            inverted,    horizontal};
 }
 
 // 0..50 on 40..840: 16 px per unit, so 25 maps to 440. The distance is
@@ -42,16 +42,15 @@ int32_t TAxisMapping::ValueToPosition(double value) const
     // An end pixel plus a distance just inside the limit can leave 32 bits;
     // such a point lies far outside the plot, so it stays on its side at the
     // edge of the range instead of overflowing.
-    return static_cast<int32_t>(std::clamp<int64_t>(position, std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(position, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 double TAxisMapping::PositionToValue(int32_t position) const
 {
     if (PixelLength <= 0)
         return 0;
-    Float80 pixels = Inverted ? static_cast<Float80>(EndPixel) - position
-                                  : static_cast<Float80>(position) - StartPixel;
+    Float80 pixels = Inverted ? static_cast<Float80>(EndPixel) - position : static_cast<Float80>(position) - StartPixel;
     double k = static_cast<double>(pixels * UsedRange / PixelLength);
     return Horizontal ? UsedMinimum + k : UsedMaximum - k;
 }

@@ -17,8 +17,8 @@ struct TAxisMapping {
     bool Horizontal = false;
 
     // A mapping of min..max onto start..end.
-    static TAxisMapping Of(double usedMinimum, double usedMaximum, int32_t startPixel, int32_t endPixel,
-                           bool inverted, bool horizontal);
+    static TAxisMapping Of(double usedMinimum, double usedMaximum, int32_t startPixel, int32_t endPixel, bool inverted,
+                           bool horizontal);
 
     // Halfway between the ends, truncated: where a value without a place goes.
     int32_t CenterPixel() const { return (StartPixel + EndPixel) / 2; }

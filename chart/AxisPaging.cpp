@@ -11,10 +11,7 @@
 
 // Every series of this program plots its Y values against its ordered X
 // values, so the paged axis is a horizontal one.
-bool TCustomChartAxis::IsPaged() const
-{
-    return Chart && Chart->MaxPointsPerPage() > 0 && IsHorizontal && !IsDepth;
-}
+bool TCustomChartAxis::IsPaged() const { return Chart && Chart->MaxPointsPerPage() > 0 && IsHorizontal && !IsDepth; }
 
 // The first active series that uses the axis, or the first one of any kind
 // when no active series uses it; nullptr when none does.

@@ -4,8 +4,8 @@
 // margins, walls, axes, series, zoom frame).
 
 #include "chart/ChartAxis.h"
-#include "chart/SeriesData.h"
 #include "chart/PanelBase.h"
+#include "chart/SeriesData.h"
 
 #include <functional>
 #include <memory>
@@ -13,8 +13,8 @@
 
 class TCustomAxisPanel;
 using TChartNotify = std::function<void(TCustomAxisPanel* sender)>;
-using TAxisOnGetLabel = std::function<void(TCustomChartAxis* sender, TChartSeries* series, int32_t valueIndex,
-                                           std::string& labelText)>;
+using TAxisOnGetLabel =
+    std::function<void(TCustomChartAxis* sender, TChartSeries* series, int32_t valueIndex, std::string& labelText)>;
 
 class TCustomAxisPanel : public TCustomLynPanelExtended {
 public:

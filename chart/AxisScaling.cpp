@@ -58,14 +58,12 @@ void TChartAxisTitle::Assign(const TChartAxisTitle& source)
     FontValue.Assign(source.FontValue);
 }
 
-TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, bool otherSide, bool depth,
-                                   int titleAngle)
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, bool otherSide, bool depth, int titleAngle)
     : IsHorizontal(horizontal), IsOtherSide(otherSide), IsDepth(depth), Chart(chart),
       AxisValuesFormatValue(LynConst::DefaultValueFormat), AxisPen(std::make_unique<TChartAxisPen>()),
       TicksPen(std::make_unique<TDarkGrayPen>()), TicksInnerPen(std::make_unique<TDarkGrayPen>()),
       MinorTicksPen(std::make_unique<TDarkGrayPen>()), GridPen(std::make_unique<TDottedGrayPen>()),
-      MinorGridPen(std::make_unique<TChartHiddenPen>()),
-      TitleValue(std::make_unique<TChartAxisTitle>(this, titleAngle))
+      MinorGridPen(std::make_unique<TChartHiddenPen>()), TitleValue(std::make_unique<TChartAxisTitle>(this, titleAngle))
 {
     // Connected last: creating an axis asks for no repaint.
     auto changed = [this] { RequestRepaint(); };
@@ -273,15 +271,9 @@ double TCustomChartAxis::SeriesExtreme(bool lowest) const
     return result;
 }
 
-double TCustomChartAxis::SeriesMinimum() const
-{
-    return SeriesExtreme(true);
-}
+double TCustomChartAxis::SeriesMinimum() const { return SeriesExtreme(true); }
 
-double TCustomChartAxis::SeriesMaximum() const
-{
-    return SeriesExtreme(false);
-}
+double TCustomChartAxis::SeriesMaximum() const { return SeriesExtreme(false); }
 
 // Series have no depth of their own in a flat chart; a series' z-order is
 // its place in the series list.
@@ -329,10 +321,9 @@ void TCustomChartAxis::PlaceAxis(const TRect& plotRect)
 {
     int32_t origin = IsHorizontal ? plotRect.Left : plotRect.Top;
     int32_t length = IsHorizontal ? plotRect.Width() : plotRect.Height();
-    MappingValue = TAxisMapping::Of(MappingValue.UsedMinimum, MappingValue.UsedMaximum,
-                                    origin + RoundPixels(length * 0.01 * StartPositionValue),
-                                    origin + RoundPixels(length * 0.01 * EndPositionValue), InvertedValue,
-                                    IsHorizontal);
+    MappingValue = TAxisMapping::Of(
+        MappingValue.UsedMinimum, MappingValue.UsedMaximum, origin + RoundPixels(length * 0.01 * StartPositionValue),
+        origin + RoundPixels(length * 0.01 * EndPositionValue), InvertedValue, IsHorizontal);
 }
 
 // The range in use grows to what the placed pixels map to once the ends are

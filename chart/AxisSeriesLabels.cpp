@@ -76,8 +76,7 @@ void TCustomChartAxis::DrawSeriesLabels(TLynCanvas3D& canvas, bool marks)
         bool alongText = IsHorizontal ? (LabelsAngleValue == 0 || LabelsAngleValue == 180)
                                       : (LabelsAngleValue == 90 || LabelsAngleValue == 270);
         int32_t extent = alongText ? WidestLineWidth(text)
-                                   : canvas.FontLineHeight() *
-                                         static_cast<int32_t>(SplitLabelLines(text).size());
+                                   : canvas.FontLineHeight() * static_cast<int32_t>(SplitLabelLines(text).size());
         int32_t half = extent / 2;
         if (anyDrawn && LabelsSeparationValue != 0) {
             half = (extent + static_cast<int32_t>(std::trunc(extent * 0.02 * LabelsSeparationValue))) / 2;

@@ -77,8 +77,8 @@ TAxisTextPlan PlanAxisText(bool horizontal, bool otherSide, int32_t x, int32_t y
 void TCustomChartAxis::DrawAxisText(TLynCanvas3D& canvas, int32_t x, int32_t y, const std::string& text, int angle)
 {
     std::vector<std::string> lines = SplitLabelLines(text);
-    TAxisTextPlan plan = PlanAxisText(IsHorizontal, IsOtherSide, x, y, static_cast<int>(lines.size()),
-                                      canvas.FontLineHeight(), angle);
+    TAxisTextPlan plan =
+        PlanAxisText(IsHorizontal, IsOtherSide, x, y, static_cast<int>(lines.size()), canvas.FontLineHeight(), angle);
     canvas.SetTextAnchor(plan.Anchor);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const TPoint& at = plan.LineOrigins[i];

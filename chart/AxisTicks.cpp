@@ -29,8 +29,9 @@ std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, in
     }
     for (std::size_t j = 1; j < k; ++j)
         for (int i = 1; i <= minorCount; ++i)
-            candidates.push_back(ticks[j] - static_cast<int32_t>(RoundHalfEven(
-                                                i * (static_cast<double>(ticks[j] - ticks[j - 1]) / (minorCount + 1)))));
+            candidates.push_back(
+                ticks[j] - static_cast<int32_t>(
+                               RoundHalfEven(i * (static_cast<double>(ticks[j] - ticks[j - 1]) / (minorCount + 1)))));
     std::vector<int32_t> positions;
     for (int32_t c : candidates)
         if (startPixel < c && c < endPixel)

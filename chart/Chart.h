@@ -7,8 +7,8 @@
 #include <QCursor>
 
 #include <array>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TCustomChart;
@@ -104,8 +104,8 @@ private:
     TChartBrush BrushValue;
 };
 
-using TChartAxisClick = std::function<void(TCustomChart* sender, TCustomChartAxis* axis, TMouseButton button,
-                                           int32_t x, int32_t y)>;
+using TChartAxisClick =
+    std::function<void(TCustomChart* sender, TCustomChartAxis* axis, TMouseButton button, int32_t x, int32_t y)>;
 using TChartSeriesClick = std::function<void(TCustomChart* sender, TChartSeries* series, int32_t valueIndex,
                                              TMouseButton button, int32_t x, int32_t y)>;
 using TChartClick = std::function<void(TCustomChart* sender, TMouseButton button, int32_t x, int32_t y)>;

@@ -78,7 +78,6 @@ double WheelDelta(const TCustomChartAxis& axis, bool down)
     return down ? delta : -delta;
 }
 
-
 } // namespace
 
 // The order in which SavedScales holds the axes.
@@ -448,10 +447,17 @@ namespace {
 bool ToMouseButton(Qt::MouseButton qtButton, TMouseButton& button)
 {
     switch (qtButton) {
-    case Qt::LeftButton: button = mbLeft; return true;
-    case Qt::RightButton: button = mbRight; return true;
-    case Qt::MiddleButton: button = mbMiddle; return true;
-    default: return false;
+    case Qt::LeftButton:
+        button = mbLeft;
+        return true;
+    case Qt::RightButton:
+        button = mbRight;
+        return true;
+    case Qt::MiddleButton:
+        button = mbMiddle;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -517,10 +523,7 @@ bool TCustomChart::event(QEvent* event)
 }
 
 // Shows what was drawn straight on the window canvas (the zoom frame).
-void TCustomChart::ShowWindowCanvas()
-{
-    update();
-}
+void TCustomChart::ShowWindowCanvas() { update(); }
 
 void TCustomChart::HandlePaint()
 {

@@ -32,8 +32,8 @@ bool TChartFont::IsDefault() const
 
 TColor PaletteColor(int index)
 {
-    static constexpr std::array<TColor, 16> SeriesPalette = {
-        clRed, clGreen, clYellow, clBlue, clWhite, clGray, clFuchsia, clTeal,
-        clNavy, clMaroon, clLime, clOlive, clPurple, clSilver, clAqua, clBlack};
+    static constexpr std::array<TColor, 16> SeriesPalette = {clRed,     clGreen,  clYellow, clBlue,   clWhite, clGray,
+                                                             clFuchsia, clTeal,   clNavy,   clMaroon, clLime,  clOlive,
+                                                             clPurple,  clSilver, clAqua,   clBlack};
     return SeriesPalette[static_cast<std::size_t>(index) % SeriesPalette.size()];
 }

@@ -30,8 +30,8 @@ void TLynCanvas3D::SetOnNeedRepaint(TNotifyChange onNeedRepaint) { S->OnNeedRepa
 
 // --- frames ---------------------------------------------------------------------
 
-TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect,
-                               bool view3D, TColor)
+TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect, bool view3D,
+                               TColor)
 {
     S->Bounds = panelRect;
     S->Options = options;

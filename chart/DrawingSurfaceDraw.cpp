@@ -56,8 +56,8 @@ void TLynCanvas3D::GradientFill(const TRect& r, TColor from, TColor to, bool ver
         return ca + static_cast<int>((static_cast<int64_t>(cb - ca) * i) / std::max(1, steps - 1));
     };
     for (int32_t i = 0; i < steps; ++i) {
-        const TColor c = RGBColor(blend(RedOf(a), RedOf(b), i), blend(GreenOf(a), GreenOf(b), i),
-                                  blend(BlueOf(a), BlueOf(b), i));
+        const TColor c =
+            RGBColor(blend(RedOf(a), RedOf(b), i), blend(GreenOf(a), GreenOf(b), i), blend(BlueOf(a), BlueOf(b), i));
         const TRect band = vertical ? TRect{r.Left, r.Top + i, r.Right, r.Top + i + 1}
                                     : TRect{r.Left + i, r.Top, r.Left + i + 1, r.Bottom};
         Device().FillRect(band, c);

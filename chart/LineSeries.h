@@ -11,8 +11,17 @@
 class TCustomSeries;
 class TLynCanvas3D;
 
-enum TSeriesPointerStyle { psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar,
-                           psDiamond, psSmallDot };
+enum TSeriesPointerStyle {
+    psRectangle,
+    psCircle,
+    psTriangle,
+    psDownTriangle,
+    psCross,
+    psDiagCross,
+    psStar,
+    psDiamond,
+    psSmallDot
+};
 
 using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries* sender, int32_t valueIndex)>;
 using TSeriesClickPointer = std::function<void(TCustomSeries* sender, int32_t valueIndex, int32_t x, int32_t y)>;

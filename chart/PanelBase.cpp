@@ -3,9 +3,9 @@
 #include "chart/PanelBase.h"
 
 #include "chart/ChartMessages.h"
-#include "support/runtime/ErrorBox.h"
 #include "support/numbers/Rounding.h"
 #include "support/raster/DeviceScale.h"
+#include "support/runtime/ErrorBox.h"
 
 #include <QMoveEvent>
 #include <QPainter>
@@ -26,10 +26,7 @@ TCustomLynPanel::TCustomLynPanel(QWidget* parent)
     RepaintEnabled = true;
 }
 
-TCustomLynPanel::~TCustomLynPanel()
-{
-    RepaintEnabled = false;
-}
+TCustomLynPanel::~TCustomLynPanel() { RepaintEnabled = false; }
 
 void TCustomLynPanel::RequestRepaint()
 {

@@ -5,14 +5,13 @@
 // until the series are drawn inside it).
 
 #include "chart/DrawingSurface.h"
-#include "support/raster/Geometry.h"
 #include "support/layout/Panel.h"
+#include "support/raster/Geometry.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <memory>
-
 
 // The state of one mouse drag: zooming or scrolling.
 class TZoomPanningRecord {

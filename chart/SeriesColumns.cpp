@@ -73,9 +73,8 @@ struct TValueBand {
 class TColumnDrawer {
 public:
     TColumnDrawer(TCustomSeries& series, TLynCanvas3D& canvas)
-        : S(series), Canvas(canvas), HAxis(*series.ResolvedHorizAxis),
-          VAxis(*series.ResolvedVertAxis), XBand(HAxis), YBand(VAxis), Y(*series.YValues),
-          Color(series.SeriesColor())
+        : S(series), Canvas(canvas), HAxis(*series.ResolvedHorizAxis), VAxis(*series.ResolvedVertAxis), XBand(HAxis),
+          YBand(VAxis), Y(*series.YValues), Color(series.SeriesColor())
     {
     }
 
@@ -182,8 +181,8 @@ private:
             auto blockAtYb = [&](const TValueSummary::TExtremes& e) {
                 return PixelOfStored(e.Lowest) == yb && PixelOfStored(e.Highest) == yb;
             };
-            j = static_cast<int32_t>(summary.FindLastOutside(ys, a, b - 1, blockAtYb,
-                                                             [&](double v) { return PixelOfStored(v) == yb; }));
+            j = static_cast<int32_t>(
+                summary.FindLastOutside(ys, a, b - 1, blockAtYb, [&](double v) { return PixelOfStored(v) == yb; }));
         }
         if (j == b - 1) {
             PaintColumnRun(x, std::min(p, q), std::max(p, q), yb);
@@ -285,8 +284,8 @@ private:
 bool TCustomSeries::CanDrawByColumns() const
 {
     const TCustomAxisPanel* chart = ParentChart();
-    if (ForcePlainDrawing || typeid(*this) != typeid(TLineSeries) || !chart || chart->View3D() ||
-        !ResolvedHorizAxis || !ResolvedVertAxis)
+    if (ForcePlainDrawing || typeid(*this) != typeid(TLineSeries) || !chart || chart->View3D() || !ResolvedHorizAxis ||
+        !ResolvedVertAxis)
         return false;
     // Anything that draws more than the plain line, or differently.
     if (!JoinPointsValue || StairsValue || Pointer().Visible() || OnGetPointerStyle || BeforeDrawValues ||

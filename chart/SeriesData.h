@@ -24,8 +24,17 @@ class TLynCanvas3D;
 enum THorizAxis : uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis : uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
-enum TSeriesMarksStyle { smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
-                         smsLabelPercentTotal, smsXValue };
+enum TSeriesMarksStyle {
+    smsValue,
+    smsPercent,
+    smsLabel,
+    smsLabelPercent,
+    smsLabelValue,
+    smsLegend,
+    smsPercentTotal,
+    smsLabelPercentTotal,
+    smsXValue
+};
 
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries* sender, int32_t valueIndex)>;

@@ -2,8 +2,8 @@
 // plot edge into the first shown point, the segment from the previous
 // point in this point's colour, and the markers.
 #include "chart/AxisPanel.h"
-#include "support/numbers/Float80.h"
 #include "chart/LineSeries.h"
+#include "support/numbers/Float80.h"
 
 namespace {
 constexpr int32_t PixelGuard = 32766;
@@ -57,7 +57,8 @@ void TCustomSeries::StartAtEdge(int32_t index)
     const TRect& plot = ParentChart()->PlotRect;
     const TCustomChartAxis& axis = *ResolvedHorizAxis;
     PreviousPixelX = axis.Inverted() ? plot.Right : plot.Left;
-    PreviousPixelY = StairsValue ? PointPixelY(index - 1) : EdgeInterpolatedY(index, axis.PositionToValue(PreviousPixelX));
+    PreviousPixelY =
+        StairsValue ? PointPixelY(index - 1) : EdgeInterpolatedY(index, axis.PositionToValue(PreviousPixelX));
 }
 
 int32_t TCustomSeries::EdgeInterpolatedY(int32_t index, double v) const
@@ -73,7 +74,8 @@ int32_t TCustomSeries::EdgeInterpolatedY(int32_t index, double v) const
     return ResolvedVertAxis ? ResolvedVertAxis->ValueToPosition(at) : 0;
 }
 
-void TCustomSeries::JoinToPrevious(TLynCanvas3D& canvas, int32_t index, int32_t x, int32_t y, TColor color, bool isLast, bool withMarkers)
+void TCustomSeries::JoinToPrevious(TLynCanvas3D& canvas, int32_t index, int32_t x, int32_t y, TColor color, bool isLast,
+                                   bool withMarkers)
 {
     const bool samePixel = x == PreviousPixelX && y == PreviousPixelY;
     if (!samePixel && color != clNone && JoinPointsValue) {

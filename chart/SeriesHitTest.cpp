@@ -52,7 +52,8 @@ int32_t TCustomSeries::PointAtPixel(int32_t x, int32_t y) const
     TPoint previous;
     for (int32_t i = FirstShownIndex; i <= LastShownIndex; ++i) {
         const TPoint here{PointPixelX(i), PointPixelY(i)};
-        if (pointer.Visible() && std::abs(here.X - x) < pointer.HorizSize() && std::abs(here.Y - y) < pointer.VertSize()) {
+        if (pointer.Visible() && std::abs(here.X - x) < pointer.HorizSize() &&
+            std::abs(here.Y - y) < pointer.VertSize()) {
             if (OnClickPointer)
                 OnClickPointer(const_cast<TCustomSeries*>(this), i, x, y);
             return i;

@@ -9,8 +9,8 @@
 // a full pass without its cost. Any other change marks them stale.
 
 #include "chart/ChartList.h"
-#include "support/numbers/Float80.h"
 #include "chart/ValueSummary.h"
+#include "support/numbers/Float80.h"
 
 #include <cstdint>
 #include <string>

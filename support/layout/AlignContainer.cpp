@@ -14,10 +14,7 @@ namespace {
 constexpr const char* AlignProperty = "kmityAlign";
 
 // Qt's "no maximum" is a huge size; the layout's is 0.
-int32_t LimitOrNone(int limit)
-{
-    return limit >= QWIDGETSIZE_MAX ? 0 : limit;
-}
+int32_t LimitOrNone(int limit) { return limit >= QWIDGETSIZE_MAX ? 0 : limit; }
 
 std::vector<QWidget*> ChildWidgets(const QWidget* container)
 {
@@ -79,14 +76,9 @@ TAlign ControlAlign(const QWidget* control)
     return value.isValid() ? static_cast<TAlign>(value.toInt()) : alNone;
 }
 
-TAlignContainer::TAlignContainer(QWidget* parent) : QWidget(parent)
-{
-}
+TAlignContainer::TAlignContainer(QWidget* parent) : QWidget(parent) {}
 
-void TAlignContainer::DisableAlign()
-{
-    ++FAlignSuspended;
-}
+void TAlignContainer::DisableAlign() { ++FAlignSuspended; }
 
 void TAlignContainer::EnableAlign()
 {
@@ -108,10 +100,7 @@ void TAlignContainer::RequestAlign(QWidget* causing)
     AlignControls(causing);
 }
 
-TRect TAlignContainer::AlignFreeArea() const
-{
-    return TRect{0, 0, width(), height()};
-}
+TRect TAlignContainer::AlignFreeArea() const { return TRect{0, 0, width(), height()}; }
 
 void TAlignContainer::AlignControls(QWidget* causing)
 {

@@ -7,8 +7,7 @@ namespace {
 
 bool HasAnyAlignment(const std::vector<TAlignChild>& children)
 {
-    return std::any_of(children.begin(), children.end(),
-                       [](const TAlignChild& c) { return c.Align != alNone; });
+    return std::any_of(children.begin(), children.end(), [](const TAlignChild& c) { return c.Align != alNone; });
 }
 
 bool TakesPart(const TAlignChild& child, TAlign group)

@@ -32,9 +32,12 @@ void PaintBevel(QPainter& painter, TRect& rect, TBevelCut cut, int32_t width)
 Qt::Alignment HorizontalFlag(TAlignment alignment)
 {
     switch (alignment) {
-    case taLeftJustify: return Qt::AlignLeft;
-    case taRightJustify: return Qt::AlignRight;
-    case taCenter: break;
+    case taLeftJustify:
+        return Qt::AlignLeft;
+    case taRightJustify:
+        return Qt::AlignRight;
+    case taCenter:
+        break;
     }
     return Qt::AlignHCenter;
 }
@@ -57,9 +60,7 @@ void PaintFrame3D(QPainter& painter, TRect& rect, TColor topLeft, TColor bottomR
     }
 }
 
-TCustomPanel::TCustomPanel(QWidget* parent) : TAlignContainer(parent)
-{
-}
+TCustomPanel::TCustomPanel(QWidget* parent) : TAlignContainer(parent) {}
 
 void TCustomPanel::SetBevelOuter(TBevelCut value)
 {

@@ -2,8 +2,8 @@
 // The decimal form of an extended value that formatting works from:
 // value = 0.d1d2d3... × 10^Exponent10, at most 18 significant digits.
 
-#include <cstdint>
 #include "support/numbers/Float80.h"
+#include <cstdint>
 
 struct DecimalDigits {
     // 0 for zero; InfinityExponent10 for an infinity, NaNExponent10 for NaN.

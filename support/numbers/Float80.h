@@ -26,10 +26,10 @@ using Float80 = long double;
 #define KMITY_HARDWARE_FLOAT80 0
 using Float80 = SoftFloat80;
 // Each literal is converted once, on first use.
-#define F80(literal)                                                                                 \
-    ([]() -> SoftFloat80 {                                                                           \
-        static const SoftFloat80 value = SoftFloat80::FromLiteral(#literal);                         \
-        return value;                                                                                \
+#define F80(literal)                                                                                                   \
+    ([]() -> SoftFloat80 {                                                                                             \
+        static const SoftFloat80 value = SoftFloat80::FromLiteral(#literal);                                           \
+        return value;                                                                                                  \
     }())
 #define F80_CONST const
 #endif

@@ -4,7 +4,7 @@
 // scientific otherwise. 1234.5 -> "1234.5", 1.5e20 -> "1.5E20",
 // 0.00001 -> "1E-5", infinities "INF" / "-INF", not-a-number "NAN".
 
-#include <string>
 #include "support/numbers/Float80.h"
+#include <string>
 
 std::string FormatGeneral(Float80 value, int precision);

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "support/numbers/DecimalDigits.h"
-#include "support/runtime/Exceptions.h"
 #include "support/numbers/FixedText.h"
 #include "support/numbers/FormatGeneral.h"
 #include "support/numbers/FormatSettings.h"
 #include "support/numbers/NumberMask.h"
+#include "support/runtime/Exceptions.h"
 
 namespace {
 
@@ -52,10 +52,7 @@ std::size_t CountCharacters(std::string_view text)
     return count;
 }
 
-int SectionFor(std::string_view mask, int wanted)
-{
-    return MaskSection(mask, wanted).empty() ? 0 : wanted;
-}
+int SectionFor(std::string_view mask, int wanted) { return MaskSection(mask, wanted).empty() ? 0 : wanted; }
 
 // Writes the digits of one section; q is the decimal place of the next digit
 // (1 is the units, 0 the first fraction digit), s the count of placeholders
@@ -63,8 +60,7 @@ int SectionFor(std::string_view mask, int wanted)
 class TSectionWriter {
 public:
     TSectionWriter(TMaskText& text, const TMaskLayout& layout, const DecimalDigits& digits)
-        : Text(text), Layout(layout), Digits(digits),
-          DecimalMark(EncodeUtf8(FormatSettings().DecimalMark)),
+        : Text(text), Layout(layout), Digits(digits), DecimalMark(EncodeUtf8(FormatSettings().DecimalMark)),
           ThousandsMark(FormatSettings().ThousandsMark)
     {
         ThousandsBytes = EncodeUtf8(ThousandsMark);
@@ -79,11 +75,18 @@ public:
         while (!tokenizer.AtEnd()) {
             const TMaskToken token = tokenizer.Next();
             switch (token.Kind) {
-            case TMaskTokenKind::Placeholder: WritePlaceholder(); break;
-            case TMaskTokenKind::Scientific: WriteExponent(token); break;
-            case TMaskTokenKind::Literal: Text.Append(token.Text); break;
+            case TMaskTokenKind::Placeholder:
+                WritePlaceholder();
+                break;
+            case TMaskTokenKind::Scientific:
+                WriteExponent(token);
+                break;
+            case TMaskTokenKind::Literal:
+                Text.Append(token.Text);
+                break;
             case TMaskTokenKind::DecimalPoint:
-            case TMaskTokenKind::Thousands: break;
+            case TMaskTokenKind::Thousands:
+                break;
             }
         }
     }
@@ -156,10 +159,10 @@ std::string FormatNumberMask(std::string_view mask, Float80 value)
     int section = SectionFor(mask, value == 0 ? 2 : value < 0 ? 1 : 0);
     TMaskLayout layout = ScanMaskSection(MaskSection(mask, section));
     const DecimalDigits digits = layout.IsScientific
-        ? ToDecimalDigits(value, layout.DigitCount, AllDecimals)
-        : ToDecimalDigits(value, DigitsPrecision, layout.DigitCount - layout.IntegerCount);
-    if (digits.Exponent10 == InfinityExponent10 || digits.Exponent10 == NaNExponent10
-        || (!layout.IsScientific && digits.Exponent10 > DigitsPrecision))
+                                     ? ToDecimalDigits(value, layout.DigitCount, AllDecimals)
+                                     : ToDecimalDigits(value, DigitsPrecision, layout.DigitCount - layout.IntegerCount);
+    if (digits.Exponent10 == InfinityExponent10 || digits.Exponent10 == NaNExponent10 ||
+        (!layout.IsScientific && digits.Exponent10 > DigitsPrecision))
         return FormatGeneral(value, GeneralPrecision);
 
     // A value that rounded to nothing is written by the zero section.

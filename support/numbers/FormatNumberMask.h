@@ -5,8 +5,8 @@
 // quoted literal text. "#,##0.###" gives 1234567.891 -> "1,234,567.891",
 // 0.0005 -> "0.001", 1e18 -> "1E18" (beyond the mask: the general form).
 
-#include <string>
 #include "support/numbers/Float80.h"
+#include <string>
 #include <string_view>
 
 // Throws EConvertError "Format string too long" for a mask of more than 224

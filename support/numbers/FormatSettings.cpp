@@ -31,10 +31,7 @@ TFormatSettings FormatSettingsOf(const QLocale& locale)
     return settings;
 }
 
-void ReadFormatSettings()
-{
-    FormatSettings() = FormatSettingsOf(QLocale::system());
-}
+void ReadFormatSettings() { FormatSettings() = FormatSettingsOf(QLocale::system()); }
 
 TUtf8Char EncodeUtf8(char32_t character)
 {

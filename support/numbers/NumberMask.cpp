@@ -21,8 +21,8 @@ TMaskToken TMaskTokenizer::Next()
         token.Kind = TMaskTokenKind::DecimalPoint;
     } else if (c == ',') {
         token.Kind = TMaskTokenKind::Thousands;
-    } else if ((c == 'E' || c == 'e') && Position < Section.size()
-               && (Section[Position] == '+' || Section[Position] == '-')) {
+    } else if ((c == 'E' || c == 'e') && Position < Section.size() &&
+               (Section[Position] == '+' || Section[Position] == '-')) {
         token.Kind = TMaskTokenKind::Scientific;
         token.ExponentPlusSign = Section[Position++] == '+';
         int zeros = 0;
@@ -84,10 +84,17 @@ TMaskLayout ScanMaskSection(std::string_view section)
             if (!seenPoint)
                 ++layout.IntegerCount;
             break;
-        case TMaskTokenKind::DecimalPoint: seenPoint = true; break;
-        case TMaskTokenKind::Thousands: layout.HasThousands = true; break;
-        case TMaskTokenKind::Scientific: layout.IsScientific = true; break;
-        case TMaskTokenKind::Literal: break;
+        case TMaskTokenKind::DecimalPoint:
+            seenPoint = true;
+            break;
+        case TMaskTokenKind::Thousands:
+            layout.HasThousands = true;
+            break;
+        case TMaskTokenKind::Scientific:
+            layout.IsScientific = true;
+            break;
+        case TMaskTokenKind::Literal:
+            break;
         }
     }
     if (firstZero >= 0)

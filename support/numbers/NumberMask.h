@@ -10,10 +10,10 @@ enum class TMaskTokenKind { Placeholder, DecimalPoint, Thousands, Scientific, Li
 
 struct TMaskToken {
     TMaskTokenKind Kind = TMaskTokenKind::Literal;
-    char Character = 0;           // "0" or "#"; "E" or "e" of a scientific marker
+    char Character = 0; // "0" or "#"; "E" or "e" of a scientific marker
     bool ExponentPlusSign = false; // the marker was "E+" / "e+"
-    int ExponentMinDigits = 0;    // "0"s after the marker's sign, at most 4 count
-    std::string_view Text;        // literal text, quotes removed
+    int ExponentMinDigits = 0; // "0"s after the marker's sign, at most 4 count
+    std::string_view Text; // literal text, quotes removed
 };
 
 // Splits a section into tokens; Position is the byte index of the next one.
@@ -34,10 +34,10 @@ std::string_view MaskSection(std::string_view mask, int index);
 
 // What a section asks of the number: placeholder counts and markers.
 struct TMaskLayout {
-    int DigitCount = 0;        // digit placeholders, d
-    int IntegerCount = 0;      // placeholders before the first ".", p
-    int RequiredIntegers = 0;  // digits always written before the point
-    int RequiredDecimals = 0;  // digits always written after the point
+    int DigitCount = 0; // digit placeholders, d
+    int IntegerCount = 0; // placeholders before the first ".", p
+    int RequiredIntegers = 0; // digits always written before the point
+    int RequiredDecimals = 0; // digits always written after the point
     bool HasThousands = false; // a "," anywhere in the section
     bool IsScientific = false; // an "E+", "E-", "e+" or "e-" marker
 };

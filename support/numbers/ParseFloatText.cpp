@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "support/runtime/Exceptions.h"
 #include "support/numbers/FormatSettings.h"
 #include "support/numbers/ScaleByPowerOfTen.h"
+#include "support/runtime/Exceptions.h"
 
 namespace {
 
@@ -87,10 +87,7 @@ int ReadExponent(TNumberReader& reader)
 
 // Fraction digit counts beyond the int range only push the scale further out
 // of the extended range, which ScaleByPowerOfTen already handles.
-int ClampToInt(int64_t n)
-{
-    return static_cast<int>(n < INT_MIN ? INT_MIN : n > INT_MAX ? INT_MAX : n);
-}
+int ClampToInt(int64_t n) { return static_cast<int>(n < INT_MIN ? INT_MIN : n > INT_MAX ? INT_MAX : n); }
 
 } // namespace
 

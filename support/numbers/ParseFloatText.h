@@ -4,8 +4,8 @@
 // decimal mark (at least a digit or the mark), an optional exponent "E"/"e"
 // with optional sign and digits, blanks. No thousands marks, no tabs.
 
-#include <string_view>
 #include "support/numbers/Float80.h"
+#include <string_view>
 
 // False for text that is not a number or whose value is beyond the extended
 // range; value is then left as it was.

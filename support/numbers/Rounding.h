@@ -10,10 +10,7 @@
 
 // Nearest integer, ties to even: 2.5 -> 2, 3.5 -> 4, -2.5 -> -2.
 // Precondition: the result fits the target type; callers check the range.
-inline int64_t RoundHalfEven(double value)
-{
-    return static_cast<int64_t>(std::nearbyint(value));
-}
+inline int64_t RoundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
 
 // a * b / c with a 64-bit intermediate, rounded to nearest, halves away from
 // zero; -1 for c = 0, as the platform function reports it.
@@ -31,7 +28,4 @@ inline int32_t MulDiv(int32_t a, int32_t b, int32_t c)
 }
 
 // Truncation toward zero of a double, spelled out where an algorithm asks for it.
-inline double TruncToward0(double value)
-{
-    return std::trunc(value);
-}
+inline double TruncToward0(double value) { return std::trunc(value); }

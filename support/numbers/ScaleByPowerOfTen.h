@@ -9,6 +9,6 @@ Float80 ScaleByPowerOfTen(Float80 x, int n);
 
 // The three constant tables, exposed so that tests can check every entry is
 // the correctly rounded extended value: 10^k, 10^(32k) and 10^(512k).
-const Float80* PowersOfTenUnits();      // k = 0..31
+const Float80* PowersOfTenUnits(); // k = 0..31
 const Float80* PowersOfTenThirtyTwos(); // k = 0..15
-const Float80* PowersOfTenLarge();      // k = 0..9
+const Float80* PowersOfTenLarge(); // k = 0..9

@@ -44,8 +44,7 @@ public:
     // indefinite 0x8000000000000000, as the processor's store does.
     explicit operator int64_t() const;
     template <std::integral T>
-        requires(!std::same_as<T, int64_t> && !std::same_as<T, bool>)
-    explicit operator T() const
+    requires(!std::same_as<T, int64_t> && !std::same_as<T, bool>) explicit operator T() const
     {
         return static_cast<T>(static_cast<int64_t>(*this));
     }

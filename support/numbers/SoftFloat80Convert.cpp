@@ -13,7 +13,7 @@ namespace {
 
 // A binary interchange format narrower than the extended one.
 struct TNarrowFormat {
-    int Precision;    // significand bits, the hidden one included
+    int Precision; // significand bits, the hidden one included
     int ExponentBits; // width of the exponent field
 };
 
@@ -30,11 +30,16 @@ uint64_t NarrowBits(SoftFloat80 x, TNarrowFormat format)
     const uint64_t infinity = maxField << (format.Precision - 1);
     const uint64_t quiet = uint64_t(1) << (format.Precision - 2);
     switch (u.Kind) {
-    case EKind::Zero: return sign;
-    case EKind::Infinite: return sign | infinity;
-    case EKind::Invalid: return (uint64_t(1) << width) | infinity | quiet;
-    case EKind::NaN: return sign | infinity | quiet | ((u.Significand << 1) >> (65 - format.Precision));
-    case EKind::Finite: break;
+    case EKind::Zero:
+        return sign;
+    case EKind::Infinite:
+        return sign | infinity;
+    case EKind::Invalid:
+        return (uint64_t(1) << width) | infinity | quiet;
+    case EKind::NaN:
+        return sign | infinity | quiet | ((u.Significand << 1) >> (65 - format.Precision));
+    case EKind::Finite:
+        break;
     }
     const int zeros = __builtin_clzll(u.Significand);
     const uint64_t significand = u.Significand << zeros;

@@ -60,10 +60,7 @@ SoftFloat80 RoundPack(bool negative, int64_t exponent, UInt128 magnitude);
 SoftFloat80 PropagateNaN(SoftFloat80 a, SoftFloat80 b);
 SoftFloat80 PropagateNaN(SoftFloat80 a);
 
-inline SoftFloat80 SignedZero(bool negative)
-{
-    return SoftFloat80::FromBits(negative ? 0x8000 : 0, 0);
-}
+inline SoftFloat80 SignedZero(bool negative) { return SoftFloat80::FromBits(negative ? 0x8000 : 0, 0); }
 
 inline SoftFloat80 SignedInfinity(bool negative)
 {

@@ -17,7 +17,11 @@ namespace {
 // A nonnegative integer as 32-bit words, least significant first.
 class TBigInteger {
 public:
-    explicit TBigInteger(uint32_t value = 0) { Words.push_back(value); Trim(); }
+    explicit TBigInteger(uint32_t value = 0)
+    {
+        Words.push_back(value);
+        Trim();
+    }
 
     void MultiplyAdd(uint32_t factor, uint32_t addend)
     {

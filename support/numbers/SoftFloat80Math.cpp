@@ -4,8 +4,8 @@
 
 #include "support/numbers/SoftFloat80.h"
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "support/numbers/SoftFloat80Internal.h"
 
@@ -42,11 +42,15 @@ int ILogB(SoftFloat80 x)
 {
     const TUnpacked u = Unpack(x);
     switch (u.Kind) {
-    case EKind::Zero: return FP_ILOGB0;
-    case EKind::Infinite: return INT_MAX;
+    case EKind::Zero:
+        return FP_ILOGB0;
+    case EKind::Infinite:
+        return INT_MAX;
     case EKind::NaN:
-    case EKind::Invalid: return FP_ILOGBNAN;
-    case EKind::Finite: break;
+    case EKind::Invalid:
+        return FP_ILOGBNAN;
+    case EKind::Finite:
+        break;
     }
     return u.Exponent + 63 - __builtin_clzll(u.Significand);
 }
@@ -117,10 +121,17 @@ SoftFloat80 RoundToIntegral(SoftFloat80 x, ERounding mode)
     }
     bool up = false;
     switch (mode) {
-    case ERounding::NearestEven: up = aboveHalf || (exactlyHalf && (whole & 1) != 0); break;
-    case ERounding::Down: up = u.Negative && inexact; break;
-    case ERounding::Up: up = !u.Negative && inexact; break;
-    case ERounding::TowardZero: break;
+    case ERounding::NearestEven:
+        up = aboveHalf || (exactlyHalf && (whole & 1) != 0);
+        break;
+    case ERounding::Down:
+        up = u.Negative && inexact;
+        break;
+    case ERounding::Up:
+        up = !u.Negative && inexact;
+        break;
+    case ERounding::TowardZero:
+        break;
     }
     whole += up ? 1 : 0;
     if (whole == 0)

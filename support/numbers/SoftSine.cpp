@@ -23,7 +23,7 @@ constexpr UInt128 PiOverTwo = (UInt128(0xC90FDAA22168C234ull) << 64) | 0xC4C6628
 
 // 1/n! rounded once, with alternating signs, for the two series.
 struct TSeries {
-    std::array<SoftFloat80, 12> Sine;   // -1/3!, +1/5!, ..., +1/25!
+    std::array<SoftFloat80, 12> Sine; // -1/3!, +1/5!, ..., +1/25!
     std::array<SoftFloat80, 11> Cosine; // +1/4!, -1/6!, ..., +1/24!
 };
 
@@ -177,10 +177,18 @@ SoftFloat80 Sine(SoftFloat80 x)
             return DefaultNaN;
         const TReduced r = Reduce(u.Significand << zeros, exponent);
         switch (r.Quadrant & 3) {
-        case 0: result = SineKernel(r.Hi, r.Lo); break;
-        case 1: result = CosineKernel(r.Hi, r.Lo); break;
-        case 2: result = -SineKernel(r.Hi, r.Lo); break;
-        default: result = -CosineKernel(r.Hi, r.Lo); break;
+        case 0:
+            result = SineKernel(r.Hi, r.Lo);
+            break;
+        case 1:
+            result = CosineKernel(r.Hi, r.Lo);
+            break;
+        case 2:
+            result = -SineKernel(r.Hi, r.Lo);
+            break;
+        default:
+            result = -CosineKernel(r.Hi, r.Lo);
+            break;
         }
     }
     return u.Negative ? -result : result;

@@ -19,12 +19,23 @@ public:
     explicit TPenPattern(TDevicePenStyle style)
     {
         switch (style) {
-        case TDevicePenStyle::Dash: Set({18, 6}); break;
-        case TDevicePenStyle::Dot: Set({3, 3}); break;
-        case TDevicePenStyle::DashDot: Set({9, 6, 3, 6}); break;
-        case TDevicePenStyle::DashDotDot: Set({9, 3, 3, 3, 3, 3}); break;
-        case TDevicePenStyle::Alternate: Set({1, 1}); break;
-        default: break;  // solid: no runs
+        case TDevicePenStyle::Dash:
+            Set({18, 6});
+            break;
+        case TDevicePenStyle::Dot:
+            Set({3, 3});
+            break;
+        case TDevicePenStyle::DashDot:
+            Set({9, 6, 3, 6});
+            break;
+        case TDevicePenStyle::DashDotDot:
+            Set({9, 3, 3, 3, 3, 3});
+            break;
+        case TDevicePenStyle::Alternate:
+            Set({1, 1});
+            break;
+        default:
+            break; // solid: no runs
         }
     }
 
@@ -86,15 +97,22 @@ inline bool HatchIsOn(TDeviceBrushStyle style, int32_t x, int32_t y)
     // (0, 7) and (7, 0).
     const bool horizontal = (y & 7) == 3;
     const bool vertical = (x & 7) == 4;
-    const bool falling = ((x - y) & 7) == 0;  // top-left to bottom-right
-    const bool rising = ((x + y) & 7) == 7;   // bottom-left to top-right
+    const bool falling = ((x - y) & 7) == 0; // top-left to bottom-right
+    const bool rising = ((x + y) & 7) == 7; // bottom-left to top-right
     switch (style) {
-    case TDeviceBrushStyle::Horizontal: return horizontal;
-    case TDeviceBrushStyle::Vertical: return vertical;
-    case TDeviceBrushStyle::FDiagonal: return falling;
-    case TDeviceBrushStyle::BDiagonal: return rising;
-    case TDeviceBrushStyle::Cross: return horizontal || vertical;
-    case TDeviceBrushStyle::DiagCross: return falling || rising;
-    default: return true;
+    case TDeviceBrushStyle::Horizontal:
+        return horizontal;
+    case TDeviceBrushStyle::Vertical:
+        return vertical;
+    case TDeviceBrushStyle::FDiagonal:
+        return falling;
+    case TDeviceBrushStyle::BDiagonal:
+        return rising;
+    case TDeviceBrushStyle::Cross:
+        return horizontal || vertical;
+    case TDeviceBrushStyle::DiagCross:
+        return falling || rising;
+    default:
+        return true;
     }
 }

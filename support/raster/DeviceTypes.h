@@ -13,34 +13,34 @@
 
 enum class TDevicePenStyle {
     Solid,
-    Dash,        // 18 on, 6 off
-    Dot,         // 3 on, 3 off
-    DashDot,     // 9 on, 6 off, 3 on, 6 off
-    DashDotDot,  // 9 on, 3 off, 3 on, 3 off, 3 on, 3 off
-    Clear,       // draws nothing
+    Dash, // 18 on, 6 off
+    Dot, // 3 on, 3 off
+    DashDot, // 9 on, 6 off, 3 on, 6 off
+    DashDotDot, // 9 on, 3 off, 3 on, 3 off, 3 on, 3 off
+    Clear, // draws nothing
     InsideFrame, // solid; a wide outline of a box or ellipse stays inside it
-    Alternate,   // 1 on, 1 off, always one pixel wide ("small dots")
+    Alternate, // 1 on, 1 off, always one pixel wide ("small dots")
 };
 
 // Raster operations of the pen (and of brush fills in figures), on the
 // RGB bits of destination D and pen colour P.
 enum class TDevicePenMode {
-    Black,       // 0
-    White,       // all ones
-    Nop,         // D
-    Not,         // ~D
-    Copy,        // P
-    NotCopy,     // ~P
+    Black, // 0
+    White, // all ones
+    Nop, // D
+    Not, // ~D
+    Copy, // P
+    NotCopy, // ~P
     MergePenNot, // P | ~D
-    MaskPenNot,  // P & ~D
+    MaskPenNot, // P & ~D
     MergeNotPen, // ~P | D
-    MaskNotPen,  // ~P & D
-    Merge,       // P | D
-    NotMerge,    // ~(P | D)
-    Mask,        // P & D
-    NotMask,     // ~(P & D)
-    Xor,         // P ^ D
-    NotXor,      // ~(P ^ D): drawing the same figure twice restores it
+    MaskNotPen, // ~P & D
+    Merge, // P | D
+    NotMerge, // ~(P | D)
+    Mask, // P & D
+    NotMask, // ~(P & D)
+    Xor, // P ^ D
+    NotXor, // ~(P ^ D): drawing the same figure twice restores it
 };
 
 enum class TDeviceBrushStyle { Solid, Clear, Horizontal, Vertical, FDiagonal, BDiagonal, Cross, DiagCross };

@@ -12,8 +12,8 @@
 // image costs only the steps that can reach the visible area.
 
 #include "support/Portable.h"
-#include "support/raster/Geometry.h"
 #include "support/numbers/Float80.h"
+#include "support/raster/Geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +22,9 @@
 
 struct TLineGeometry {
     bool XMajor = true;
-    int64_t Steps = 0;       // pixels painted: |major delta|
-    int MajorStep = 1;       // +1 or -1
-    int64_t MinorDelta = 0;  // signed; |MinorDelta| <= Steps
+    int64_t Steps = 0; // pixels painted: |major delta|
+    int MajorStep = 1; // +1 or -1
+    int64_t MinorDelta = 0; // signed; |MinorDelta| <= Steps
     int64_t MajorStart = 0;
     int64_t MinorStart = 0;
 };
@@ -53,7 +53,7 @@ inline void StepsNear(const TLineGeometry& g, const TRect& area, int pad, int64_
     first = 0;
     last = g.Steps;
     const int64_t majorLo = g.XMajor ? area.Left : area.Top;
-    const int64_t majorHi = g.XMajor ? area.Right : area.Bottom;  // exclusive
+    const int64_t majorHi = g.XMajor ? area.Right : area.Bottom; // exclusive
     const int64_t minorLo = (g.XMajor ? area.Top : area.Left) - pad - 1;
     const int64_t minorHi = (g.XMajor ? area.Bottom : area.Right) + pad + 1;
     // Major axis: MajorStart + MajorStep * k in [majorLo, majorHi).

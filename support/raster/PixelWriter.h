@@ -36,22 +36,54 @@ constexpr uint32_t CombinePixel(uint32_t dst, uint32_t pen, TDevicePenMode mode)
 {
     uint32_t r = 0;
     switch (mode) {
-    case TDevicePenMode::Black: r = 0; break;
-    case TDevicePenMode::White: r = ~0u; break;
-    case TDevicePenMode::Nop: r = dst; break;
-    case TDevicePenMode::Not: r = ~dst; break;
-    case TDevicePenMode::Copy: r = pen; break;
-    case TDevicePenMode::NotCopy: r = ~pen; break;
-    case TDevicePenMode::MergePenNot: r = pen | ~dst; break;
-    case TDevicePenMode::MaskPenNot: r = pen & ~dst; break;
-    case TDevicePenMode::MergeNotPen: r = ~pen | dst; break;
-    case TDevicePenMode::MaskNotPen: r = ~pen & dst; break;
-    case TDevicePenMode::Merge: r = pen | dst; break;
-    case TDevicePenMode::NotMerge: r = ~(pen | dst); break;
-    case TDevicePenMode::Mask: r = pen & dst; break;
-    case TDevicePenMode::NotMask: r = ~(pen & dst); break;
-    case TDevicePenMode::Xor: r = pen ^ dst; break;
-    case TDevicePenMode::NotXor: r = ~(pen ^ dst); break;
+    case TDevicePenMode::Black:
+        r = 0;
+        break;
+    case TDevicePenMode::White:
+        r = ~0u;
+        break;
+    case TDevicePenMode::Nop:
+        r = dst;
+        break;
+    case TDevicePenMode::Not:
+        r = ~dst;
+        break;
+    case TDevicePenMode::Copy:
+        r = pen;
+        break;
+    case TDevicePenMode::NotCopy:
+        r = ~pen;
+        break;
+    case TDevicePenMode::MergePenNot:
+        r = pen | ~dst;
+        break;
+    case TDevicePenMode::MaskPenNot:
+        r = pen & ~dst;
+        break;
+    case TDevicePenMode::MergeNotPen:
+        r = ~pen | dst;
+        break;
+    case TDevicePenMode::MaskNotPen:
+        r = ~pen & dst;
+        break;
+    case TDevicePenMode::Merge:
+        r = pen | dst;
+        break;
+    case TDevicePenMode::NotMerge:
+        r = ~(pen | dst);
+        break;
+    case TDevicePenMode::Mask:
+        r = pen & dst;
+        break;
+    case TDevicePenMode::NotMask:
+        r = ~(pen & dst);
+        break;
+    case TDevicePenMode::Xor:
+        r = pen ^ dst;
+        break;
+    case TDevicePenMode::NotXor:
+        r = ~(pen ^ dst);
+        break;
     }
     return kOpaqueAlpha | (r & 0x00FFFFFFu);
 }
@@ -71,7 +103,7 @@ struct TStrokePaint {
 struct TPixelWriter {
     uint8_t* Bits = nullptr;
     std::ptrdiff_t Stride = 0;
-    TRect Bounds;  // logical pixels; empty when there is nothing to draw on
+    TRect Bounds; // logical pixels; empty when there is nothing to draw on
     TDevicePenMode Mode = TDevicePenMode::Copy;
     // Off the identity only on a high-density image; DeviceBounds is then
     // Bounds in device pixels (image ∩ mapped clip).

@@ -1,7 +1,7 @@
 #include "support/raster/RasterDevice.h"
 
-#include "support/raster/LineRasterizer.h"
 #include "support/raster/DevicePatterns.h"
+#include "support/raster/LineRasterizer.h"
 #include "support/raster/PixelWriter.h"
 #include "support/raster/SpanCoverage.h"
 #include "support/raster/WidePen.h"
@@ -62,10 +62,7 @@ TPixelWriter TRasterDevice::Writer(TDevicePenMode mode)
     return w;
 }
 
-bool TRasterDevice::PenPaints() const
-{
-    return Pen.Style != TDevicePenStyle::Clear;
-}
+bool TRasterDevice::PenPaints() const { return Pen.Style != TDevicePenStyle::Clear; }
 
 // A width of 0 or less is a one-pixel pen; the alternate pen is always one
 // pixel wide.
@@ -78,10 +75,7 @@ int TRasterDevice::EffectivePenWidth() const
 
 // --- lines ---------------------------------------------------------------------
 
-void TRasterDevice::MoveTo(int32_t x, int32_t y)
-{
-    Position = TPoint{x, y};
-}
+void TRasterDevice::MoveTo(int32_t x, int32_t y) { Position = TPoint{x, y}; }
 
 void TRasterDevice::LineTo(int32_t x, int32_t y)
 {
@@ -90,10 +84,7 @@ void TRasterDevice::LineTo(int32_t x, int32_t y)
     Position = line[1];
 }
 
-void TRasterDevice::Polyline(const TPoint* points, int count)
-{
-    StrokePath(points, count, false);
-}
+void TRasterDevice::Polyline(const TPoint* points, int count) { StrokePath(points, count, false); }
 
 // The lines through the points (and back to the first when closed) with one
 // pattern running through them; a wide pen's segments and joins are
@@ -123,10 +114,7 @@ void TRasterDevice::StrokePath(const TPoint* points, int count, bool closed)
 
 namespace {
 
-bool Inside(const TRect& r, int64_t x, int64_t y)
-{
-    return r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom;
-}
+bool Inside(const TRect& r, int64_t x, int64_t y) { return r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom; }
 
 } // namespace
 
@@ -176,10 +164,7 @@ TStrokePaint TRasterDevice::StrokePaint(const TPixelWriter& w, int64_t position)
 
 // --- pixels and fills ------------------------------------------------------------
 
-void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb)
-{
-    Writer(Pen.Mode).Put(x, y, ToPixel(rgb));
-}
+void TRasterDevice::SetPixel(int32_t x, int32_t y, TColor rgb) { Writer(Pen.Mode).Put(x, y, ToPixel(rgb)); }
 
 // On a high-density image, the first device pixel of the logical pixel.
 TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
@@ -236,10 +221,7 @@ void TRasterDevice::IntersectClip(const TRect& rect)
     ClipRect = narrowed;
 }
 
-void TRasterDevice::RemoveClip()
-{
-    ClipRect.reset();
-}
+void TRasterDevice::RemoveClip() { ClipRect.reset(); }
 
 // (x, y) is logical: on a high-density destination it is mapped to its
 // device pixel, and both images hold device pixels.
@@ -256,7 +238,8 @@ void TRasterDevice::CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t
     const QImage converted = src.depth() == 32 ? QImage() : src.convertToFormat(QImage::Format_RGB32);
     const QImage& source = src.depth() == 32 ? src : converted;
     TRect area;
-    if (!IntersectRect(area, TRect{x, y, x + source.width(), y + source.height()}, TRect{0, 0, dst.width(), dst.height()}))
+    if (!IntersectRect(area, TRect{x, y, x + source.width(), y + source.height()},
+                       TRect{0, 0, dst.width(), dst.height()}))
         return;
     uchar* target = dst.bits();
     const uchar* from = source.constBits();

@@ -126,7 +126,8 @@ void TRasterDevice::WideRectangle(const TPixelWriter& w, const TRect& r, int wid
     const int32_t top = std::max(r.Top, w.Bounds.Top);
     const int32_t bottom = std::min(r.Bottom - 1, w.Bounds.Bottom);
     for (int32_t y = top; y < bottom; ++y)
-        ring.ForEachGap(y, r.Left, r.Right - 1, [&](int32_t row, int32_t x0, int32_t x1) { BrushSpan(w, row, x0, x1); });
+        ring.ForEachGap(y, r.Left, r.Right - 1,
+                        [&](int32_t row, int32_t x0, int32_t x1) { BrushSpan(w, row, x0, x1); });
     ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
 }
 

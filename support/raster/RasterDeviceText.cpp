@@ -14,15 +14,9 @@
 
 namespace {
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QColor ToQColor(TColor rgb)
-{
-    return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
-}
+QColor ToQColor(TColor rgb) { return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)); }
 
 // The cell's top-left corner relative to the anchor point, in the text's
 // own (unturned) frame. Centre halves the width truncating: a 15-pixel wide

@@ -15,8 +15,8 @@
 // x 9..39 on row 10 and 10..38 on rows 9 and 11. Joins are the dots at the
 // shared points; the union is painted once.
 
-#include "support/raster/PolygonScan.h"
 #include "support/numbers/Float80.h"
+#include "support/raster/PolygonScan.h"
 #include "support/raster/SpanCoverage.h"
 
 #include <cmath>

@@ -74,15 +74,9 @@ std::string ApplicationTitleFromPath(const std::string& programPath)
     return (title.left(first) + title.mid(first).toLower()).toStdString();
 }
 
-void SetApplicationTitle(const std::string& title)
-{
-    TitleStorage() = title;
-}
+void SetApplicationTitle(const std::string& title) { TitleStorage() = title; }
 
-const std::string& ApplicationTitle()
-{
-    return TitleStorage();
-}
+const std::string& ApplicationTitle() { return TitleStorage(); }
 
 void ShowHandlerErrorMessage(const std::string& message)
 {
@@ -90,7 +84,4 @@ void ShowHandlerErrorMessage(const std::string& message)
     CurrentBox()->Show(ErrorBoxText(message), ApplicationTitle());
 }
 
-void ShowHandlerError(const std::exception& error)
-{
-    ShowHandlerErrorMessage(error.what());
-}
+void ShowHandlerError(const std::exception& error) { ShowHandlerErrorMessage(error.what()); }

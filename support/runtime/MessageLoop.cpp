@@ -32,15 +32,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     return true;
 }
 
-void MarkApplicationTerminating()
-{
-    TerminatingMark() = true;
-}
+void MarkApplicationTerminating() { TerminatingMark() = true; }
 
-bool ApplicationTerminating()
-{
-    return TerminatingMark();
-}
+bool ApplicationTerminating() { return TerminatingMark(); }
 
 void DispatchPendingMessages()
 {

@@ -14,10 +14,7 @@ QPointer<QWidget>& Holder()
 
 } // namespace
 
-void SetMouseCaptureHolder(QWidget* holder)
-{
-    Holder() = holder;
-}
+void SetMouseCaptureHolder(QWidget* holder) { Holder() = holder; }
 
 void ReleaseMouseCaptureHolder(QWidget* holder)
 {
@@ -25,10 +22,7 @@ void ReleaseMouseCaptureHolder(QWidget* holder)
         Holder() = nullptr;
 }
 
-QWidget* MouseCaptureHolder()
-{
-    return Holder().data();
-}
+QWidget* MouseCaptureHolder() { return Holder().data(); }
 
 void CancelMouseCaptureMode()
 {

@@ -32,10 +32,7 @@ inline void StopAfterPoints(TForm1& form, int points)
     };
 }
 
-inline void ClickStart(TForm1& form)
-{
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
-}
+inline void ClickStart(TForm1& form) { QTest::mouseClick(form.Button1, Qt::LeftButton); }
 
 // The t of the points of a run: 0, then repeated additions of 0.1.
 inline std::vector<double> RunTimes(int count)

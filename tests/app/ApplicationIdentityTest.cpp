@@ -13,10 +13,7 @@
 
 namespace {
 
-QImage Argb(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
+QImage Argb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
 
 } // namespace
 
@@ -29,8 +26,7 @@ TEST(ApplicationIdentity, MainWindowCarriesTheInstalledIconAtEverySize)
     // theme, the smallest ones drawn for their own grid.
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
-        const QString installed =
-            QStringLiteral(KMITY_SOURCE_DIR "/desktop/icons/%1x%1/cz.kmity.Kmity.png").arg(size);
+        const QString installed = QStringLiteral(KMITY_SOURCE_DIR "/desktop/icons/%1x%1/cz.kmity.Kmity.png").arg(size);
         const QImage expected(installed);
         ASSERT_EQ(expected.size(), QSize(size, size));
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));

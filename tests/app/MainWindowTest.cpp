@@ -117,8 +117,8 @@ TEST(MainWindowLayout, ButtonColumnHoldsStartStopClearAndPomalu)
     QStyleOptionButton option;
     option.initFrom(form->CheckBox1);
     option.text = form->CheckBox1->text();
-    const QRect contents = form->CheckBox1->style()->subElementRect(QStyle::SE_CheckBoxContents, &option,
-                                                                    form->CheckBox1);
+    const QRect contents =
+        form->CheckBox1->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, form->CheckBox1);
     EXPECT_LE(contents.left() + form->CheckBox1->fontMetrics().horizontalAdvance("pomalu"), 57);
     EXPECT_TRUE(form->Output->toPlainText().isEmpty());
 }
@@ -141,9 +141,9 @@ TEST(MainWindowKeyboard, TabCyclesThroughTheInputsButtonsCheckBoxAndMemo)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->Edit1->setFocus(Qt::OtherFocusReason);
-    const std::vector<QWidget*> expected = {form->Edit2,   form->Edit5,   form->Edit3,     form->Edit4,
-                                            form->Edit6,   form->Button1, form->Button2,   form->Button3,
-                                            form->CheckBox1, form->Output, form->Edit1};
+    const std::vector<QWidget*> expected = {form->Edit2,     form->Edit5,   form->Edit3,   form->Edit4,
+                                            form->Edit6,     form->Button1, form->Button2, form->Button3,
+                                            form->CheckBox1, form->Output,  form->Edit1};
     std::vector<QWidget*> visited;
     for (size_t i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -134,7 +134,7 @@ void Drag(QWidget* w, Qt::MouseButton button, QPoint from, QPoint to)
 void WheelDown(QWidget* w, QPoint at)
 {
     QWheelEvent event(QPointF(at), QPointF(w->mapToGlobal(at)), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-        Qt::NoScrollPhase, false);
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &event);
 }
 

@@ -251,12 +251,8 @@ TEST(RunLoopNested, TimerClicksStartANestedRunThatOneStopEnds)
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
     auto deepest = std::make_shared<int>(0);
-    form->RunState.OnPointsAdded = [&form, deepest](TRunState&) {
-        *deepest = std::max(*deepest, form->RunDepth());
-    };
-    QTimer::singleShot(15, form.get(), [&form] {
-        ClickStart(*form);
-    });
+    form->RunState.OnPointsAdded = [&form, deepest](TRunState&) { *deepest = std::max(*deepest, form->RunDepth()); };
+    QTimer::singleShot(15, form.get(), [&form] { ClickStart(*form); });
     QTimer::singleShot(40, form.get(), [&form] { QTest::mouseClick(form->Button2, Qt::LeftButton); });
     ClickStart(*form);
     EXPECT_EQ(*deepest, 2);

@@ -3,8 +3,8 @@
 // pixels of the axes (grid, ticks, labels, titles) and of the chart title.
 // Expected rows and columns come from the axes of the same paint.
 
-#include "AppTestSupport.h"
 #include "WindowPixels.h"
+#include "AppTestSupport.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"

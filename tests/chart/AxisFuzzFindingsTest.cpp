@@ -12,10 +12,7 @@
 namespace {
 
 // An axis 800 pixels long from 1000 with the range 0..800: one unit per pixel.
-TAxisMapping OnePixelPerUnit(bool horizontal)
-{
-    return TAxisMapping::Of(0, 800, 1000, 1800, false, horizontal);
-}
+TAxisMapping OnePixelPerUnit(bool horizontal) { return TAxisMapping::Of(0, 800, 1000, 1800, false, horizontal); }
 
 constexpr int32_t Int32Max = std::numeric_limits<int32_t>::max();
 

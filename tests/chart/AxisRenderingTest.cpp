@@ -45,10 +45,12 @@ TEST(AxisAngles, OutOfRangeAnglesAreRefusedWithTheirName)
     TChart chart;
     TChartAxis& axis = chart.LeftAxis();
     axis.SetLabelsAngle(90);
-    EXPECT_THROW_MESSAGE(axis.SetLabelsAngle(360), ChartException, "Axis Labels Angle must be between 0 and 359 degrees");
+    EXPECT_THROW_MESSAGE(axis.SetLabelsAngle(360), ChartException,
+                         "Axis Labels Angle must be between 0 and 359 degrees");
     EXPECT_THROW(axis.SetLabelsAngle(-1), ChartException);
     EXPECT_EQ(axis.LabelsAngle(), 90);
-    EXPECT_THROW_MESSAGE(axis.Title().SetAngle(400), ChartException, "Axis Title Angle must be between 0 and 359 degrees");
+    EXPECT_THROW_MESSAGE(axis.Title().SetAngle(400), ChartException,
+                         "Axis Title Angle must be between 0 and 359 degrees");
     EXPECT_EQ(axis.Title().Angle(), 90);
 }
 

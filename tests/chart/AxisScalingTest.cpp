@@ -257,19 +257,15 @@ TEST(AxisRange, PagingTakesTheHorizontalRangeFromOnePage)
         double Minimum, Maximum;
     };
     const TCase cases[] = {
-        {10, 0, 2, true, 0, 9},      // paging off
-        {10, 3, 1, true, 0, 2},
-        {10, 3, 2, true, 3, 5},
-        {10, 3, 4, true, 9, 9},      // the short last page
-        {11, 3, 4, true, 9, 10},
-        {11, 3, 4, false, 9, 10.5},  // at the scale of a full page: 9 + 1 x 3 / 2
-        {2, 3, 1, false, 0, 1.5},
-        {10, 3, 9, true, 6, 8},      // beyond the end: the last full page
-        {2, 3, 5, true, 0, 1},       // beyond the end of less than a page
-        {0, 3, 1, true, 0, 0},       // no points
-        {10, 3, 0, true, 0, 2},      // before the first page: the first
-        {10, 3, -1000000, true, 0, 2},
-        {10, 2147483647, 2147483647, true, 0, 9},
+        {10, 0, 2, true, 0, 9}, // paging off
+        {10, 3, 1, true, 0, 2},        {10, 3, 2, true, 3, 5},
+        {10, 3, 4, true, 9, 9}, // the short last page
+        {11, 3, 4, true, 9, 10},       {11, 3, 4, false, 9, 10.5}, // at the scale of a full page: 9 + 1 x 3 / 2
+        {2, 3, 1, false, 0, 1.5},      {10, 3, 9, true, 6, 8}, // beyond the end: the last full page
+        {2, 3, 5, true, 0, 1}, // beyond the end of less than a page
+        {0, 3, 1, true, 0, 0}, // no points
+        {10, 3, 0, true, 0, 2}, // before the first page: the first
+        {10, 3, -1000000, true, 0, 2}, {10, 2147483647, 2147483647, true, 0, 9},
     };
     for (const TCase& c : cases) {
         TChart chart;

@@ -1,7 +1,7 @@
 // Scrolling with the right button and the wheel, and the pointer rules
 // outside a drag (cursor over a series, leaving the chart).
-#include "tests/chart/ChartMouseTestSupport.h"
 #include "support/numbers/Float80.h"
+#include "tests/chart/ChartMouseTestSupport.h"
 
 #include "tests/support/runtime/ErrorBoxRecorder.h"
 
@@ -249,10 +249,7 @@ namespace {
 // A line series that notes the moves it is told of.
 class TMoveRecordingSeries final : public TLineSeries {
 public:
-    TMoveRecordingSeries(std::vector<std::string>& log, std::string name)
-        : Log(log), Name(std::move(name))
-    {
-    }
+    TMoveRecordingSeries(std::vector<std::string>& log, std::string name) : Log(log), Name(std::move(name)) {}
     void MouseMoved(int32_t x, int32_t y) override
     {
         Log.push_back(Name + " " + std::to_string(x) + "," + std::to_string(y));
@@ -289,10 +286,9 @@ TEST(ChartMousePointer, EverySeriesReceivesAMoveOutsideADrag)
     t.Move(elsewhere, Qt::NoButton);
     EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
     const std::string at = std::to_string(onFirst.x()) + ",";
-    EXPECT_EQ(log, (std::vector<std::string>{"first " + at + std::to_string(onFirst.y()),
-                                             "second " + at + std::to_string(onFirst.y()),
-                                             "first " + at + std::to_string(elsewhere.y()),
-                                             "second " + at + std::to_string(elsewhere.y())}));
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       "first " + at + std::to_string(onFirst.y()), "second " + at + std::to_string(onFirst.y()),
+                       "first " + at + std::to_string(elsewhere.y()), "second " + at + std::to_string(elsewhere.y())}));
     // A drag's moves belong to the drag.
     log.clear();
     t.Drag(Qt::RightButton, elsewhere, elsewhere + QPoint(20, 0));

@@ -36,7 +36,6 @@ std::vector<TAxisState> StatesOf(TChart& chart)
             StateOf(chart.RightAxis())};
 }
 
-
 } // namespace
 
 TEST(ChartMouseZoom, DragRightAndDownZoomsAllFourAxesToTheCornerValues)

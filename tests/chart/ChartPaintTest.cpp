@@ -36,10 +36,9 @@ TEST(ChartPaintSequence, StepsRunInTheirFixedOrder)
     chart.AddSeries(new TBoxSeries(&chart.Steps));
     chart.resize(300, 200);
     chart.HandlePaint();
-    const std::vector<std::string> expected = {"series before chart", "headings",      "layout",
-                                               "margins",             "walls",         "before axes",
-                                               "before series",       "find shown",    "draw points",
-                                               "after draw"};
+    const std::vector<std::string> expected = {
+        "series before chart", "headings",      "layout",     "margins",     "walls",
+        "before axes",         "before series", "find shown", "draw points", "after draw"};
     EXPECT_EQ(chart.Steps, expected);
 }
 

@@ -280,7 +280,8 @@ TEST(ChartPanelProperties, Chart3DPercentOutsideOneToHundredIsRefused)
 {
     TChart chart;
     for (int bad : {0, 101, -5}) {
-        EXPECT_THROW_MESSAGE(chart.SetChart3DPercent(bad), ChartException, "3D effect percent must be between 1 and 100");
+        EXPECT_THROW_MESSAGE(chart.SetChart3DPercent(bad), ChartException,
+                             "3D effect percent must be between 1 and 100");
     }
     EXPECT_EQ(chart.Chart3DPercent(), 15);
     chart.SetChart3DPercent(1);

@@ -1,5 +1,5 @@
-#include "chart/SeriesData.h"
 #include "chart/ChartMessages.h"
+#include "chart/SeriesData.h"
 #include "tests/chart/ChartSeriesTestChart.h"
 
 #include <gtest/gtest.h>
@@ -187,9 +187,9 @@ TEST(ChartSeriesPointColor, ColourEachPointUsesPaletteOnlyForDefaults)
     s.AddPoint(1, 0, "", clDefault);
     s.AddPoint(2, 0, "", clNavy);
     s.SetColorEachPoint(true);
-    EXPECT_EQ(s.PointColor(0), clRed);   // palette entry 0
+    EXPECT_EQ(s.PointColor(0), clRed); // palette entry 0
     EXPECT_EQ(s.PointColor(1), clGreen); // palette entry 1
-    EXPECT_EQ(s.PointColor(2), clNavy);  // stored colours win
+    EXPECT_EQ(s.PointColor(2), clNavy); // stored colours win
 }
 
 TEST(ChartSeriesPointColor, SwitchingColourEachPointOffForgetsStoredColours)

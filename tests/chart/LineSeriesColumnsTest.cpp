@@ -377,8 +377,7 @@ TEST(LineSeriesShownRangeSearch, FindsWhatTheLinearScanFinds)
             axis.SetLimits(from, from + width);
             c.Render();
             const TRect& r = c.Chart->PlotRect;
-            const auto expected =
-                ScannedRange(*c.Series, axis.PositionToValue(r.Left), axis.PositionToValue(r.Right));
+            const auto expected = ScannedRange(*c.Series, axis.PositionToValue(r.Left), axis.PositionToValue(r.Right));
             EXPECT_EQ(c.Series->FirstShownIndex, expected.first) << from << " " << width;
             EXPECT_EQ(c.Series->LastShownIndex, expected.second) << from << " " << width;
         }

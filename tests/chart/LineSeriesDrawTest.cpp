@@ -149,7 +149,7 @@ TEST(LineSeriesEdgeLine, WithStairsStartsAtThePreviousPointsHeight)
     LineSeriesBench b;
     b.ScaleX(10, 50);
     b.Series->SetStairs(true);
-    b.Series->AddPoint(0, 2, "", clDefault);   // row 50
+    b.Series->AddPoint(0, 2, "", clDefault); // row 50
     b.Series->AddPoint(20, 10, "", clDefault); // (35, 10)
     b.Draw();
     EXPECT_TRUE(b.IsRed(10, 50));

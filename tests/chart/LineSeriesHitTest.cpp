@@ -32,10 +32,10 @@ TEST(LineSeriesPixelOnSegment, WithinOnePixelAndBetweenTheEnds)
     EXPECT_TRUE(PixelOnSegment({10, 0}, {0, 0}, {10, 0}));
     EXPECT_FALSE(PixelOnSegment({11, 0}, {0, 0}, {10, 0}));
     EXPECT_FALSE(PixelOnSegment({5, 1}, {0, 0}, {10, 0}));
-    EXPECT_TRUE(PixelOnSegment({5, 2}, {0, 0}, {10, 5}));  // exactly on the line
-    EXPECT_TRUE(PixelOnSegment({5, 3}, {0, 0}, {10, 5}));  // off by half a pixel
+    EXPECT_TRUE(PixelOnSegment({5, 2}, {0, 0}, {10, 5})); // exactly on the line
+    EXPECT_TRUE(PixelOnSegment({5, 3}, {0, 0}, {10, 5})); // off by half a pixel
     EXPECT_FALSE(PixelOnSegment({5, 4}, {0, 0}, {10, 5})); // off by one and a half
-    EXPECT_FALSE(PixelOnSegment({3, 3}, {3, 3}, {3, 3}));  // coinciding ends
+    EXPECT_FALSE(PixelOnSegment({3, 3}, {3, 3}, {3, 3})); // coinciding ends
 }
 
 TEST(LineSeriesPointAtPixel, PointSegmentAndMiss)

@@ -1,5 +1,5 @@
-#include "chart/ChartMessages.h"
 #include "chart/ValueList.h"
+#include "chart/ChartMessages.h"
 #include "tests/support/runtime/ExpectThrowMessage.h"
 
 #include <gtest/gtest.h>

@@ -74,17 +74,26 @@ std::vector<int> ModelOrder(const std::vector<TAlignChild>& children, TAlign gro
             continue;
         const bool causes = i == causing;
         switch (group) {
-        case alTop: entries.push_back({i, c.Top, causes ? -1 : i}); break;
-        case alLeft: entries.push_back({i, c.Left, causes ? -1 : i}); break;
+        case alTop:
+            entries.push_back({i, c.Top, causes ? -1 : i});
+            break;
+        case alLeft:
+            entries.push_back({i, c.Left, causes ? -1 : i});
+            break;
         // Descending edges; ties in reverse child order, the causing child last.
-        case alBottom: entries.push_back({i, -(int64_t{c.Top} + c.Height), causes ? n : n - 1 - i}); break;
-        case alRight: entries.push_back({i, -(int64_t{c.Left} + c.Width), causes ? n : n - 1 - i}); break;
-        default: entries.push_back({i, 0, causes ? -1 : i}); break;
+        case alBottom:
+            entries.push_back({i, -(int64_t{c.Top} + c.Height), causes ? n : n - 1 - i});
+            break;
+        case alRight:
+            entries.push_back({i, -(int64_t{c.Left} + c.Width), causes ? n : n - 1 - i});
+            break;
+        default:
+            entries.push_back({i, 0, causes ? -1 : i});
+            break;
         }
     }
-    std::sort(entries.begin(), entries.end(), [](const TEntry& a, const TEntry& b) {
-        return a.Key != b.Key ? a.Key < b.Key : a.Rank < b.Rank;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const TEntry& a, const TEntry& b) { return a.Key != b.Key ? a.Key < b.Key : a.Rank < b.Rank; });
     std::vector<int> order;
     for (const TEntry& e : entries)
         order.push_back(e.Index);

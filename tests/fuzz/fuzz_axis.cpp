@@ -38,17 +38,31 @@ constexpr int32_t MaxWidgetSize = 16777215;
 double PickDouble(FuzzedDataProvider& input)
 {
     switch (input.ConsumeIntegralInRange(0, 5)) {
-    case 0: return input.ConsumeFloatingPoint<double>();
-    case 1: return input.ConsumeIntegralInRange(-100, 100);
-    case 2: return input.ConsumeIntegralInRange(-1000, 1000) * std::pow(10.0, input.ConsumeIntegralInRange(-320, 308));
-    case 3: return input.ConsumeProbability<double>() * 100 - 50;
+    case 0:
+        return input.ConsumeFloatingPoint<double>();
+    case 1:
+        return input.ConsumeIntegralInRange(-100, 100);
+    case 2:
+        return input.ConsumeIntegralInRange(-1000, 1000) * std::pow(10.0, input.ConsumeIntegralInRange(-320, 308));
+    case 3:
+        return input.ConsumeProbability<double>() * 100 - 50;
     case 4: {
-        const double specials[] = {0.0, -0.0, 1e-12, 1e-10, 50.0, 1e18, 1e300, -1e300,
-                                   std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
-                                   std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+        const double specials[] = {0.0,
+                                   -0.0,
+                                   1e-12,
+                                   1e-10,
+                                   50.0,
+                                   1e18,
+                                   1e300,
+                                   -1e300,
+                                   std::numeric_limits<double>::denorm_min(),
+                                   std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::infinity(),
+                                   std::numeric_limits<double>::quiet_NaN()};
         return specials[input.ConsumeIntegralInRange<std::size_t>(0, std::size(specials) - 1)];
     }
-    default: return std::nextafter(static_cast<double>(input.ConsumeIntegralInRange(-60, 60)), 1e308);
+    default:
+        return std::nextafter(static_cast<double>(input.ConsumeIntegralInRange(-60, 60)), 1e308);
     }
 }
 
@@ -103,8 +117,8 @@ void FuzzPureFunctions(FuzzedDataProvider& input)
     const double range = PickDouble(input);
     // The Increment setter lets through only values >= 0 (infinity too).
     const double increment = std::fabs(PickDouble(input));
-    const double step = LabelStepFor(range, input.ConsumeIntegralInRange(-2, 20000), std::isnan(increment) ? 0 : increment,
-                                     separation < 0 ? 0 : separation);
+    const double step = LabelStepFor(range, input.ConsumeIntegralInRange(-2, 20000),
+                                     std::isnan(increment) ? 0 : increment, separation < 0 ? 0 : separation);
     if (!(step >= 1e-12))
         Fail("label step below 1e-12", range, step);
 
@@ -117,10 +131,7 @@ void FuzzPureFunctions(FuzzedDataProvider& input)
 QApplication* Application = nullptr;
 TChart* Chart = nullptr;
 
-TChart& TheChart()
-{
-    return *Chart;
-}
+TChart& TheChart() { return *Chart; }
 
 // The chart and the application go before the leak check at exit, as they
 // would at the end of the program, so that what they hold is released.
@@ -139,7 +150,8 @@ void FuzzChartAxis(FuzzedDataProvider& input)
                                                  : static_cast<TCustomChartAxis&>(chart.LeftAxis());
     axis.SetInverted(input.ConsumeBool());
     axis.SetRoundFirstLabel(input.ConsumeBool());
-    axis.SetLabelsSeparation(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 100) : input.ConsumeIntegralInRange(0, 100000));
+    axis.SetLabelsSeparation(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 100)
+                                                 : input.ConsumeIntegralInRange(0, 100000));
     const double increment = std::fabs(PickDouble(input));
     axis.SetIncrement(std::isnan(increment) ? 0 : increment);
     const char* masks[] = {"#,##0.###", "0", "0.00E+00", "", "#.#;(#.#);zero", "0.000000000000000000"};

@@ -6,9 +6,9 @@
 // infinities and not-a-numbers in the general form, and the text stays within
 // a bound set by the mask's length.
 
-#include "support/runtime/Exceptions.h"
 #include "support/numbers/FormatNumberMask.h"
 #include "support/numbers/FormatSettings.h"
+#include "support/runtime/Exceptions.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -56,13 +56,18 @@ long double PickValue(FuzzedDataProvider& input)
             v = std::nextafter(v, steps > 0 ? 2e18L : 0.0L);
         return input.ConsumeBool() ? -v : v;
     }
-    case 3: return input.ConsumeBool() ? 999999999999999999.5L : 999999999999999999.4L;
-    case 4: return input.ConsumeBool() ? std::numeric_limits<long double>::infinity()
-                                       : -std::numeric_limits<long double>::infinity();
-    case 5: return std::numeric_limits<long double>::quiet_NaN();
-    case 6: return input.ConsumeBool() ? std::numeric_limits<long double>::denorm_min()
-                                       : std::numeric_limits<double>::denorm_min();
-    default: return static_cast<long double>(input.ConsumeFloatingPoint<double>());
+    case 3:
+        return input.ConsumeBool() ? 999999999999999999.5L : 999999999999999999.4L;
+    case 4:
+        return input.ConsumeBool() ? std::numeric_limits<long double>::infinity()
+                                   : -std::numeric_limits<long double>::infinity();
+    case 5:
+        return std::numeric_limits<long double>::quiet_NaN();
+    case 6:
+        return input.ConsumeBool() ? std::numeric_limits<long double>::denorm_min()
+                                   : std::numeric_limits<double>::denorm_min();
+    default:
+        return static_cast<long double>(input.ConsumeFloatingPoint<double>());
     }
 }
 

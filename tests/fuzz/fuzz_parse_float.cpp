@@ -34,10 +34,7 @@ struct TRecognised {
     long Exponent = 0;
 };
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // blanks, [sign], digits, [mark digits], (at least one digit or the mark),
 // [E|e [sign] digits up to the one that reaches 500], blanks, end.
@@ -117,8 +114,8 @@ void CheckValue(const TRecognised& r, long double value, std::string_view text)
         return; // subnormal or taken as zero: the exact value is not defined by the grammar
     const long double error = std::fabs(value - expected) / std::fabs(expected);
     if (!(error <= 1e-12L)) {
-        std::fprintf(stderr, "value of %.*s: got %.21Lg, expected %.21Lg\n", static_cast<int>(text.size()),
-                     text.data(), value, expected);
+        std::fprintf(stderr, "value of %.*s: got %.21Lg, expected %.21Lg\n", static_cast<int>(text.size()), text.data(),
+                     value, expected);
         std::abort();
     }
 }

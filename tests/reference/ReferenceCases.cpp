@@ -33,27 +33,37 @@ T ReadName(std::istream& in, const std::map<std::string, T>& names)
     return found->second;
 }
 
-const std::map<std::string, TDevicePenStyle> kPenStyles = {
-    {"solid", TDevicePenStyle::Solid},           {"dash", TDevicePenStyle::Dash},
-    {"dot", TDevicePenStyle::Dot},               {"dashdot", TDevicePenStyle::DashDot},
-    {"dashdotdot", TDevicePenStyle::DashDotDot}, {"clear", TDevicePenStyle::Clear},
-    {"insideframe", TDevicePenStyle::InsideFrame}, {"alternate", TDevicePenStyle::Alternate}};
+const std::map<std::string, TDevicePenStyle> kPenStyles = {{"solid", TDevicePenStyle::Solid},
+                                                           {"dash", TDevicePenStyle::Dash},
+                                                           {"dot", TDevicePenStyle::Dot},
+                                                           {"dashdot", TDevicePenStyle::DashDot},
+                                                           {"dashdotdot", TDevicePenStyle::DashDotDot},
+                                                           {"clear", TDevicePenStyle::Clear},
+                                                           {"insideframe", TDevicePenStyle::InsideFrame},
+                                                           {"alternate", TDevicePenStyle::Alternate}};
 
 const std::map<std::string, TDeviceBrushStyle> kBrushStyles = {
-    {"solid", TDeviceBrushStyle::Solid},         {"clear", TDeviceBrushStyle::Clear},
+    {"solid", TDeviceBrushStyle::Solid},           {"clear", TDeviceBrushStyle::Clear},
     {"horizontal", TDeviceBrushStyle::Horizontal}, {"vertical", TDeviceBrushStyle::Vertical},
-    {"fdiagonal", TDeviceBrushStyle::FDiagonal}, {"bdiagonal", TDeviceBrushStyle::BDiagonal},
-    {"cross", TDeviceBrushStyle::Cross},         {"diagcross", TDeviceBrushStyle::DiagCross}};
+    {"fdiagonal", TDeviceBrushStyle::FDiagonal},   {"bdiagonal", TDeviceBrushStyle::BDiagonal},
+    {"cross", TDeviceBrushStyle::Cross},           {"diagcross", TDeviceBrushStyle::DiagCross}};
 
-const std::map<std::string, TDevicePenMode> kModes = {
-    {"black", TDevicePenMode::Black},         {"notmergepen", TDevicePenMode::NotMerge},
-    {"masknotpen", TDevicePenMode::MaskNotPen}, {"notcopypen", TDevicePenMode::NotCopy},
-    {"maskpennot", TDevicePenMode::MaskPenNot}, {"not", TDevicePenMode::Not},
-    {"xorpen", TDevicePenMode::Xor},          {"notmaskpen", TDevicePenMode::NotMask},
-    {"maskpen", TDevicePenMode::Mask},        {"notxorpen", TDevicePenMode::NotXor},
-    {"nop", TDevicePenMode::Nop},             {"mergenotpen", TDevicePenMode::MergeNotPen},
-    {"copypen", TDevicePenMode::Copy},        {"mergepennot", TDevicePenMode::MergePenNot},
-    {"mergepen", TDevicePenMode::Merge},      {"white", TDevicePenMode::White}};
+const std::map<std::string, TDevicePenMode> kModes = {{"black", TDevicePenMode::Black},
+                                                      {"notmergepen", TDevicePenMode::NotMerge},
+                                                      {"masknotpen", TDevicePenMode::MaskNotPen},
+                                                      {"notcopypen", TDevicePenMode::NotCopy},
+                                                      {"maskpennot", TDevicePenMode::MaskPenNot},
+                                                      {"not", TDevicePenMode::Not},
+                                                      {"xorpen", TDevicePenMode::Xor},
+                                                      {"notmaskpen", TDevicePenMode::NotMask},
+                                                      {"maskpen", TDevicePenMode::Mask},
+                                                      {"notxorpen", TDevicePenMode::NotXor},
+                                                      {"nop", TDevicePenMode::Nop},
+                                                      {"mergenotpen", TDevicePenMode::MergeNotPen},
+                                                      {"copypen", TDevicePenMode::Copy},
+                                                      {"mergepennot", TDevicePenMode::MergePenNot},
+                                                      {"mergepen", TDevicePenMode::Merge},
+                                                      {"white", TDevicePenMode::White}};
 
 std::vector<TPoint> ReadPoints(std::istream& in)
 {

@@ -53,7 +53,7 @@ const std::vector<uint32_t>& ReferencePixels()
 
 struct TDifference {
     int Count = 0;
-    std::string Picture;  // reference | device, '.' white, '#' ink, '*' differing in the device column
+    std::string Picture; // reference | device, '.' white, '#' ink, '*' differing in the device column
 };
 
 TDifference Compare(const uint32_t* reference, const QImage& device)
@@ -87,8 +87,7 @@ TEST_P(WineReference, DeviceDrawsAsThePlatform)
     const TDifference d = Compare(pixels.data() + GetParam() * side, DrawWithDevice(drawing));
     if (drawing.Allowed > 0 || d.Count > 0)
         std::cout << "[ differing ] " << drawing.Name << ": " << d.Count << " (allowed " << drawing.Allowed << ")\n";
-    EXPECT_LE(d.Count, drawing.Allowed) << drawing.Name << " (reference left, device right, * differs)\n"
-                                        << d.Picture;
+    EXPECT_LE(d.Count, drawing.Allowed) << drawing.Name << " (reference left, device right, * differs)\n" << d.Picture;
 }
 
 std::string CaseName(const testing::TestParamInfo<size_t>& info)

@@ -16,8 +16,8 @@
 
 namespace {
 
-const char* const ValidTexts[] = {"5", "1", "0", "-2.5", " 3 ", "90", "1e-3", ".5", "45", "-180", "12345.678",
-                                  "1e300", "1e308", "-1e308", "1.7e308", "1e19", "2e18"};
+const char* const ValidTexts[] = {"5",    "1",         "0",     "-2.5",  " 3 ",    "90",      "1e-3", ".5",  "45",
+                                  "-180", "12345.678", "1e300", "1e308", "-1e308", "1.7e308", "1e19", "2e18"};
 const char* const InvalidTexts[] = {"", "abc", "1,5", "1e400", "1e5000", "+-1", "1.2.3", "5 5", "e5", "-"};
 
 } // namespace
@@ -72,8 +72,8 @@ void TSoakSession::TypeRandomNumber()
     QLineEdit* edits[] = {FForm.Edit1, FForm.Edit2, FForm.Edit3, FForm.Edit4, FForm.Edit5, FForm.Edit6};
     QLineEdit* edit = edits[Pick(0, 5)];
     const bool valid = Chance(0.75);
-    const std::string text = valid ? ValidTexts[Pick(0, std::size(ValidTexts) - 1)]
-                                   : InvalidTexts[Pick(0, std::size(InvalidTexts) - 1)];
+    const std::string text =
+        valid ? ValidTexts[Pick(0, std::size(ValidTexts) - 1)] : InvalidTexts[Pick(0, std::size(InvalidTexts) - 1)];
     TypeInto(edit, text);
     CheckAfterAction("type '" + text + "' into " + edit->objectName().toStdString());
 }

@@ -18,16 +18,10 @@ double ExpectedElongation(double a, double omega, double phi, double t)
     return static_cast<double>(a * sine);
 }
 
-double ExtendedSum(double a, double b)
-{
-    return static_cast<double>(static_cast<Float80>(a) + b);
-}
+double ExtendedSum(double a, double b) { return static_cast<double>(static_cast<Float80>(a) + b); }
 
 // Equal as stored values: the same double, not-a-numbers included.
-bool Same(double a, double b)
-{
-    return a == b || (f80::isnan(a) && f80::isnan(b));
-}
+bool Same(double a, double b) { return a == b || (f80::isnan(a) && f80::isnan(b)); }
 
 std::string Describe(const char* what, int index, double got, double expected)
 {
@@ -60,7 +54,8 @@ std::string CheckStep(const TForm1& form)
         if (!Same(series[i]->XAt(n - 1), s.Time))
             return Describe("the last t differs from the run's time", n - 1, series[i]->XAt(n - 1), s.Time);
         if (!Same(series[i]->YAt(n - 1), values[i]))
-            return Describe("the last point differs from the run's elongation", n - 1, series[i]->YAt(n - 1), values[i]);
+            return Describe("the last point differs from the run's elongation", n - 1, series[i]->YAt(n - 1),
+                            values[i]);
     }
     const double x1 = ExpectedElongation(s.A1, s.Omega1, s.Phi1, s.Time);
     const double x2 = ExpectedElongation(s.A2, s.Omega2, s.Phi2, s.Time);
@@ -106,7 +101,8 @@ bool IsProgramMessage(const std::string& text, const std::vector<std::string>& t
     if (text == "Floating point overflow." || text == "Axis Maximum Value must be >= Minimum.")
         return true;
     const std::string tail = "' is not a valid floating point value.";
-    if (text.size() < tail.size() + 1 || text.front() != '\'' || text.compare(text.size() - tail.size(), tail.size(), tail) != 0)
+    if (text.size() < tail.size() + 1 || text.front() != '\'' ||
+        text.compare(text.size() - tail.size(), tail.size(), tail) != 0)
         return false;
     const std::string quoted = text.substr(1, text.size() - tail.size() - 1);
     return std::find(typedTexts.begin(), typedTexts.end(), quoted) != typedTexts.end();

@@ -28,7 +28,8 @@ int64_t NowMs()
 
 TSoakSession::TSoakSession(TForm1& form, TRecordingErrorBox& errors, uint64_t seed, int actions,
                            std::atomic<int64_t>& heartbeat)
-    : FForm(form), FErrors(errors), FRandom(seed), FHeartbeat(heartbeat), FActionsLeft(actions), FDesignSize(form.size())
+    : FForm(form), FErrors(errors), FRandom(seed), FHeartbeat(heartbeat), FActionsLeft(actions),
+      FDesignSize(form.size())
 {
     FForm.RunState.OnPointsAdded = [this](TRunState& state) { OnStep(state); };
 }
@@ -39,20 +40,11 @@ void TSoakSession::Begin()
     ScheduleNextAction();
 }
 
-void TSoakSession::Beat()
-{
-    FHeartbeat.store(NowMs());
-}
+void TSoakSession::Beat() { FHeartbeat.store(NowMs()); }
 
-int TSoakSession::Pick(int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(FRandom);
-}
+int TSoakSession::Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(FRandom); }
 
-bool TSoakSession::Chance(double probability)
-{
-    return std::bernoulli_distribution(probability)(FRandom);
-}
+bool TSoakSession::Chance(double probability) { return std::bernoulli_distribution(probability)(FRandom); }
 
 void TSoakSession::Note(const std::string& action)
 {
@@ -173,7 +165,10 @@ void TSoakSession::CheckAfterAction(const std::string& action)
 {
     Note(action);
     CheckNewErrorBoxes();
-    if (std::string fault = CheckAllPoints(FForm, FRunTimes, static_cast<int>(std::count(FErrors.Texts.begin(), FErrors.Texts.end(), "Floating point overflow."))); !fault.empty())
+    if (std::string fault = CheckAllPoints(
+            FForm, FRunTimes,
+            static_cast<int>(std::count(FErrors.Texts.begin(), FErrors.Texts.end(), "Floating point overflow.")));
+        !fault.empty())
         Fail("after " + action + ": " + fault);
     FLastCount = FForm.Series1->PointCount();
 }

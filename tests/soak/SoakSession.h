@@ -38,8 +38,7 @@ public:
 
 class TSoakSession : public QObject {
 public:
-    TSoakSession(TForm1& form, TRecordingErrorBox& errors, uint64_t seed, int actions,
-                 std::atomic<int64_t>& heartbeat);
+    TSoakSession(TForm1& form, TRecordingErrorBox& errors, uint64_t seed, int actions, std::atomic<int64_t>& heartbeat);
 
     // Fires the first action; the window's Closed signal ends the session.
     void Begin();

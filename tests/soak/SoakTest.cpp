@@ -98,10 +98,13 @@ TEST(Soak, RandomisedSessionKeepsTheSeriesConsistentAndEndsAtTheClose)
     // As at start-up: the window's Closed ends the program's message loop.
     QEventLoop mainLoop;
     int closedSignals = 0;
-    QObject::connect(form.get(), &TForm1::Closed, &mainLoop, [&] {
-        ++closedSignals;
-        mainLoop.quit();
-    }, Qt::QueuedConnection);
+    QObject::connect(
+        form.get(), &TForm1::Closed, &mainLoop,
+        [&] {
+            ++closedSignals;
+            mainLoop.quit();
+        },
+        Qt::QueuedConnection);
 
     const auto started = std::chrono::steady_clock::now();
     TSoakSession session(*form, errors, seed, actions, heartbeat);

@@ -16,10 +16,7 @@ QRgb Rgb(TColor color)
     return qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
-QImage Render(QWidget& widget)
-{
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage Render(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 } // namespace
 

@@ -1,12 +1,12 @@
-#include <cmath>
 #include "support/numbers/Float80.h"
+#include <cmath>
 #include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "support/runtime/Exceptions.h"
 #include "support/numbers/FormatNumberMask.h"
+#include "support/runtime/Exceptions.h"
 #include "tests/support/numbers/NumberTextSettingsGuard.h"
 #include "tests/support/runtime/ExpectThrowMessage.h"
 
@@ -71,7 +71,7 @@ TEST(FormatNumberMask, RequiredDigitsAndSurplusIntegerDigits)
         {"x0y", 3, "x3y"},
         {"0 kg", 12, "12 kg"},
         {"0.0.0", F80(1.25), "1.25"}, // only the first point counts
-        {"0e0", 5, "0e5"},        // "e" without a sign is a literal letter
+        {"0e0", 5, "0e5"}, // "e" without a sign is a literal letter
     };
     for (const TFormatCase& c : cases)
         ExpectFormats(c);
@@ -81,11 +81,8 @@ TEST(FormatNumberMask, EmptyFirstSectionGivesGeneralForm)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const TFormatCase cases[] = {
-        {"", F80(1234.5), "1234.5"},
-        {"", F80(1e20), "1E20"},
-        {"", 0, "0"},
-        {"", -F80(0.00001), "-1E-5"},
-        {";0.0", -F80(2.5), "-2.5"},
+        {"", F80(1234.5), "1234.5"},  {"", F80(1e20), "1E20"},     {"", 0, "0"},
+        {"", -F80(0.00001), "-1E-5"}, {";0.0", -F80(2.5), "-2.5"},
     };
     for (const TFormatCase& c : cases)
         ExpectFormats(c);
@@ -97,7 +94,7 @@ TEST(FormatNumberMask, NegativeValueUsesSecondSectionWithoutSign)
     const TFormatCase cases[] = {
         {"0.0;(0.0)", -F80(2.5), "(2.5)"},
         {"0.0;(0.0)", F80(2.5), "2.5"},
-        {"0.0;", -F80(2.5), "-2.5"},      // empty second section: the first, with sign
+        {"0.0;", -F80(2.5), "-2.5"}, // empty second section: the first, with sign
         {"0.0;;", -F80(2.5), "-2.5"},
         {"0.0;(0.0)", -F80(0.04), "0.0"}, // rounds to zero: back to the first section
     };
@@ -109,12 +106,9 @@ TEST(FormatNumberMask, ZeroAndRoundedZeroUseThirdSection)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const TFormatCase cases[] = {
-        {"0.0;-0.0;nula", 0, "nula"},
-        {"0.0;-0.0;nula", F80(0.04), "nula"},
-        {"0.0;-0.0;nula", -F80(0.04), "nula"},
-        {"0.0;-0.0;nula", F80(0.05), "0.1"},
-        {"0.0;-0.0;nula", -F80(0.05), "-0.1"},
-        {"0.0;-0.0;", 0, "0.0"},        // empty third section: the first
+        {"0.0;-0.0;nula", 0, "nula"},           {"0.0;-0.0;nula", F80(0.04), "nula"},
+        {"0.0;-0.0;nula", -F80(0.04), "nula"},  {"0.0;-0.0;nula", F80(0.05), "0.1"},
+        {"0.0;-0.0;nula", -F80(0.05), "-0.1"},  {"0.0;-0.0;", 0, "0.0"}, // empty third section: the first
         {"0.0;-0.0;0.000", F80(0.04), "0.000"},
     };
     for (const TFormatCase& c : cases)
@@ -125,11 +119,8 @@ TEST(FormatNumberMask, QuotedTextIsLiteralIncludingSemicolon)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const TFormatCase cases[] = {
-        {"\"a;b\"0", 5, "a;b5"},
-        {"'#0.;,'0", 7, "#0.;,7"},
-        {"0' E+0'", 3, "3 E+0"},
-        {"\"x;\"0;'neg;'0", -4, "neg;4"},
-        {"0\"unclosed", 2, "2unclosed"},
+        {"\"a;b\"0", 5, "a;b5"},          {"'#0.;,'0", 7, "#0.;,7"},       {"0' E+0'", 3, "3 E+0"},
+        {"\"x;\"0;'neg;'0", -4, "neg;4"}, {"0\"unclosed", 2, "2unclosed"},
     };
     for (const TFormatCase& c : cases)
         ExpectFormats(c);
@@ -139,16 +130,11 @@ TEST(FormatNumberMask, ScientificMasks)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const TFormatCase cases[] = {
-        {"0.00E+00", 12345, "1.23E+04"},
-        {"0.00E+00", F80(0.00012345), "1.23E-04"},
-        {"0.00E+00", 0, "0.00E+00"},
-        {"0.00E+00", -F80(9.999), "-1.00E+01"},
-        {"0.00E-00", 12345, "1.23E04"},
-        {"#.###e-0", 12345, "1.235e4"},
-        {"#.###e-0", F80(0.5), "5e-1"},
-        {"#.###e-0", F80(1e300), "1e300"},
-        {"00.0E+0", 12345, "12.3E+3"},
-        {"0E+00000", F80(1e100), "1E+0100"}, // at most four exponent digits count
+        {"0.00E+00", 12345, "1.23E+04"},      {"0.00E+00", F80(0.00012345), "1.23E-04"},
+        {"0.00E+00", 0, "0.00E+00"},          {"0.00E+00", -F80(9.999), "-1.00E+01"},
+        {"0.00E-00", 12345, "1.23E04"},       {"#.###e-0", 12345, "1.235e4"},
+        {"#.###e-0", F80(0.5), "5e-1"},       {"#.###e-0", F80(1e300), "1e300"},
+        {"00.0E+0", 12345, "12.3E+3"},        {"0E+00000", F80(1e100), "1E+0100"}, // at most four exponent digits count
         {"0.0E+0", F80(1e4000), "1.0E+4000"},
     };
     for (const TFormatCase& c : cases)
@@ -192,7 +178,8 @@ TEST(FormatNumberMask, MaskLengthLimitIs224Characters)
     for (const std::string literal : {"x", "é", "\U0001F600"}) {
         SCOPED_TRACE(literal);
         EXPECT_EQ(FormatNumberMask("0" + repeated(literal, 223), 7), "7" + repeated(literal, 223));
-        EXPECT_THROW_MESSAGE(FormatNumberMask("0" + repeated(literal, 224), 7), EConvertError, "Format string too long");
+        EXPECT_THROW_MESSAGE(FormatNumberMask("0" + repeated(literal, 224), 7), EConvertError,
+                             "Format string too long");
     }
 }
 

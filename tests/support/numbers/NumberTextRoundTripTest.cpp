@@ -1,5 +1,5 @@
-#include <bit>
 #include "support/numbers/Float80.h"
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <random>

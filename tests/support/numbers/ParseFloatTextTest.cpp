@@ -1,11 +1,11 @@
-#include <cmath>
 #include "support/numbers/Float80.h"
+#include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "support/runtime/Exceptions.h"
 #include "support/numbers/ParseFloatText.h"
+#include "support/runtime/Exceptions.h"
 #include "tests/support/numbers/NumberTextSettingsGuard.h"
 #include "tests/support/runtime/ExpectThrowMessage.h"
 
@@ -45,11 +45,27 @@ TEST(ParseFloatText, AcceptsValidTextsWithPointMark)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const TValidCase cases[] = {
-        {"0", 0}, {"5", 5}, {"1", 1}, {"  1  ", 1}, {"+1", 1}, {"-1", -1},
-        {"1.", 1}, {".5", F80(0.5)}, {".", 0}, {"1e", 1}, {"1e+", 1}, {"1e-", 1},
-        {"1E+2", 100}, {"1e-2", F80(1e-2)}, {"2.5", F80(2.5)}, {"-2.5", -F80(2.5)},
-        {"0012.250", F80(12.25)}, {"1.5e3", 1500}, {"12345678901234567", F80(12345678901234567.0)},
-        {"1e27", F80(1e27)}, {"  -7.25e-1 ", -F80(0.725)},
+        {"0", 0},
+        {"5", 5},
+        {"1", 1},
+        {"  1  ", 1},
+        {"+1", 1},
+        {"-1", -1},
+        {"1.", 1},
+        {".5", F80(0.5)},
+        {".", 0},
+        {"1e", 1},
+        {"1e+", 1},
+        {"1e-", 1},
+        {"1E+2", 100},
+        {"1e-2", F80(1e-2)},
+        {"2.5", F80(2.5)},
+        {"-2.5", -F80(2.5)},
+        {"0012.250", F80(12.25)},
+        {"1.5e3", 1500},
+        {"12345678901234567", F80(12345678901234567.0)},
+        {"1e27", F80(1e27)},
+        {"  -7.25e-1 ", -F80(0.725)},
     };
     for (const TValidCase& c : cases)
         ExpectParses(c);
@@ -59,9 +75,8 @@ TEST(ParseFloatText, RejectsInvalidTextsWithPointMark)
 {
     TFormatSettingsGuard marks(U'.', U',');
     const char* cases[] = {
-        "", "   ", "+", "-", "e5", "E5", "1,000", "1.2.3", "1e5000", "1e4999",
-        "\t1", "1\t", "- 1", "+ 1", "1 2", "1x", "0x10", "1e2.5", "1e+-2", "inf", "nan",
-        ",5", "1..", "--1",
+        "",    "   ", "+",   "-",  "e5",   "E5",    "1,000", "1.2.3", "1e5000", "1e4999", "\t1", "1\t",
+        "- 1", "+ 1", "1 2", "1x", "0x10", "1e2.5", "1e+-2", "inf",   "nan",    ",5",     "1..", "--1",
     };
     for (const char* text : cases)
         ExpectInvalid(text);

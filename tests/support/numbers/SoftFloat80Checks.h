@@ -58,20 +58,28 @@ inline const char* BinaryName(int op)
 inline long double HardwareBinary(int op, long double a, long double b)
 {
     switch (op) {
-    case Add: return a + b;
-    case Subtract: return a - b;
-    case Multiply: return a * b;
-    default: return a / b;
+    case Add:
+        return a + b;
+    case Subtract:
+        return a - b;
+    case Multiply:
+        return a * b;
+    default:
+        return a / b;
     }
 }
 
 inline SoftFloat80 SoftBinary(int op, SoftFloat80 a, SoftFloat80 b)
 {
     switch (op) {
-    case Add: return a + b;
-    case Subtract: return a - b;
-    case Multiply: return a * b;
-    default: return a / b;
+    case Add:
+        return a + b;
+    case Subtract:
+        return a - b;
+    case Multiply:
+        return a * b;
+    default:
+        return a / b;
     }
 }
 
@@ -91,7 +99,7 @@ inline unsigned SoftCompare(SoftFloat80 a, SoftFloat80 b)
 enum EUnary { ToDouble, ToFloat, ToInt64, Sqrt, NearbyInt, Floor, Ceil, Trunc, ILogB, Negate, UnaryCount };
 inline const char* UnaryName(int op)
 {
-    static const char* const names[] = {"double", "float", "int64", "sqrt", "nearbyint",
+    static const char* const names[] = {"double", "float", "int64", "sqrt",  "nearbyint",
                                         "floor",  "ceil",  "trunc", "ilogb", "negate"};
     return names[op];
 }
@@ -113,35 +121,53 @@ inline std::string Text(TResult r)
 inline TResult HardwareUnary(int op, long double a)
 {
     switch (op) {
-    case ToDouble: return Folded(BitsOf(static_cast<double>(a)));
-    case ToFloat: return Folded(BitsOf(static_cast<float>(a)));
+    case ToDouble:
+        return Folded(BitsOf(static_cast<double>(a)));
+    case ToFloat:
+        return Folded(BitsOf(static_cast<float>(a)));
     case ToInt64: // only in range: outside it the conversion is undefined
         return std::fabs(a) < 0x1p63L ? Folded(static_cast<uint64_t>(static_cast<int64_t>(a))) : TResult{0, 0x20000};
-    case Sqrt: return Folded(FromHardware(std::sqrt(a)));
-    case NearbyInt: return Folded(FromHardware(std::nearbyint(a)));
-    case Floor: return Folded(FromHardware(std::floor(a)));
-    case Ceil: return Folded(FromHardware(std::ceil(a)));
-    case Trunc: return Folded(FromHardware(std::trunc(a)));
-    case ILogB: return Folded(static_cast<uint64_t>(std::ilogb(a)));
-    default: return Folded(FromHardware(-a));
+    case Sqrt:
+        return Folded(FromHardware(std::sqrt(a)));
+    case NearbyInt:
+        return Folded(FromHardware(std::nearbyint(a)));
+    case Floor:
+        return Folded(FromHardware(std::floor(a)));
+    case Ceil:
+        return Folded(FromHardware(std::ceil(a)));
+    case Trunc:
+        return Folded(FromHardware(std::trunc(a)));
+    case ILogB:
+        return Folded(static_cast<uint64_t>(std::ilogb(a)));
+    default:
+        return Folded(FromHardware(-a));
     }
 }
 
 inline TResult SoftUnary(int op, SoftFloat80 a)
 {
     switch (op) {
-    case ToDouble: return Folded(BitsOf(static_cast<double>(a)));
-    case ToFloat: return Folded(BitsOf(static_cast<float>(a)));
+    case ToDouble:
+        return Folded(BitsOf(static_cast<double>(a)));
+    case ToFloat:
+        return Folded(BitsOf(static_cast<float>(a)));
     case ToInt64:
         return std::fabs(ToHardware(a)) < 0x1p63L ? Folded(static_cast<uint64_t>(static_cast<int64_t>(a)))
                                                   : TResult{0, 0x20000};
-    case Sqrt: return Folded(soft80::Sqrt(a));
-    case NearbyInt: return Folded(soft80::NearbyInt(a));
-    case Floor: return Folded(soft80::Floor(a));
-    case Ceil: return Folded(soft80::Ceil(a));
-    case Trunc: return Folded(soft80::Trunc(a));
-    case ILogB: return Folded(static_cast<uint64_t>(soft80::ILogB(a)));
-    default: return Folded(-a);
+    case Sqrt:
+        return Folded(soft80::Sqrt(a));
+    case NearbyInt:
+        return Folded(soft80::NearbyInt(a));
+    case Floor:
+        return Folded(soft80::Floor(a));
+    case Ceil:
+        return Folded(soft80::Ceil(a));
+    case Trunc:
+        return Folded(soft80::Trunc(a));
+    case ILogB:
+        return Folded(static_cast<uint64_t>(soft80::ILogB(a)));
+    default:
+        return Folded(-a);
     }
 }
 
@@ -192,8 +218,8 @@ inline std::string FromDoubleMismatch(uint64_t bits)
     static const char* const names[] = {"from double", "from float", "from int64", "from uint64"};
     for (int k = 0; k < 4; ++k) {
         if (pairs[k][0].SignExponent != pairs[k][1].SignExponent || pairs[k][0].Significand != pairs[k][1].Significand)
-            return std::string(names[k]) + " " + std::to_string(bits) + ": hardware " + Hex(pairs[k][0]) +
-                   ", soft " + Hex(pairs[k][1]);
+            return std::string(names[k]) + " " + std::to_string(bits) + ": hardware " + Hex(pairs[k][0]) + ", soft " +
+                   Hex(pairs[k][1]);
     }
     return "";
 }

@@ -32,11 +32,16 @@ uint64_t RandomSignificand(std::mt19937_64& rng)
 {
     const uint64_t bits = rng();
     switch (rng() % 6) {
-    case 0: return 0x8000000000000000ull;
-    case 1: return ~0ull;
-    case 2: return 0x8000000000000001ull;
-    case 3: return bits & (~0ull << (rng() % 64));
-    default: return bits;
+    case 0:
+        return 0x8000000000000000ull;
+    case 1:
+        return ~0ull;
+    case 2:
+        return 0x8000000000000001ull;
+    case 3:
+        return bits & (~0ull << (rng() % 64));
+    default:
+        return bits;
     }
 }
 
@@ -61,9 +66,12 @@ SoftFloat80 RandomOperand(std::mt19937_64& rng)
 {
     const bool negative = rng() % 2 == 0;
     switch (rng() % 4) {
-    case 0: return SoftFloat80::FromBits(static_cast<uint16_t>(rng()), rng()); // anything, unnormals too
-    case 1: return Canonical(static_cast<uint16_t>(rng() % 0x8000), rng(), negative);
-    default: return Canonical(BoundaryField(rng), RandomSignificand(rng), negative);
+    case 0:
+        return SoftFloat80::FromBits(static_cast<uint16_t>(rng()), rng()); // anything, unnormals too
+    case 1:
+        return Canonical(static_cast<uint16_t>(rng() % 0x8000), rng(), negative);
+    default:
+        return Canonical(BoundaryField(rng), RandomSignificand(rng), negative);
     }
 }
 
@@ -116,13 +124,84 @@ TEST(SoftFloat80Differential, ConversionsRoundingAndRootsGiveTheHardwareBits)
 // program tabulates, and values that round, underflow or need all 64 bits.
 TEST(SoftFloat80Differential, LiteralsGiveTheCompilersBits)
 {
-#define LITERAL(text) {#text, text##L}
-    const std::pair<const char*, long double> literals[] = {
-        LITERAL(1e0), LITERAL(1e1), LITERAL(1e2), LITERAL(1e3), LITERAL(1e4), LITERAL(1e5), LITERAL(1e6), LITERAL(1e7), LITERAL(1e8), LITERAL(1e9), LITERAL(1e10), LITERAL(1e11), LITERAL(1e12), LITERAL(1e13), LITERAL(1e14), LITERAL(1e15), LITERAL(1e16), LITERAL(1e17), LITERAL(1e18), LITERAL(1e19), LITERAL(1e20), LITERAL(1e21), LITERAL(1e22), LITERAL(1e23), LITERAL(1e24), LITERAL(1e25), LITERAL(1e26), LITERAL(1e27), LITERAL(1e28), LITERAL(1e29), LITERAL(1e30), LITERAL(1e31), LITERAL(1e32), LITERAL(1e64), LITERAL(1e96), LITERAL(1e128), LITERAL(1e160), LITERAL(1e192), LITERAL(1e224), LITERAL(1e256), LITERAL(1e288), LITERAL(1e320), LITERAL(1e352), LITERAL(1e384), LITERAL(1e416), LITERAL(1e448), LITERAL(1e480), LITERAL(1e512), LITERAL(1e1024), LITERAL(1e1536), LITERAL(1e2048), LITERAL(1e2560), LITERAL(1e3072), LITERAL(1e3584), LITERAL(1e4096), LITERAL(1e4608),
-        LITERAL(0.1), LITERAL(0.01), LITERAL(12.3456), LITERAL(999.9996), LITERAL(2147483647.0),
-        LITERAL(999999999999999999.5), LITERAL(36451995318824746025.0), LITERAL(1e-4000), LITERAL(1e-4950),
-        LITERAL(3.6e-4951), LITERAL(1.18973149535723176502e4932), LITERAL(0x8EFA351294E9C8AEp-69),
-        LITERAL(0x1p63), LITERAL(0x1p-16445), LITERAL(.5), LITERAL(1.), LITERAL(2.5e-10), LITERAL(0.00012345)};
+#define LITERAL(text)                                                                                                  \
+    {                                                                                                                  \
+#text, text##L                                                                                                 \
+    }
+    const std::pair<const char*, long double> literals[] = {LITERAL(1e0),
+                                                            LITERAL(1e1),
+                                                            LITERAL(1e2),
+                                                            LITERAL(1e3),
+                                                            LITERAL(1e4),
+                                                            LITERAL(1e5),
+                                                            LITERAL(1e6),
+                                                            LITERAL(1e7),
+                                                            LITERAL(1e8),
+                                                            LITERAL(1e9),
+                                                            LITERAL(1e10),
+                                                            LITERAL(1e11),
+                                                            LITERAL(1e12),
+                                                            LITERAL(1e13),
+                                                            LITERAL(1e14),
+                                                            LITERAL(1e15),
+                                                            LITERAL(1e16),
+                                                            LITERAL(1e17),
+                                                            LITERAL(1e18),
+                                                            LITERAL(1e19),
+                                                            LITERAL(1e20),
+                                                            LITERAL(1e21),
+                                                            LITERAL(1e22),
+                                                            LITERAL(1e23),
+                                                            LITERAL(1e24),
+                                                            LITERAL(1e25),
+                                                            LITERAL(1e26),
+                                                            LITERAL(1e27),
+                                                            LITERAL(1e28),
+                                                            LITERAL(1e29),
+                                                            LITERAL(1e30),
+                                                            LITERAL(1e31),
+                                                            LITERAL(1e32),
+                                                            LITERAL(1e64),
+                                                            LITERAL(1e96),
+                                                            LITERAL(1e128),
+                                                            LITERAL(1e160),
+                                                            LITERAL(1e192),
+                                                            LITERAL(1e224),
+                                                            LITERAL(1e256),
+                                                            LITERAL(1e288),
+                                                            LITERAL(1e320),
+                                                            LITERAL(1e352),
+                                                            LITERAL(1e384),
+                                                            LITERAL(1e416),
+                                                            LITERAL(1e448),
+                                                            LITERAL(1e480),
+                                                            LITERAL(1e512),
+                                                            LITERAL(1e1024),
+                                                            LITERAL(1e1536),
+                                                            LITERAL(1e2048),
+                                                            LITERAL(1e2560),
+                                                            LITERAL(1e3072),
+                                                            LITERAL(1e3584),
+                                                            LITERAL(1e4096),
+                                                            LITERAL(1e4608),
+                                                            LITERAL(0.1),
+                                                            LITERAL(0.01),
+                                                            LITERAL(12.3456),
+                                                            LITERAL(999.9996),
+                                                            LITERAL(2147483647.0),
+                                                            LITERAL(999999999999999999.5),
+                                                            LITERAL(36451995318824746025.0),
+                                                            LITERAL(1e-4000),
+                                                            LITERAL(1e-4950),
+                                                            LITERAL(3.6e-4951),
+                                                            LITERAL(1.18973149535723176502e4932),
+                                                            LITERAL(0x8EFA351294E9C8AEp-69),
+                                                            LITERAL(0x1p63),
+                                                            LITERAL(0x1p-16445),
+                                                            LITERAL(.5),
+                                                            LITERAL(1.),
+                                                            LITERAL(2.5e-10),
+                                                            LITERAL(0.00012345)};
 #undef LITERAL
     for (const auto& [text, expected] : literals)
         EXPECT_EQ(Hex(SoftFloat80::FromLiteral(text)), Hex(FromHardware(expected))) << text;

@@ -59,7 +59,7 @@ TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
     // One pixel square: its outline's lines all start and end on the same
     // point, so the platform draws nothing.
     device.Rectangle(4, 4, 5, 5);
-    device.Rectangle(3, 2, 3, 5);  // no columns at all
+    device.Rectangle(3, 2, 3, 5); // no columns at all
     EXPECT_EQ(PixelMap(image, kLegend), "...###\n"
                                         ".#....\n"
                                         ".#....\n"
@@ -155,7 +155,7 @@ TEST(RasterDeviceFigure, FillRectCoversExclusiveEdgesWhateverThePenMode)
     TRasterDevice device(&image);
     device.Pen.Mode = TDevicePenMode::NotXor;
     device.FillRect(TRect{1, 1, 4, 3}, clBlue);
-    device.FillRect(TRect{4, 4, 4, 5}, clRed);  // empty
+    device.FillRect(TRect{4, 4, 4, 5}, clRed); // empty
     // Reversed: still from left and top up to, not including, right and
     // bottom, so columns 3..5 and rows 4..5.
     device.FillRect(TRect{5, 5, 2, 3}, clRed);
@@ -211,7 +211,7 @@ TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
     device.Ellipse(2, 1, 12, 9);
     EXPECT_EQ(InkBounds(image), (TRect{2, 1, 12, 9}));
     EXPECT_EQ(FromPixel(image.pixel(7, 5)), clRed);
-    EXPECT_EQ(FromPixel(image.pixel(2, 1)), clWhite);  // the corners stay free
+    EXPECT_EQ(FromPixel(image.pixel(2, 1)), clWhite); // the corners stay free
     EXPECT_EQ(FromPixel(image.pixel(11, 8)), clWhite);
     // Every red pixel has black or red neighbours all round: the outline is closed.
     for (int y = 0; y < 12; ++y) {
@@ -280,7 +280,7 @@ TEST(RasterDeviceClip, NestedClipsOnlyNarrowUntilRemoved)
                                         "........\n"
                                         "........\n");
 
-    device.IntersectClip(TRect{0, 0, 2, 2});  // disjoint: nothing left
+    device.IntersectClip(TRect{0, 0, 2, 2}); // disjoint: nothing left
     EXPECT_TRUE(device.Clip()->IsEmpty());
     device.FillRect(TRect{0, 0, 8, 6}, clRed);
     EXPECT_EQ(InkBounds(image), (TRect{3, 1, 7, 4}));

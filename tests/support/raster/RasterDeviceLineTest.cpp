@@ -163,6 +163,7 @@ TEST(RasterDeviceLine, ClippedLineKeepsThePixelsOfTheWholeLine)
         ASSERT_GT(InkCount(clipped), 10);
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 200; ++x)
-                ASSERT_EQ(clipped.pixel(x, y), clip.Contains(x, y) ? whole.pixel(x, y) : ToPixel(clWhite)) << x << "," << y;
+                ASSERT_EQ(clipped.pixel(x, y), clip.Contains(x, y) ? whole.pixel(x, y) : ToPixel(clWhite))
+                    << x << "," << y;
     }
 }

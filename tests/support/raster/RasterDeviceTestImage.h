@@ -32,10 +32,7 @@ inline std::string PixelMap(const QImage& image, const std::map<TColor, char>& l
 }
 
 // '.' for white, '#' for black.
-inline std::string InkMap(const QImage& image)
-{
-    return PixelMap(image, {{clWhite, '.'}, {clBlack, '#'}});
-}
+inline std::string InkMap(const QImage& image) { return PixelMap(image, {{clWhite, '.'}, {clBlack, '#'}}); }
 
 // The smallest rectangle holding every pixel that is not the background;
 // empty when there is none.

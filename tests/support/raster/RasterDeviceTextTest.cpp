@@ -39,7 +39,7 @@ TEST(RasterDeviceText, ArialResolvesToLiberationSansAtPixelSizeFromPoints)
 {
     TRasterDevice device;
     QFont expected("Liberation Sans");
-    expected.setPixelSize(11);  // 8 points at 96 pixels per inch
+    expected.setPixelSize(11); // 8 points at 96 pixels per inch
     const QFontMetrics metrics(expected);
     EXPECT_EQ(device.TextExtent("Kmity 1"), (TPoint{metrics.horizontalAdvance("Kmity 1"), metrics.height()}));
     EXPECT_EQ(device.TextExtent("").X, 0);

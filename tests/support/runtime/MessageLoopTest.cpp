@@ -11,17 +11,15 @@
 #include <stdexcept>
 
 // The test program's file is kmity_tests; nothing else sets the title.
-TEST(TApplication, TakesItsTitleFromTheProgramFile)
-{
-    EXPECT_EQ(ApplicationTitle(), "kmity_tests");
-}
+TEST(TApplication, TakesItsTitleFromTheProgramFile) { EXPECT_EQ(ApplicationTitle(), "kmity_tests"); }
 
 TEST(DispatchPendingMessages, HandlesEveryMessageAlreadyWaiting)
 {
     int handled = 0;
     QObject receiver;
     for (int i = 0; i < 3; ++i)
-        QMetaObject::invokeMethod(&receiver, [&] { ++handled; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &receiver, [&] { ++handled; }, Qt::QueuedConnection);
     DispatchPendingMessages();
     EXPECT_EQ(handled, 3);
 }
