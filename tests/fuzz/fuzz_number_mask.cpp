@@ -1,8 +1,11 @@
 // Fuzzes FormatNumberMask with arbitrary masks and values: finite ones of
 // both precisions, subnormals of both, infinities, not-a-numbers and the
 // neighbours of 1e18 (where a mask gives way to the general form), under
-// several pairs of marks. A mask of more than 224 bytes must raise "Format
-// string too long"; any other mask formats every value without an exception,
+// several pairs of marks. The length limit counts characters: a mask of at
+// most 224 bytes is never refused, one with more than 224 characters must
+// raise "Format string too long" (a byte that is not a UTF-8 continuation
+// byte always begins a character of its own, so counting those gives a lower
+// bound). Any mask that is accepted formats every value without an exception,
 // infinities and not-a-numbers in the general form, and the text stays within
 // a bound set by the mask's length.
 
@@ -71,6 +74,17 @@ long double PickValue(FuzzedDataProvider& input)
     }
 }
 
+// At least one character starts at every byte that is not a continuation
+// byte (10xxxxxx); a stray continuation byte is a character too, so this
+// never counts more characters than the mask has.
+std::size_t CountCharacterStarts(const std::string& text)
+{
+    std::size_t count = 0;
+    for (const char byte : text)
+        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    return count;
+}
+
 [[noreturn]] void Fail(const char* what, const std::string& mask, long double value)
 {
     std::fprintf(stderr, "%s: mask [%s] value %.21Lg\n", what, mask.c_str(), value);
@@ -96,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Fail(error.what(), mask, value);
         return 0;
     }
-    if (mask.size() > 224)
-        Fail("a mask over 224 bytes was accepted", mask, value);
+    if (CountCharacterStarts(mask) > 224)
+        Fail("a mask over 224 characters was accepted", mask, value);
 
     // Per mask byte at most a digit with a four-byte thousands mark; once a
     // four-byte decimal mark, a sign, up to 18 digits more for an integer
