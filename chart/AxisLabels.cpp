@@ -210,12 +210,12 @@ void TCustomChartAxis::RefreshDateTimeMode()
 // length of the previous paint.
 int32_t TCustomChartAxis::WidestValueLabel()
 {
-    double low = MappingValue.UsedMinimum;
-    double high = MappingValue.UsedMaximum;
+    double low = Mapping().UsedMinimum;
+    double high = Mapping().UsedMaximum;
     if (RoundFirstLabelValue || (DateTimeMode && ExactDateTimeValue)) {
-        double step = LabelStep(MappingValue);
-        low = TruncToward0(MappingValue.UsedMinimum / step) * step;
-        high = TruncToward0(MappingValue.UsedMaximum / step) * step;
+        double step = LabelStep(Mapping());
+        low = TruncToward0(Mapping().UsedMinimum / step) * step;
+        high = TruncToward0(Mapping().UsedMaximum / step) * step;
     }
     // Custom label texts are for drawing; the room is measured on the
     // plain values, so the event is switched off meanwhile.

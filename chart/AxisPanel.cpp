@@ -91,38 +91,40 @@ bool TCustomAxisPanel::IsAxisShown(const TCustomChartAxis* axis) const
     return !anyAxisSeries;
 }
 
-void TCustomAxisPanel::DrawAllAxes(TLynCanvas3D& canvas)
+void TCustomAxisPanel::DrawAllAxes(TLynCanvas3D& canvas, const TRect& plot)
 {
     if (OnBeforeDrawAxes)
         OnBeforeDrawAxes(this);
     for (TCustomChartAxis* axis : AxisList)
         if (IsAxisShown(axis))
-            axis->DrawAxis(canvas, true);
+            axis->DrawAxis(canvas, plot, true);
 }
 
 // --- the paint sequence ----------------------------------------------------------------
 
-void TCustomAxisPanel::RenderContents(const TRect& outerRect)
+// Each step's plot rectangle is also kept in the layout at once: what runs
+// between the steps (the chart's events, the series) reads the paint so far.
+void TCustomAxisPanel::RenderContents(const TRect& outerRect, const TRect& plotRect)
 {
     TLynCanvas3D& canvas = Canvas();
     PaintBackdrop(canvas, outerRect);
     for (TChartSeries* s : Series)
         if (s->Active())
             s->BeforeDrawChart();
-    DrawHeadings(canvas);
+    PaintLayout.PlotRect = DrawHeadings(canvas, plotRect);
     // In 2D every series has z-order 0 and depth 0: nothing to assign.
-    const TRect laidOut = LayoutAxes(PlotRect);
-    PlotRect = ApplySeriesMargins(laidOut);
-    NormalizePlotRect();
-    canvas.SetProjectionCenter(0, OuterRect, PlotRect);
-    PaintWalls(canvas);
+    PaintLayout.PlotRect = LayoutAxes(PaintLayout.PlotRect);
+    const TRect plot = NormalizedPlotRect(outerRect, ApplySeriesMargins(PaintLayout.PlotRect));
+    PaintLayout.PlotRect = plot;
+    canvas.SetProjectionCenter(0, outerRect, plot);
+    PaintWalls(canvas, plot);
     if (AxisVisibleValue)
-        DrawAllAxes(canvas);
+        DrawAllAxes(canvas, plot);
     if (OnBeforeDrawSeries)
         OnBeforeDrawSeries(this);
     for (TChartSeries* s : Series)
         if (s->Active())
-            DrawOneSeries(canvas, s);
+            DrawOneSeries(canvas, s, plot);
     if (ZoomRecord.IsActive)
         DrawZoomFrame(canvas);
     canvas.RestoreDefaults();
@@ -130,7 +132,7 @@ void TCustomAxisPanel::RenderContents(const TRect& outerRect)
         OnAfterDraw(this);
 }
 
-void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series)
+void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series, const TRect& plot)
 {
     series->FindShownRange();
     if (series->FirstShownIndex == -1)
@@ -138,7 +140,7 @@ void TCustomAxisPanel::DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series)
     series->RaiseBeforeDrawValues();
     const bool clip = ClipPointsValue && !Printing;
     if (clip)
-        canvas.ClipPlotArea(PlotRect, 0, 0);
+        canvas.ClipPlotArea(plot, 0, 0);
     series->DrawShownPoints(canvas);
     if (clip)
         canvas.RemoveClip();

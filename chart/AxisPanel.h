@@ -78,19 +78,24 @@ public:
     TAxisOnGetLabel OnGetAxisLabel;
 
 protected:
-    void RenderContents(const TRect& outerRect) override;
+    void RenderContents(const TRect& outerRect, const TRect& plotRect) override;
     // The layout steps take the plot rectangle the step before left and
-    // give back the one they make; the paint sequence keeps the last.
+    // give back the one they make; the paint sequence keeps the last. The
+    // steps that draw are handed the surface to draw on.
+    virtual TRect DrawHeadings(TLynCanvas3D& canvas, const TRect& plot) = 0;
     virtual TRect LayoutAxes(const TRect& plot) = 0;
     virtual TRect ApplySeriesMargins(const TRect& plot) = 0;
-    // The steps that draw are handed the surface to draw on.
-    virtual void DrawHeadings(TLynCanvas3D& canvas) = 0;
-    virtual void PaintWalls(TLynCanvas3D& canvas) = 0;
+    virtual void PaintWalls(TLynCanvas3D& canvas, const TRect& plot) = 0;
     virtual void DrawZoomFrame(TLynCanvas3D& canvas) = 0;
-    void DrawAllAxes(TLynCanvas3D& canvas);
-    void DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series);
+    void DrawAllAxes(TLynCanvas3D& canvas, const TRect& plot);
+    void DrawOneSeries(TLynCanvas3D& canvas, TChartSeries* series, const TRect& plot);
 
 private:
+    // An axis keeps its part of the paint layout here: it alone writes it.
+    friend class TCustomChartAxis;
+    TAxisLayout& AxisLayout(TAxisSlot slot) { return PaintLayout.Axes[slot]; }
+    const TAxisLayout& AxisLayout(TAxisSlot slot) const { return PaintLayout.Axes[slot]; }
+
     TChartSeriesList Series;
     TChartSeries* Detaching = nullptr;
     std::vector<TCustomChartAxis*> AxisList;

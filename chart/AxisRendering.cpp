@@ -127,57 +127,65 @@ int32_t TCustomChartAxis::OffsetByPositionPercent(int32_t coordinate, const TRec
 }
 
 // From the outside inwards: title band, labels band, ticks and axis line.
-void TCustomChartAxis::ReserveRoom(TRect& rect, bool isStandard)
+TRect TCustomChartAxis::ReserveRoom(const TRect& rect, bool isStandard)
 {
+    TAxisLayout& bands = *LayoutSlot;
     if (!isStandard) {
-        AxisLinePos = OffsetByPositionPercent(EdgeOf(rect), rect);
-        LabelsPos = MoveOutwards(AxisLinePos, TickRoom());
-        TitlePos = MoveOutwards(LabelsPos, LabelsRoom());
-        return;
+        bands.AxisLinePos = OffsetByPositionPercent(EdgeOf(rect), rect);
+        bands.LabelsPos = MoveOutwards(bands.AxisLinePos, TickRoom());
+        bands.TitlePos = MoveOutwards(bands.LabelsPos, LabelsRoom());
+        return rect;
     }
+    TRect r = rect;
     if (IsDepth) {
-        TitlePos = rect.Right;
+        bands.TitlePos = r.Right;
     } else if (!TitleValue->Caption().empty()) {
-        ShrinkBy(rect, TitleRoom());
-        TitlePos = EdgeOf(rect);
+        ShrinkBy(r, TitleRoom());
+        bands.TitlePos = EdgeOf(r);
     }
     if (LabelsValue) {
-        ShrinkBy(rect, LabelsRoom());
-        LabelsPos = EdgeOf(rect);
+        ShrinkBy(r, LabelsRoom());
+        bands.LabelsPos = EdgeOf(r);
     }
     int32_t ticks = TickRoom() + Chart->WallSizeForAxis(this);
     if (ticks > 0)
-        ShrinkBy(rect, ticks);
-    TitlePos = OffsetByPositionPercent(TitlePos, rect);
-    LabelsPos = OffsetByPositionPercent(LabelsPos, rect);
+        ShrinkBy(r, ticks);
+    bands.TitlePos = OffsetByPositionPercent(bands.TitlePos, r);
+    bands.LabelsPos = OffsetByPositionPercent(bands.LabelsPos, r);
+    return r;
 }
 
+// Reads the layout of the last paint: a press lands on what is shown.
 bool TCustomChartAxis::HitTest(int32_t x, int32_t y) const
 {
     if (!Chart || !Chart->IsAxisShown(this))
         return false;
+    const TAxisLayout& layout = *LayoutSlot;
+    const int32_t line = layout.AxisLinePos;
+    const int32_t labels = layout.LabelsPos;
     int32_t along = IsHorizontal ? x : y;
     int32_t across = IsHorizontal ? y : x;
-    int32_t alongFrom = std::min(MappingValue.StartPixel, MappingValue.EndPixel);
-    int32_t alongTo = std::max(MappingValue.StartPixel, MappingValue.EndPixel);
-    int32_t acrossFrom = LabelsPos < AxisLinePos ? LabelsPos : AxisLinePos - 3;
-    int32_t acrossTo = LabelsPos < AxisLinePos ? AxisLinePos + 3 : LabelsPos;
+    int32_t alongFrom = std::min(layout.Mapping.StartPixel, layout.Mapping.EndPixel);
+    int32_t alongTo = std::max(layout.Mapping.StartPixel, layout.Mapping.EndPixel);
+    int32_t acrossFrom = labels < line ? labels : line - 3;
+    int32_t acrossTo = labels < line ? line + 3 : labels;
     return alongFrom <= along && along < alongTo && acrossFrom <= across && across < acrossTo;
 }
 
 // --- drawing -------------------------------------------------------------------------------
 
-void TCustomChartAxis::DrawAxis(TLynCanvas3D& canvas, bool placeLine)
+void TCustomChartAxis::DrawAxis(TLynCanvas3D& canvas, const TRect& plot, bool placeLine)
 {
     RefreshDateTimeMode();
+    TAxisLayout& layout = *LayoutSlot;
     // One step for the whole axis, measured in the labels font.
-    const double step = LabelStep(MappingValue);
+    const double step = LabelStep(layout.Mapping);
     if (placeLine)
-        AxisLinePos = OffsetByPositionPercent(EdgeOf(Chart->PlotRect), Chart->PlotRect);
+        layout.AxisLinePos = OffsetByPositionPercent(EdgeOf(plot), plot);
     if (!TitleValue->Caption().empty())
         DrawTitle(canvas);
-    TickList.clear();
-    if (step > 0 && MappingValue.UsedMaximum >= MappingValue.UsedMinimum) {
+    layout.TickList.clear();
+    if (step > 0 && layout.Mapping.UsedMaximum >= layout.Mapping.UsedMinimum) {
         switch (EffectiveLabelStyle()) {
         case talValue:
             DrawValueLabels(canvas, step);
@@ -192,7 +200,7 @@ void TCustomChartAxis::DrawAxis(TLynCanvas3D& canvas, bool placeLine)
             break;
         }
     }
-    DrawTicksGridAndLine(canvas);
+    DrawTicksGridAndLine(canvas, plot);
 }
 
 void TCustomChartAxis::DrawTitle(TLynCanvas3D& canvas)
@@ -200,10 +208,12 @@ void TCustomChartAxis::DrawTitle(TLynCanvas3D& canvas)
     canvas.SelectFont(TitleValue->Font());
     canvas.SetBrushColor(Chart->Color());
     canvas.SetBrushStyle(bsClear);
+    const int32_t along = Mapping().CenterPixel();
+    const int32_t across = Layout().TitlePos;
     if (IsHorizontal)
-        DrawAxisText(canvas, MappingValue.CenterPixel(), TitlePos, TitleValue->Caption(), TitleValue->Angle());
+        DrawAxisText(canvas, along, across, TitleValue->Caption(), TitleValue->Angle());
     else
-        DrawAxisText(canvas, TitlePos, MappingValue.CenterPixel(), TitleValue->Caption(), TitleValue->Angle());
+        DrawAxisText(canvas, across, along, TitleValue->Caption(), TitleValue->Angle());
 }
 
 void TCustomChartAxis::DrawLabelAt(TLynCanvas3D& canvas, int32_t position, const std::string& text)
@@ -211,16 +221,17 @@ void TCustomChartAxis::DrawLabelAt(TLynCanvas3D& canvas, int32_t position, const
     canvas.SelectFont(LabelsFontValue);
     canvas.SetBrushColor(Chart->Color());
     canvas.SetBrushStyle(bsClear);
+    const int32_t across = Layout().LabelsPos;
     if (IsHorizontal)
-        DrawAxisText(canvas, position, LabelsPos, text, LabelsAngleValue);
+        DrawAxisText(canvas, position, across, text, LabelsAngleValue);
     else
-        DrawAxisText(canvas, LabelsPos, position, text, LabelsAngleValue);
+        DrawAxisText(canvas, across, position, text, LabelsAngleValue);
 }
 
 // Labels are not tested for overlap: the step keeps them apart.
 void TCustomChartAxis::DrawValueLabels(TLynCanvas3D& canvas, double step)
 {
-    const TAxisMapping& m = MappingValue;
+    const TAxisMapping& m = Mapping();
     for (double value : LabelValuesFor(m.UsedMinimum, m.UsedMaximum, step, RoundFirstLabelValue)) {
         int32_t p = m.ValueToPosition(value);
         if (!LabelsOnAxisValue && !(m.StartPixel < p && p < m.EndPixel))

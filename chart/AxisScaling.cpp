@@ -26,6 +26,16 @@ int32_t RoundPixels(double value)
         return -std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(RoundHalfEven(value));
 }
+
+// Which of a chart's five axes the identity flags describe.
+TAxisSlot SlotOf(bool horizontal, bool otherSide, bool depth)
+{
+    if (depth)
+        return asDepth;
+    if (horizontal)
+        return otherSide ? asTop : asBottom;
+    return otherSide ? asRight : asLeft;
+}
 } // namespace
 
 TChartAxisTitle::TChartAxisTitle(TCustomChartAxis* axis, int angle) : DefaultAngle(angle), Axis(axis), AngleValue(angle)
@@ -65,6 +75,12 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart, bool horizontal, boo
       MinorTicksPen(std::make_unique<TDarkGrayPen>()), GridPen(std::make_unique<TDottedGrayPen>()),
       MinorGridPen(std::make_unique<TChartHiddenPen>()), TitleValue(std::make_unique<TChartAxisTitle>(this, titleAngle))
 {
+    if (chart) {
+        LayoutSlot = &chart->AxisLayout(SlotOf(horizontal, otherSide, depth));
+    } else {
+        DetachedLayout = std::make_unique<TAxisLayout>();
+        LayoutSlot = DetachedLayout.get();
+    }
     // Connected last: creating an axis asks for no repaint.
     auto changed = [this] { RequestRepaint(); };
     for (TChartPen* pen : {static_cast<TChartPen*>(AxisPen.get()), static_cast<TChartPen*>(TicksPen.get()),
@@ -311,8 +327,8 @@ void TCustomChartAxis::ResolveRange()
     }
     // The pixels stay those of the last paint: the layout measures the
     // widest label (WidestValueLabel) before this paint places the axis.
-    MappingValue = TAxisMapping::Of(MinimumValue, MaximumValue, MappingValue.StartPixel, MappingValue.EndPixel,
-                                    InvertedValue, IsHorizontal);
+    TAxisMapping& m = LayoutSlot->Mapping;
+    m = TAxisMapping::Of(MinimumValue, MaximumValue, m.StartPixel, m.EndPixel, InvertedValue, IsHorizontal);
 }
 
 // --- pixels --------------------------------------------------------------------------
@@ -321,16 +337,16 @@ void TCustomChartAxis::PlaceAxis(const TRect& plotRect)
 {
     int32_t origin = IsHorizontal ? plotRect.Left : plotRect.Top;
     int32_t length = IsHorizontal ? plotRect.Width() : plotRect.Height();
-    MappingValue = TAxisMapping::Of(
-        MappingValue.UsedMinimum, MappingValue.UsedMaximum, origin + RoundPixels(length * 0.01 * StartPositionValue),
-        origin + RoundPixels(length * 0.01 * EndPositionValue), InvertedValue, IsHorizontal);
+    TAxisMapping& m = LayoutSlot->Mapping;
+    m = TAxisMapping::Of(m.UsedMinimum, m.UsedMaximum, origin + RoundPixels(length * 0.01 * StartPositionValue),
+                         origin + RoundPixels(length * 0.01 * EndPositionValue), InvertedValue, IsHorizontal);
 }
 
 // The range in use grows to what the placed pixels map to once the ends are
 // moved inwards by the margins; the pixels themselves stay where they are.
 void TCustomChartAxis::WidenForMargins(int32_t startMargin, int32_t endMargin)
 {
-    const TAxisMapping placed = MappingValue;
+    const TAxisMapping placed = LayoutSlot->Mapping;
     TAxisMapping narrowed = placed;
     narrowed.StartPixel = placed.StartPixel + startMargin;
     narrowed.EndPixel = placed.EndPixel - endMargin;
@@ -339,7 +355,8 @@ void TCustomChartAxis::WidenForMargins(int32_t startMargin, int32_t endMargin)
     double b = narrowed.PositionToValue(placed.EndPixel);
     if (a > b)
         std::swap(a, b);
-    MappingValue = TAxisMapping::Of(a, b, placed.StartPixel, placed.EndPixel, placed.Inverted, placed.Horizontal);
+    LayoutSlot->Mapping =
+        TAxisMapping::Of(a, b, placed.StartPixel, placed.EndPixel, placed.Inverted, placed.Horizontal);
 }
 
 // --- limits by program and mouse -------------------------------------------------------

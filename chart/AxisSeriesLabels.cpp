@@ -65,7 +65,7 @@ void TCustomChartAxis::DrawSeriesLabels(TLynCanvas3D& canvas, bool marks)
         double value = IsHorizontal ? series->XAt(index) : series->YAt(index);
         if (Chart->OnGetAxisLabel)
             Chart->OnGetAxisLabel(this, series, index, text);
-        if (value < MappingValue.UsedMinimum || value > MappingValue.UsedMaximum)
+        if (value < Mapping().UsedMinimum || value > Mapping().UsedMaximum)
             continue;
         int32_t p = ValueToPosition(value);
         if (!TickOnLabelsOnlyValue)

@@ -8,8 +8,9 @@
 // more ticks than fit along an axis, and the list stays bounded.
 void TCustomChartAxis::AddTick(int32_t position)
 {
-    if (static_cast<int32_t>(TickList.size()) < TickListCapacity)
-        TickList.push_back(position);
+    std::vector<int32_t>& ticks = LayoutSlot->TickList;
+    if (static_cast<int32_t>(ticks.size()) < TickListCapacity)
+        ticks.push_back(position);
 }
 
 // With ticks 20, 35, 50 and three minor ticks: the first interval's spacing
@@ -39,59 +40,62 @@ std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, in
     return positions;
 }
 
-std::vector<int32_t> TCustomChartAxis::MinorTickPositions() const
+std::vector<int32_t> TCustomChartAxis::MinorTickPositions(const TAxisLayout& layout) const
 {
-    return MinorTickPositionsFor(TickList, MinorTickCountValue, MappingValue.StartPixel, MappingValue.EndPixel);
+    return MinorTickPositionsFor(layout.TickList, MinorTickCountValue, layout.Mapping.StartPixel,
+                                 layout.Mapping.EndPixel);
 }
 
 // GridCentered puts k - 1 lines halfway between k ticks.
-std::vector<int32_t> TCustomChartAxis::GridPositions() const
+std::vector<int32_t> TCustomChartAxis::GridPositions(const std::vector<int32_t>& ticks) const
 {
     if (!GridCenteredValue)
-        return TickList;
+        return ticks;
     std::vector<int32_t> positions;
-    for (std::size_t i = 1; i < TickList.size(); ++i)
-        positions.push_back(static_cast<int32_t>(RoundHalfEven((TickList[i] + TickList[i - 1]) * 0.5)));
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        positions.push_back(static_cast<int32_t>(RoundHalfEven((ticks[i] + ticks[i - 1]) * 0.5)));
     return positions;
 }
 
 // Outer ticks (offset 1) start one pixel outside the axis line and point
 // away from the chart; inner ticks use a negative offset and length.
-TCustomChartAxis::TAxisSegment TCustomChartAxis::TickSegment(int32_t position, int32_t offset, int32_t length) const
+TCustomChartAxis::TAxisSegment TCustomChartAxis::TickSegment(const TAxisLayout& layout, int32_t position,
+                                                             int32_t offset, int32_t length) const
 {
+    const int32_t line = layout.AxisLinePos;
     const int32_t wall = Chart->WallSizeForAxis(this);
     if (IsHorizontal) {
         if (IsOtherSide)
-            return {true, position, AxisLinePos - offset, AxisLinePos - offset - length};
-        return {true, position, AxisLinePos + offset + wall, AxisLinePos + offset + wall + length};
+            return {true, position, line - offset, line - offset - length};
+        return {true, position, line + offset + wall, line + offset + wall + length};
     }
     if (IsOtherSide)
-        return {false, position, AxisLinePos + offset, AxisLinePos + offset + length};
-    return {false, position, AxisLinePos - offset - wall, AxisLinePos - offset - wall - length};
+        return {false, position, line + offset, line + offset + length};
+    return {false, position, line - offset - wall, line - offset - wall - length};
 }
 
-TCustomChartAxis::TAxisSegment TCustomChartAxis::GridSegment(int32_t position) const
+TCustomChartAxis::TAxisSegment TCustomChartAxis::GridSegment(const TRect& plot, int32_t position) const
 {
-    const TRect& plot = Chart->PlotRect;
     if (IsHorizontal)
         return {true, position, plot.Top, plot.Bottom};
     return {false, position, plot.Left, plot.Right};
 }
 
 // The bottom and left axis lines reach across the other axis's wall.
-TCustomChartAxis::TAxisSegment TCustomChartAxis::AxisLineSegment() const
+TCustomChartAxis::TAxisSegment TCustomChartAxis::AxisLineSegment(const TAxisLayout& layout) const
 {
+    const int32_t line = layout.AxisLinePos;
     const int32_t wall = Chart->WallSizeForAxis(this);
-    const int32_t start = MappingValue.StartPixel;
-    const int32_t end = MappingValue.EndPixel;
+    const int32_t start = layout.Mapping.StartPixel;
+    const int32_t end = layout.Mapping.EndPixel;
     if (IsHorizontal) {
         if (IsOtherSide)
-            return {false, AxisLinePos, start, end};
-        return {false, AxisLinePos + wall, start - Chart->WallSizeForAxis(&Chart->LeftAxis()), end};
+            return {false, line, start, end};
+        return {false, line + wall, start - Chart->WallSizeForAxis(&Chart->LeftAxis()), end};
     }
     if (IsOtherSide)
-        return {true, AxisLinePos, start, end};
-    return {true, AxisLinePos - wall, start, end + Chart->WallSizeForAxis(&Chart->BottomAxis())};
+        return {true, line, start, end};
+    return {true, line - wall, start, end + Chart->WallSizeForAxis(&Chart->BottomAxis())};
 }
 
 void TCustomChartAxis::DrawSegment(TLynCanvas3D& canvas, const TAxisSegment& segment)
@@ -102,16 +106,18 @@ void TCustomChartAxis::DrawSegment(TLynCanvas3D& canvas, const TAxisSegment& seg
         canvas.HorizontalLine(segment.From, segment.To, segment.At);
 }
 
-void TCustomChartAxis::DrawTicksGridAndLine(TLynCanvas3D& canvas)
+void TCustomChartAxis::DrawTicksGridAndLine(TLynCanvas3D& canvas, const TRect& plot)
 {
+    const TAxisLayout& layout = *LayoutSlot;
+    const std::vector<int32_t>& ticks = layout.TickList;
     if (AxisPen->Visible()) {
         canvas.ApplyChartPen(*AxisPen);
-        DrawSegment(canvas, AxisLineSegment());
+        DrawSegment(canvas, AxisLineSegment(layout));
     }
     if (TicksPen->Visible()) {
         canvas.ApplyChartPen(*TicksPen);
-        for (int32_t p : TickList)
-            DrawSegment(canvas, TickSegment(p, 1, TickLengthValue));
+        for (int32_t p : ticks)
+            DrawSegment(canvas, TickSegment(layout, p, 1, TickLengthValue));
     }
     if (GridPen->Visible()) {
         canvas.SetBrushStyle(bsClear);
@@ -119,26 +125,26 @@ void TCustomChartAxis::DrawTicksGridAndLine(TLynCanvas3D& canvas)
         canvas.ApplyChartPen(*GridPen);
         if (canvas.PenColor() == clDefault)
             canvas.SetPenColor(clGray);
-        for (int32_t p : GridPositions())
-            DrawSegment(canvas, GridSegment(p));
+        for (int32_t p : GridPositions(ticks))
+            DrawSegment(canvas, GridSegment(plot, p));
         canvas.SetBackgroundMode(bmOpaque);
     }
     if (TicksInnerPen->Visible()) {
         canvas.ApplyChartPen(*TicksInnerPen);
-        for (int32_t p : TickList)
-            DrawSegment(canvas, TickSegment(p, -1, -TickInnerLengthValue));
+        for (int32_t p : ticks)
+            DrawSegment(canvas, TickSegment(layout, p, -1, -TickInnerLengthValue));
     }
-    if (TickList.empty())
+    if (ticks.empty())
         return;
-    std::vector<int32_t> minor = MinorTickPositions();
+    const std::vector<int32_t> minor = MinorTickPositions(layout);
     if (MinorTicksPen->Visible()) {
         canvas.ApplyChartPen(*MinorTicksPen);
         for (int32_t p : minor)
-            DrawSegment(canvas, TickSegment(p, 1, MinorTickLengthValue));
+            DrawSegment(canvas, TickSegment(layout, p, 1, MinorTickLengthValue));
     }
     if (MinorGridPen->Visible()) {
         canvas.ApplyChartPen(*MinorGridPen);
         for (int32_t p : minor)
-            DrawSegment(canvas, GridSegment(p));
+            DrawSegment(canvas, GridSegment(plot, p));
     }
 }

@@ -184,12 +184,12 @@ public:
     void HandlePaint() override;
 
 protected:
+    TRect DrawHeadings(TLynCanvas3D& canvas, const TRect& plot) override;
     TRect LayoutAxes(const TRect& plot) override;
     TRect ApplySeriesMargins(const TRect& plot) override;
-    void DrawHeadings(TLynCanvas3D& canvas) override;
-    void PaintWalls(TLynCanvas3D& canvas) override;
+    void PaintWalls(TLynCanvas3D& canvas, const TRect& plot) override;
     void DrawZoomFrame(TLynCanvas3D& canvas) override;
-    void DrawTitleBlock(TLynCanvas3D& canvas, TChartTitle& title, bool atTop);
+    TRect DrawTitleBlock(TLynCanvas3D& canvas, TChartTitle& title, bool atTop, const TRect& plot);
     void PlaceTitleBox(TLynCanvas3D& canvas, TChartTitle& title, const TRect& r, bool frameShown, bool atTop,
                        int32_t h);
     TRect DrawTitleLines(TLynCanvas3D& canvas, const TChartTitle& title, TRect r, bool atTop, int32_t h,

@@ -3,8 +3,8 @@
 // label values) and as a drawing (room beside the plot rectangle, line,
 // ticks, grid, labels, title).
 
-#include "chart/AxisMapping.h"
 #include "chart/ChartPens.h"
+#include "chart/PaintLayout.h"
 #include "support/raster/Geometry.h"
 
 #include <cstdint>
@@ -143,14 +143,13 @@ public:
     void SetPositionPercent(double value);
 
     // --- the paint -------------------------------------------------------------------
-    // The value/pixel mapping of the last paint (during a paint, of the paint
-    // so far); the series, the mouse and the hit tests read it.
-    const TAxisMapping& Mapping() const { return MappingValue; }
+    // This axis's part of the chart's paint layout: of the last paint
+    // (during a paint, of the paint so far). Only the axis writes it.
+    const TAxisLayout& Layout() const { return *LayoutSlot; }
+    // The value/pixel mapping of that paint; the series, the mouse and the
+    // hit tests read it.
+    const TAxisMapping& Mapping() const { return LayoutSlot->Mapping; }
     bool DateTimeMode = false;
-    int32_t AxisLinePos = 0;
-    int32_t LabelsPos = 0;
-    int32_t TitlePos = 0;
-    std::vector<int32_t> TickList; // at most TickListCapacity positions
 
     // --- scaling ------------------------------------------------------------------
     // The range in use for this paint: the mapping's range changes, its
@@ -159,12 +158,12 @@ public:
     // The pixel ends for this paint along the plot rectangle.
     void PlaceAxis(const TRect& plotRect);
     void WidenForMargins(int32_t startMargin, int32_t endMargin);
-    int32_t ValueToPosition(double value) const { return MappingValue.ValueToPosition(value); }
-    double PositionToValue(int32_t position) const { return MappingValue.PositionToValue(position); }
+    int32_t ValueToPosition(double value) const { return LayoutSlot->Mapping.ValueToPosition(value); }
+    double PositionToValue(int32_t position) const { return LayoutSlot->Mapping.PositionToValue(position); }
     // The label step of a mapping, measured in the labels font; without a
     // mapping, of the last paint's.
     double LabelStep(const TAxisMapping& mapping);
-    double LabelStep() { return LabelStep(MappingValue); }
+    double LabelStep() { return LabelStep(LayoutSlot->Mapping); }
     std::string LabelText(double value) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
     int32_t WidestValueLabel();
@@ -173,7 +172,7 @@ public:
     // The label values of a mapping, descending (empty when none); without
     // a mapping, of the last paint's.
     std::vector<double> LabelValues(const TAxisMapping& mapping);
-    std::vector<double> LabelValues() { return LabelValues(MappingValue); }
+    std::vector<double> LabelValues() { return LabelValues(LayoutSlot->Mapping); }
     // The smallest and largest contribution of the series (0 when none).
     double SeriesMinimum() const;
     double SeriesMaximum() const;
@@ -191,21 +190,24 @@ public:
     int32_t TickRoom() const;
     int32_t LabelsRoom();
     int32_t TitleRoom();
-    void ReserveRoom(TRect& rect, bool isStandard);
-    // Draws title, labels, ticks, grid and line on the surface given.
-    void DrawAxis(TLynCanvas3D& canvas, bool placeLine);
+    // The rectangle left once this axis has taken its room at its side of
+    // it; notes where the axis's bands stand.
+    TRect ReserveRoom(const TRect& rect, bool isStandard);
+    // Draws title, labels, ticks, grid and line on the surface given, along
+    // the plot rectangle; notes the ticks drawn.
+    void DrawAxis(TLynCanvas3D& canvas, const TRect& plot, bool placeLine);
     void DrawAxisText(TLynCanvas3D& canvas, int32_t x, int32_t y, const std::string& text, int angle);
     bool HitTest(int32_t x, int32_t y) const;
     // A tick at position p along the axis, starting offset pixels outside the
-    // axis line and reaching length pixels further out.
-    TAxisSegment TickSegment(int32_t position, int32_t offset, int32_t length) const;
-    // A grid line across PlotRect at position p.
-    TAxisSegment GridSegment(int32_t position) const;
-    TAxisSegment AxisLineSegment() const;
-    // Grid line positions for the ticks of TickList (GridCentered: between them).
-    std::vector<int32_t> GridPositions() const;
-    // Minor tick positions for the ticks of TickList.
-    std::vector<int32_t> MinorTickPositions() const;
+    // axis line of the layout and reaching length pixels further out.
+    TAxisSegment TickSegment(const TAxisLayout& layout, int32_t position, int32_t offset, int32_t length) const;
+    // A grid line across the plot rectangle at position p.
+    TAxisSegment GridSegment(const TRect& plot, int32_t position) const;
+    TAxisSegment AxisLineSegment(const TAxisLayout& layout) const;
+    // Grid line positions for the major ticks (GridCentered: between them).
+    std::vector<int32_t> GridPositions(const std::vector<int32_t>& ticks) const;
+    // Minor tick positions for the major ticks of the layout.
+    std::vector<int32_t> MinorTickPositions(const TAxisLayout& layout) const;
     // A coordinate across the axis moved into rectangle r by PositionPercent.
     int32_t OffsetByPositionPercent(int32_t coordinate, const TRect& r) const;
 
@@ -238,11 +240,14 @@ private:
     void DrawLabelAt(TLynCanvas3D& canvas, int32_t position, const std::string& text);
     void DrawValueLabels(TLynCanvas3D& canvas, double step);
     void DrawSeriesLabels(TLynCanvas3D& canvas, bool marks);
-    void DrawTicksGridAndLine(TLynCanvas3D& canvas);
+    void DrawTicksGridAndLine(TLynCanvas3D& canvas, const TRect& plot);
     static void DrawSegment(TLynCanvas3D& canvas, const TAxisSegment& segment);
 
     TCustomAxisPanel* Chart;
-    TAxisMapping MappingValue;
+    // Where this axis keeps its part of the paint layout: its slot in the
+    // chart's, or a layout of its own when it belongs to no chart.
+    std::unique_ptr<TAxisLayout> DetachedLayout;
+    TAxisLayout* LayoutSlot;
 
     bool AutomaticValue = true;
     bool AutomaticMinimumValue = true;

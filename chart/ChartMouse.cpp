@@ -256,7 +256,7 @@ bool TCustomChart::RaisePressClick(const TPressedItem& pressed, TMouseButton but
         dragCheck = !claimed;
     } else if (Title().TitleBox.Contains(x, y) || Foot().TitleBox.Contains(x, y)) {
         // Headings take the press but start nothing.
-    } else if (PlotRect.Contains(x, y) && SeriesList().ActiveCount() > 0) {
+    } else if (Layout().PlotRect.Contains(x, y) && SeriesList().ActiveCount() > 0) {
         claimed = RaiseClaimingEvent(CancelPress, OnClickBackground, this, button, x, y);
         dragCheck = !claimed;
     } else if (Legend().Visible() && Legend().LegendRect.Contains(x, y)) {
@@ -345,7 +345,7 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
 
 void TCustomChart::ScrollDragMove(int32_t x, int32_t y)
 {
-    if (!PlotRect.Contains(x, y)) {
+    if (!Layout().PlotRect.Contains(x, y)) {
         PanRecord.IsActive = false;
         ReleaseMouseCaptureHolder(this);
         return;

@@ -8,14 +8,16 @@
 
 // The legend is hidden on every chart of this program and has no drawing of
 // its own: the headings are the title, then the foot.
-void TCustomChart::DrawHeadings(TLynCanvas3D& c)
+TRect TCustomChart::DrawHeadings(TLynCanvas3D& c, const TRect& plot)
 {
+    TRect r = plot;
     c.BeginFrontPlane();
     if (TitleValue->Visible())
-        DrawTitleBlock(c, *TitleValue, true);
+        r = DrawTitleBlock(c, *TitleValue, true, r);
     if (FootValue->Visible())
-        DrawTitleBlock(c, *FootValue, false);
+        r = DrawTitleBlock(c, *FootValue, false, r);
     c.EndFrontPlane();
+    return r;
 }
 
 // How a title's block is filled, from its Color and Brush.
@@ -119,11 +121,12 @@ TRect TCustomChart::DrawTitleLines(TLynCanvas3D& c, const TChartTitle& title, TR
     return r;
 }
 
-// One heading at the top or bottom of PlotRect, which it then shrinks: one
-// line of height h without a frame moves the edge inwards by h + 5.
-void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTop)
+// One heading at the top or bottom of the plot rectangle; returns that
+// rectangle shrunk by it: one line of height h without a frame moves the
+// edge inwards by h + 5.
+TRect TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTop, const TRect& plot)
 {
-    const TRect cr = PlotRect;
+    const TRect cr = plot;
     c.SelectFont(title.Font());
     const int32_t h = c.FontLineHeight(title.Font());
     PrepareTitleFill(c, title);
@@ -149,11 +152,12 @@ void TCustomChart::DrawTitleBlock(TLynCanvas3D& c, TChartTitle& title, bool atTo
         else
             r.Top -= fw;
     }
+    TRect shrunk = plot;
     if (atTop)
-        PlotRect.Top = r.Bottom + 5;
+        shrunk.Top = r.Bottom + 5;
     else
-        PlotRect.Bottom = r.Top - 5;
-    NormalizePlotRect();
+        shrunk.Bottom = r.Top - 5;
+    return NormalizedPlotRect(Layout().OuterRect, shrunk);
 }
 
 // --- axes ------------------------------------------------------------------------------
@@ -164,18 +168,17 @@ TRect TCustomChart::LayoutAxes(const TRect& plot)
     for (TCustomChartAxis* axis : axes)
         axis->ResolveRange();
     // In 2D every depth is 0 and the plot rectangle keeps its size.
-    TRect working = NormalizedPlotRect(plot);
+    TRect working = NormalizedPlotRect(Layout().OuterRect, plot);
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (!IsAxisShown(axes[i]))
             continue;
-        TRect reserved = working;
-        axes[i]->ReserveRoom(reserved, i < 5);
+        const TRect reserved = axes[i]->ReserveRoom(working, i < 5);
         // A reservation that leaves no overlap does not shrink the area.
         TRect overlap;
         if (IntersectRect(overlap, working, reserved))
             working = overlap;
     }
-    const TRect placed = NormalizedPlotRect(working);
+    const TRect placed = NormalizedPlotRect(Layout().OuterRect, working);
     for (TCustomChartAxis* axis : axes)
         axis->PlaceAxis(placed);
     return placed;
@@ -246,13 +249,13 @@ void TCustomChart::ApplyWallBrush(TLynCanvas3D& c, TChartWall& wall)
 }
 
 // The outline lies on the columns left and right and the rows top and
-// bottom of PlotRect. Side walls exist only in 3D.
-void TCustomChart::PaintWalls(TLynCanvas3D& c)
+// bottom of the plot rectangle. Side walls exist only in 3D.
+void TCustomChart::PaintWalls(TLynCanvas3D& c, const TRect& plot)
 {
     ApplyWallBrush(c, *BackWallValue);
-    c.DrawBox(PlotRect.Left, PlotRect.Top, PlotRect.Right + 1, PlotRect.Bottom + 1);
+    c.DrawBox(plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1);
     if (HasBackImage() && BackImageInside()) {
-        TRect inside = PlotRect;
+        TRect inside = plot;
         if (BackWallValue->Pen().Visible()) {
             ++inside.Top;
             --inside.Bottom;

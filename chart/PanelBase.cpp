@@ -75,36 +75,28 @@ void TCustomLynPanel::ForcePictureRatio(qreal ratio)
 void TCustomLynPanel::RenderTo(QImage* target, const TRect& rect)
 {
     ++Renders;
-    OuterRect = Surface->BeginFrame(target, Options3D.get(), rect, View3DValue, ColorValue);
-    const int32_t w = OuterRect.Width();
-    const int32_t h = OuterRect.Height();
+    const TRect outer = Surface->BeginFrame(target, Options3D.get(), rect, View3DValue, ColorValue);
+    const int32_t w = outer.Width();
+    const int32_t h = outer.Height();
     // The bevels are not subtracted: the margins cover them.
-    PlotRect = TRect{OuterRect.Left + MulDiv(MarginLeftValue, w, 100) + BorderWidthValue,
-                     OuterRect.Top + MulDiv(MarginTopValue, h, 100) + BorderWidthValue,
-                     OuterRect.Right - BorderWidthValue - MulDiv(MarginRightValue, w, 100),
-                     OuterRect.Bottom - BorderWidthValue - MulDiv(MarginBottomValue, h, 100)};
-    NormalizePlotRect();
-    RenderContents(OuterRect);
+    const TRect margins{outer.Left + MulDiv(MarginLeftValue, w, 100) + BorderWidthValue,
+                        outer.Top + MulDiv(MarginTopValue, h, 100) + BorderWidthValue,
+                        outer.Right - BorderWidthValue - MulDiv(MarginRightValue, w, 100),
+                        outer.Bottom - BorderWidthValue - MulDiv(MarginBottomValue, h, 100)};
+    PaintLayout.OuterRect = outer;
+    const TRect plot = NormalizedPlotRect(outer, margins);
+    PaintLayout.PlotRect = plot;
+    RenderContents(outer, plot);
     Surface->PresentFrame(target, &WindowCanvas, rect);
 }
 
-// Repairs an empty or inverted PlotRect so that painting can go on; the
-// right and bottom edges are not limited by OuterRect.
-void TCustomLynPanel::NormalizePlotRect()
+// The right and bottom edges are not limited by the outer rectangle.
+TRect TCustomLynPanel::NormalizedPlotRect(const TRect& outer, TRect r) const
 {
-    const TRect r = PlotRect = NormalizedPlotRect(PlotRect);
-    PlotRectWidth = r.Right - r.Left;
-    PlotRectHeight = r.Bottom - r.Top;
-    PlotRectCenterX = (r.Left + r.Right) / 2;
-    PlotRectCenterY = (r.Top + r.Bottom) / 2;
-}
-
-TRect TCustomLynPanel::NormalizedPlotRect(TRect r) const
-{
-    if (r.Left < OuterRect.Left)
-        r.Left = OuterRect.Left;
-    if (r.Top < OuterRect.Top)
-        r.Top = OuterRect.Top;
+    if (r.Left < outer.Left)
+        r.Left = outer.Left;
+    if (r.Top < outer.Top)
+        r.Top = outer.Top;
     if (r.Left > r.Right)
         r.Right = r.Left + 1;
     else if (r.Left == r.Right)

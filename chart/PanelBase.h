@@ -1,10 +1,11 @@
 #pragma once
 // The chart panel base: a widget that paints itself through its drawing
-// surface into an off-screen picture, and the rectangles of a paint
-// (OuterRect, and PlotRect, which shrinks step by step during the paint
-// until the series are drawn inside it).
+// surface into an off-screen picture, and keeps what its last paint laid
+// out (the outer rectangle, the plot rectangle the paint's steps narrowed
+// until the series were drawn inside it, and the axes' part).
 
 #include "chart/DrawingSurface.h"
+#include "chart/PaintLayout.h"
 #include "support/layout/Panel.h"
 #include "support/raster/Geometry.h"
 
@@ -50,8 +51,9 @@ public:
     virtual void HandlePaint();
     // Draws the whole chart for rectangle R of the target image.
     virtual void RenderTo(QImage* target, const TRect& rect);
-    void NormalizePlotRect();
-    TRect NormalizedPlotRect(TRect r) const;
+    // Repairs an empty or inverted plot rectangle so that painting can go
+    // on: its left and top edges are kept inside the outer rectangle.
+    TRect NormalizedPlotRect(const TRect& outer, TRect r) const;
     // Copies a font into the surface font (titles and axes select theirs).
     virtual void SelectFont(const TChartFont& font);
 
@@ -67,13 +69,9 @@ public:
     qreal PictureRatio() const;
     void ForcePictureRatio(qreal ratio);
 
-    // --- rectangles of the current paint ------------------------------------------
-    TRect OuterRect;
-    TRect PlotRect;
-    int32_t PlotRectWidth = 0;
-    int32_t PlotRectHeight = 0;
-    int32_t PlotRectCenterX = 0;
-    int32_t PlotRectCenterY = 0;
+    // What the last paint laid out (during a paint, the paint so far).
+    const TPaintLayout& Layout() const { return PaintLayout; }
+
     bool RepaintEnabled = false;
     bool Printing = false;
     bool ApplyZOrder = true;
@@ -114,8 +112,9 @@ public:
     int64_t RenderCount() const { return Renders; }
 
 protected:
-    // The paint sequence proper, for the drawing rectangle.
-    virtual void RenderContents(const TRect& outerRect) = 0;
+    // The paint sequence proper, for the drawing rectangle and the plot
+    // rectangle its margins leave.
+    virtual void RenderContents(const TRect& outerRect, const TRect& plotRect) = 0;
     virtual void DrawBevels(TLynCanvas3D& canvas, const TRect& rect);
     // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
     static void DrawFrame3D(TLynCanvas3D& canvas, TRect& rect, TColor topLeft, TColor bottomRight, int rings);
@@ -126,6 +125,9 @@ protected:
     {
         StoreIfChanged(field, value, [this] { RequestRepaint(); });
     }
+
+    // Written only by the paint's own steps.
+    TPaintLayout PaintLayout;
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -54,7 +54,7 @@ void TCustomSeries::DrawPoint(TLynCanvas3D& canvas, int32_t index)
 
 void TCustomSeries::StartAtEdge(int32_t index)
 {
-    const TRect& plot = ParentChart()->PlotRect;
+    const TRect& plot = ParentChart()->Layout().PlotRect;
     const TCustomChartAxis& axis = *ResolvedHorizAxis;
     PreviousPixelX = axis.Inverted() ? plot.Right : plot.Left;
     PreviousPixelY =

@@ -37,7 +37,7 @@ int32_t FirstNotBelow(const TChartValueList& x, int32_t from, double v)
 // axis starts at the right edge.
 void EdgeValues(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, double& low, double& high)
 {
-    const TRect& r = chart.PlotRect;
+    const TRect& r = chart.Layout().PlotRect;
     low = axis.PositionToValue(axis.Inverted() ? r.Right : r.Left);
     high = axis.PositionToValue(axis.Inverted() ? r.Left : r.Right);
 }

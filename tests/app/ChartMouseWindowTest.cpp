@@ -60,7 +60,7 @@ TEST(ChartMouseWindow, AZoomDuringARunMakesTheMaximumSwitchRepeatEveryStepPastFi
     form->RunState.OnPointsAdded = [&, count](TRunState& s) {
         ++*count;
         if (*count == 100) {
-            ASSERT_TRUE(chart1->PlotRect.Contains(from.x(), from.y()));
+            ASSERT_TRUE(chart1->Layout().PlotRect.Contains(from.x(), from.y()));
             zoomedMinimum = chart1->BottomAxis().PositionToValue(from.x());
             PostLeftDrag(chart1, from, to);
         }

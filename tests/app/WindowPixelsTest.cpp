@@ -48,7 +48,7 @@ void ExpectLineEndsAtColumn(const TInkBox& red, int lastColumn)
 void ExpectColumnsCutOnlyOnTheOutline(TChart& chart, const TLineSeries& series, const QImage& picture,
                                       const TInkBox& red)
 {
-    const TRect& plot = chart.PlotRect;
+    const TRect& plot = chart.Layout().PlotRect;
     int32_t k = 1;
     for (int x = red.Left; x <= red.Right; ++x) {
         if (FindInk(picture, QRect(x, 0, 1, picture.height()), IsSeriesRed).Count > 0)
@@ -70,7 +70,7 @@ void ExpectRedLineOf(TChart& chart, const TLineSeries& series, double amplitude)
 {
     SCOPED_TRACE(chart.Title().Text().front());
     const QImage picture = PaintedPicture(chart);
-    const TRect& plot = chart.PlotRect;
+    const TRect& plot = chart.Layout().PlotRect;
     // ClipPlotArea: x Left+1..Right-1, y Top+1..Bottom-2.
     const QRect clip(plot.Left + 1, plot.Top + 1, plot.Width() - 1, plot.Height() - 2);
     const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
@@ -127,7 +127,7 @@ TEST(WindowPixelsRun, NoRedOnTheOutlineMarginsTitleOrLabels)
     ASSERT_TRUE(PaintPendingCharts(*form));
     TChart& chart = *form->Chart3;
     const QImage picture = PaintedPicture(chart);
-    const TRect& plot = chart.PlotRect;
+    const TRect& plot = chart.Layout().PlotRect;
     // The outline of the back wall: rows Top and Bottom, columns Left and Right.
     EXPECT_EQ(FindInk(picture, QRect(plot.Left, plot.Top, plot.Width() + 1, 1), IsSeriesRed).Count, 0);
     EXPECT_EQ(FindInk(picture, QRect(plot.Left, plot.Bottom, plot.Width() + 1, 1), IsSeriesRed).Count, 0);
@@ -157,16 +157,18 @@ TEST(WindowPixelsAxes, LeftAxisGridTicksAndLabelsAtEveryLabelledValue)
     ASSERT_TRUE(PaintPendingCharts(*form));
     TChart& chart = *form->Chart3;
     const QImage picture = PaintedPicture(chart);
-    const TRect& plot = chart.PlotRect;
+    const TRect& plot = chart.Layout().PlotRect;
     TChartAxis& left = chart.LeftAxis();
+    const TAxisLayout& leftBands = left.Layout();
     // 135 pixels for -10..10 leave room for a label every 2 units; -10 is not
     // in the sequence (it starts from the top and stops above the minimum).
     ASSERT_EQ(left.LabelStep(), 2.0);
     ASSERT_EQ(left.LabelValues(), (std::vector<double>{10, 8, 6, 4, 2, 0, -2, -4, -6, -8}));
     // The labels band lies between the title band and the tick band.
-    ASSERT_EQ(left.LabelsPos, left.AxisLinePos - 6);
-    ASSERT_LT(left.TitlePos, left.LabelsPos);
-    const int lineHeight = chart.BottomAxis().TitlePos - chart.BottomAxis().LabelsPos;
+    ASSERT_EQ(leftBands.LabelsPos, leftBands.AxisLinePos - 6);
+    ASSERT_LT(leftBands.TitlePos, leftBands.LabelsPos);
+    const TAxisLayout& bottomBands = chart.BottomAxis().Layout();
+    const int lineHeight = bottomBands.TitlePos - bottomBands.LabelsPos;
     ASSERT_GT(lineHeight, 6);
 
     const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
@@ -183,17 +185,18 @@ TEST(WindowPixelsAxes, LeftAxisGridTicksAndLabelsAtEveryLabelledValue)
         EXPECT_LE(grey, gridRow.width() * 2 / 3);
         EXPECT_GT(CountChanges(picture, gridRow, IsAxisGrey), gridRow.width() / 8);
         // Outer tick: grey from AxisLinePos - 1 outwards, TickLength long.
-        for (int x = left.AxisLinePos - 4; x <= left.AxisLinePos - 1; ++x)
+        for (int x = leftBands.AxisLinePos - 4; x <= leftBands.AxisLinePos - 1; ++x)
             EXPECT_TRUE(IsAxisGrey(picture.pixel(x, p))) << "x " << x;
-        EXPECT_FALSE(IsAxisGrey(picture.pixel(left.AxisLinePos - 5, p)));
+        EXPECT_FALSE(IsAxisGrey(picture.pixel(leftBands.AxisLinePos - 5, p)));
         // Label: right-aligned at LabelsPos, in the labels band, centred on
         // the tick row (the text's top lies half a line above it).
         // (Left of TitlePos lies the axis title, which shares the row of 0.)
-        const QRect band(left.TitlePos, p - lineHeight / 2, left.AxisLinePos - 1 - left.TitlePos, lineHeight);
+        const QRect band(leftBands.TitlePos, p - lineHeight / 2, leftBands.AxisLinePos - 1 - leftBands.TitlePos,
+                         lineHeight);
         const TInkBox ink = DarkInk(picture, band);
         ASSERT_GT(ink.Count, 0);
-        EXPECT_LT(ink.Right, left.LabelsPos);
-        EXPECT_GE(ink.Right, left.LabelsPos - 3);
+        EXPECT_LT(ink.Right, leftBands.LabelsPos);
+        EXPECT_GE(ink.Right, leftBands.LabelsPos - 3);
         EXPECT_NEAR((ink.Top + ink.Bottom) / 2.0, p, 2.0);
     }
     EXPECT_TRUE(errors.Texts.empty());
@@ -207,15 +210,18 @@ TEST(WindowPixelsAxes, AxisTitlesSitOutsideTheLabelsAndTheChartTitleIsBlueAtTheT
     ASSERT_TRUE(PaintPendingCharts(*form));
     TChart& chart = *form->Chart3;
     const QImage picture = PaintedPicture(chart);
-    const TRect& plot = chart.PlotRect;
+    const TRect& plot = chart.Layout().PlotRect;
     TChartAxis& left = chart.LeftAxis();
+    const TAxisLayout& leftBands = left.Layout();
     TChartAxis& bottom = chart.BottomAxis();
-    const int lineHeight = bottom.TitlePos - bottom.LabelsPos;
+    const TAxisLayout& bottomBands = bottom.Layout();
+    const int lineHeight = bottomBands.TitlePos - bottomBands.LabelsPos;
     const int leftMargin = MulDiv(3, picture.width(), 100);
 
     // "x", turned, between the left margin and the labels, centred on the axis.
-    const TInkBox labels = DarkInk(picture, QRect(left.TitlePos, 0, left.LabelsPos - left.TitlePos, plot.Bottom));
-    const TInkBox xTitle = DarkInk(picture, QRect(1, 1, left.TitlePos - 1, picture.height() - 2));
+    const TInkBox labels =
+        DarkInk(picture, QRect(leftBands.TitlePos, 0, leftBands.LabelsPos - leftBands.TitlePos, plot.Bottom));
+    const TInkBox xTitle = DarkInk(picture, QRect(1, 1, leftBands.TitlePos - 1, picture.height() - 2));
     ASSERT_GT(xTitle.Count, 0);
     EXPECT_GE(xTitle.Left, leftMargin);
     EXPECT_LT(xTitle.Right, labels.Left);
@@ -223,11 +229,11 @@ TEST(WindowPixelsAxes, AxisTitlesSitOutsideTheLabelsAndTheChartTitleIsBlueAtTheT
     // One small letter: no label reaches into the title band.
     EXPECT_LT(xTitle.Bottom - xTitle.Top, lineHeight);
     // Its foot (turned, on the right) stands at TitlePos.
-    EXPECT_GE(xTitle.Right, left.TitlePos - lineHeight / 2);
+    EXPECT_GE(xTitle.Right, leftBands.TitlePos - lineHeight / 2);
 
     // Bottom labels below the axis line and its ticks, each centred on its tick.
-    EXPECT_EQ(DarkInk(picture, QRect(plot.Left + 2, bottom.AxisLinePos + 1, plot.Width() - 2,
-                                     bottom.LabelsPos - bottom.AxisLinePos - 1))
+    EXPECT_EQ(DarkInk(picture, QRect(plot.Left + 2, bottomBands.AxisLinePos + 1, plot.Width() - 2,
+                                     bottomBands.LabelsPos - bottomBands.AxisLinePos - 1))
                   .Count,
               0);
     const double step = bottom.LabelStep();
@@ -237,13 +243,13 @@ TEST(WindowPixelsAxes, AxisTitlesSitOutsideTheLabelsAndTheChartTitleIsBlueAtTheT
     for (double v : bottom.LabelValues()) {
         SCOPED_TRACE(v);
         const int p = bottom.ValueToPosition(v);
-        const TInkBox ink = DarkInk(picture, QRect(p - spacing / 2, bottom.LabelsPos, spacing, lineHeight));
+        const TInkBox ink = DarkInk(picture, QRect(p - spacing / 2, bottomBands.LabelsPos, spacing, lineHeight));
         ASSERT_GT(ink.Count, 0);
         EXPECT_NEAR((ink.Left + ink.Right) / 2.0, p, 2.0);
         labelsBottom = std::max(labelsBottom, ink.Bottom);
     }
     // "t" below them, centred on the axis, and the only ink in its band.
-    const TInkBox tTitle = DarkInk(picture, QRect(1, bottom.TitlePos, picture.width() - 2, lineHeight));
+    const TInkBox tTitle = DarkInk(picture, QRect(1, bottomBands.TitlePos, picture.width() - 2, lineHeight));
     ASSERT_GT(tTitle.Count, 0);
     EXPECT_GT(tTitle.Top, labelsBottom);
     EXPECT_NEAR((tTitle.Left + tTitle.Right) / 2.0, bottom.Mapping().CenterPixel(), 2.0);
@@ -294,7 +300,7 @@ TEST(WindowPixelsClear, DuringARunTheBottomAxisKeepsFiftyAndStartsAtTheFirstRema
         const QImage picture = PaintedPicture(*chart);
         const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
         ASSERT_GT(red.Count, 0);
-        EXPECT_EQ(red.Left, chart->PlotRect.Left + 1);
+        EXPECT_EQ(red.Left, chart->Layout().PlotRect.Left + 1);
         ExpectLineEndsAtColumn(red, bottom.ValueToPosition(t[169]));
     }
     EXPECT_TRUE(errors.Texts.empty());
@@ -317,7 +323,7 @@ TEST(WindowPixelsHighDensity, EveryChartDrawsAtTheRatioWithItsCurveInsideTheWall
             chart->repaint();
             const QImage& picture = chart->WindowImage();
             ASSERT_EQ(picture.size(), QSize(scale.Map(chart->width()), scale.Map(chart->height())));
-            const TRect& p = chart->PlotRect;
+            const TRect& p = chart->Layout().PlotRect;
             const TRect clip = scale.Map(TRect{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1});
             const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
             ASSERT_GT(red.Count, 100);

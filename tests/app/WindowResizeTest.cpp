@@ -96,10 +96,10 @@ TEST(WindowResize, SmallerCutsTheLowerRowsAndNarrowsTheCharts)
     ASSERT_TRUE(QTest::qWaitFor([&form] { return !form->Chart1->Canvas().IsStale(); }, 5000));
     const QImage picture = PaintedPicture(*form->Chart1);
     EXPECT_EQ(picture.size(), QSize(339, 198));
-    EXPECT_EQ(form->Chart1->PlotRect.Right, 339 - MulDiv(3, 339, 100));
-    EXPECT_EQ(form->Chart1->BottomAxis().Mapping().EndPixel, form->Chart1->PlotRect.Right);
+    EXPECT_EQ(form->Chart1->Layout().PlotRect.Right, 339 - MulDiv(3, 339, 100));
+    EXPECT_EQ(form->Chart1->BottomAxis().Mapping().EndPixel, form->Chart1->Layout().PlotRect.Right);
     const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);
     ASSERT_GT(red.Count, 0);
-    EXPECT_LE(red.Right, form->Chart1->PlotRect.Right - 1);
+    EXPECT_LE(red.Right, form->Chart1->Layout().PlotRect.Right - 1);
     EXPECT_TRUE(errors.Texts.empty());
 }

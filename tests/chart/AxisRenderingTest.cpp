@@ -77,9 +77,9 @@ TEST(AxisRoom, BottomAxisTakesTitleLabelsAndTickBandsFromOutside)
     int32_t title = LineHeightOf(chart, axis.Title().Font());
     int32_t labels = LineHeightOf(chart, axis.LabelsFont());
     TRect rect{24, 30, 792, 190};
-    axis.ReserveRoom(rect, true);
-    EXPECT_EQ(axis.TitlePos, 190 - title);
-    EXPECT_EQ(axis.LabelsPos, 190 - title - labels);
+    rect = axis.ReserveRoom(rect, true);
+    EXPECT_EQ(axis.Layout().TitlePos, 190 - title);
+    EXPECT_EQ(axis.Layout().LabelsPos, 190 - title - labels);
     EXPECT_EQ(rect, (TRect{24, 30, 792, 190 - title - labels - 6}));
 }
 
@@ -89,9 +89,9 @@ TEST(AxisRoom, EmptyTitleReservesNothing)
     TChartAxis& axis = chart.BottomAxis();
     int32_t labels = LineHeightOf(chart, axis.LabelsFont());
     TRect rect{24, 30, 792, 190};
-    axis.ReserveRoom(rect, true);
-    EXPECT_EQ(axis.TitlePos, 0);
-    EXPECT_EQ(axis.LabelsPos, 190 - labels);
+    rect = axis.ReserveRoom(rect, true);
+    EXPECT_EQ(axis.Layout().TitlePos, 0);
+    EXPECT_EQ(axis.Layout().LabelsPos, 190 - labels);
     EXPECT_EQ(rect.Bottom, 190 - labels - 6);
 }
 
@@ -103,19 +103,19 @@ TEST(AxisRoom, LeftAxisWithFixedSizesAndPositionPercent)
     axis.SetLabelsSize(30);
     int32_t title = LineHeightOf(chart, axis.Title().Font());
     TRect rect{24, 30, 792, 190};
-    axis.ReserveRoom(rect, true);
+    rect = axis.ReserveRoom(rect, true);
     EXPECT_EQ(rect.Left, 24 + title + 30 + 6);
-    EXPECT_EQ(axis.TitlePos, 24 + title);
-    EXPECT_EQ(axis.LabelsPos, 24 + title + 30);
+    EXPECT_EQ(axis.Layout().TitlePos, 24 + title);
+    EXPECT_EQ(axis.Layout().LabelsPos, 24 + title + 30);
 
     // 10 % of the remaining width moves the bands into the chart.
     axis.SetPositionPercent(10);
     axis.SetTitleSize(20);
     TRect second{0, 0, 406, 100};
-    axis.ReserveRoom(second, true);
+    second = axis.ReserveRoom(second, true);
     EXPECT_EQ(second.Left, 56);
-    EXPECT_EQ(axis.TitlePos, 20 + 35);
-    EXPECT_EQ(axis.LabelsPos, 50 + 35);
+    EXPECT_EQ(axis.Layout().TitlePos, 20 + 35);
+    EXPECT_EQ(axis.Layout().LabelsPos, 50 + 35);
     // The right axis moves the other way, into the chart as well.
     EXPECT_EQ(chart.RightAxis().OffsetByPositionPercent(100, second), 100);
     chart.RightAxis().SetPositionPercent(10);
@@ -128,11 +128,11 @@ TEST(AxisRoom, NonStandardAxisKeepsTheRectangle)
     TChartAxis& axis = chart.BottomAxis();
     axis.SetLabelsSize(15);
     TRect rect{24, 30, 792, 190};
-    axis.ReserveRoom(rect, false);
+    rect = axis.ReserveRoom(rect, false);
     EXPECT_EQ(rect, (TRect{24, 30, 792, 190}));
-    EXPECT_EQ(axis.AxisLinePos, 190);
-    EXPECT_EQ(axis.LabelsPos, 196);
-    EXPECT_EQ(axis.TitlePos, 211);
+    EXPECT_EQ(axis.Layout().AxisLinePos, 190);
+    EXPECT_EQ(axis.Layout().LabelsPos, 196);
+    EXPECT_EQ(axis.Layout().TitlePos, 211);
 }
 
 TEST(AxisText, AnchorsAndShiftsAtAngleZero)
@@ -207,32 +207,34 @@ TEST(AxisTicks, MinorTicksBetweenNeighboursAndBeyondTheEnds)
 TEST(AxisTicks, TickAndGridSegmentsPerSide)
 {
     TChart chart;
-    chart.PlotRect = TRect{60, 20, 800, 320};
+    const TRect plot{60, 20, 800, 320};
+    // An axis layout with only the axis line placed.
+    auto lineAt = [](int32_t position) {
+        TAxisLayout layout;
+        layout.AxisLinePos = position;
+        return layout;
+    };
     TChartAxis& left = chart.LeftAxis();
-    left.AxisLinePos = 60;
     using Segment = TCustomChartAxis::TAxisSegment;
-    EXPECT_EQ(left.TickSegment(50, 1, 4), (Segment{false, 50, 59, 55}));
-    EXPECT_EQ(left.GridSegment(50), (Segment{false, 50, 60, 800}));
+    EXPECT_EQ(left.TickSegment(lineAt(60), 50, 1, 4), (Segment{false, 50, 59, 55}));
+    EXPECT_EQ(left.GridSegment(plot, 50), (Segment{false, 50, 60, 800}));
     TChartAxis& bottom = chart.BottomAxis();
-    bottom.AxisLinePos = 320;
-    EXPECT_EQ(bottom.TickSegment(100, 1, 4), (Segment{true, 100, 321, 325}));
-    EXPECT_EQ(bottom.GridSegment(100), (Segment{true, 100, 20, 320}));
+    EXPECT_EQ(bottom.TickSegment(lineAt(320), 100, 1, 4), (Segment{true, 100, 321, 325}));
+    EXPECT_EQ(bottom.GridSegment(plot, 100), (Segment{true, 100, 20, 320}));
     TChartAxis& top = chart.TopAxis();
-    top.AxisLinePos = 20;
-    EXPECT_EQ(top.TickSegment(100, 1, 4), (Segment{true, 100, 19, 15}));
+    EXPECT_EQ(top.TickSegment(lineAt(20), 100, 1, 4), (Segment{true, 100, 19, 15}));
     TChartAxis& right = chart.RightAxis();
-    right.AxisLinePos = 800;
-    EXPECT_EQ(right.TickSegment(50, 1, 4), (Segment{false, 50, 801, 805}));
+    EXPECT_EQ(right.TickSegment(lineAt(800), 50, 1, 4), (Segment{false, 50, 801, 805}));
 }
 
 TEST(AxisTicks, CenteredGridDrawsOneLineFewerThanTicks)
 {
     TChart chart;
     TChartAxis& axis = chart.LeftAxis();
-    axis.TickList = {20, 50, 80, 110};
-    EXPECT_EQ(axis.GridPositions(), axis.TickList);
+    const std::vector<int32_t> ticks{20, 50, 80, 110};
+    EXPECT_EQ(axis.GridPositions(ticks), ticks);
     axis.SetGridCentered(true);
-    EXPECT_EQ(axis.GridPositions(), (std::vector<int32_t>{35, 65, 95}));
+    EXPECT_EQ(axis.GridPositions(ticks), (std::vector<int32_t>{35, 65, 95}));
 }
 
 TEST(AxisDrawing, LeftAxisTicksAtEveryLabelFromTenDownToMinusEight)
@@ -245,10 +247,10 @@ TEST(AxisDrawing, LeftAxisTicksAtEveryLabelFromTenDownToMinusEight)
     std::vector<int32_t> expected;
     for (double v = 10; v > -9; v -= 2)
         expected.push_back(axis.ValueToPosition(v));
-    EXPECT_EQ(axis.TickList, expected);
-    EXPECT_EQ(axis.TickList.front(), axis.Mapping().StartPixel);
-    EXPECT_EQ(axis.AxisLinePos, rendered.Chart.PlotRect.Left);
-    std::vector<int32_t> minor = axis.MinorTickPositions();
+    EXPECT_EQ(axis.Layout().TickList, expected);
+    EXPECT_EQ(axis.Layout().TickList.front(), axis.Mapping().StartPixel);
+    EXPECT_EQ(axis.Layout().AxisLinePos, rendered.Chart.Layout().PlotRect.Left);
+    std::vector<int32_t> minor = axis.MinorTickPositions(axis.Layout());
     EXPECT_EQ(minor.size(), 9u * 3u + 3u);
     for (int32_t p : minor)
         EXPECT_GT(p, axis.Mapping().StartPixel);
@@ -259,11 +261,11 @@ TEST(AxisDrawing, LeftAxisTickAndGridPixels)
     RenderedChart rendered;
     rendered.Render();
     TChartAxis& axis = rendered.Chart.LeftAxis();
-    const TRect& plot = rendered.Chart.PlotRect;
+    const TRect& plot = rendered.Chart.Layout().PlotRect;
     int32_t p = axis.ValueToPosition(4);
-    for (int32_t x = axis.AxisLinePos - 4; x <= axis.AxisLinePos - 1; ++x)
+    for (int32_t x = axis.Layout().AxisLinePos - 4; x <= axis.Layout().AxisLinePos - 1; ++x)
         EXPECT_TRUE(rendered.IsGray(x, p)) << "tick pixel " << x;
-    EXPECT_FALSE(rendered.IsGray(axis.AxisLinePos - 5, p));
+    EXPECT_FALSE(rendered.IsGray(axis.Layout().AxisLinePos - 5, p));
     int gray = 0;
     for (int32_t x = plot.Left + 2; x < plot.Right - 2; ++x)
         gray += rendered.IsGray(x, p);
@@ -277,12 +279,12 @@ TEST(AxisDrawing, BottomAxisBands)
     rendered.Render();
     TChartAxis& axis = rendered.Chart.BottomAxis();
     int32_t h = LineHeightOf(rendered.Chart, axis.LabelsFont());
-    EXPECT_EQ(axis.AxisLinePos, rendered.Chart.PlotRect.Bottom);
-    EXPECT_EQ(axis.LabelsPos - axis.AxisLinePos, 6);
-    EXPECT_EQ(axis.TitlePos - axis.LabelsPos, h);
+    EXPECT_EQ(axis.Layout().AxisLinePos, rendered.Chart.Layout().PlotRect.Bottom);
+    EXPECT_EQ(axis.Layout().LabelsPos - axis.Layout().AxisLinePos, 6);
+    EXPECT_EQ(axis.Layout().TitlePos - axis.Layout().LabelsPos, h);
     // The title "t" is drawn centred on CenterPixel within its band.
     bool ink = false;
-    for (int32_t y = axis.TitlePos; y < axis.TitlePos + h; ++y)
+    for (int32_t y = axis.Layout().TitlePos; y < axis.Layout().TitlePos + h; ++y)
         for (int32_t x = axis.Mapping().CenterPixel() - 6; x <= axis.Mapping().CenterPixel() + 6; ++x)
             ink = ink || (rendered.Image.pixel(x, y) & 0xFFFFFF) == 0;
     EXPECT_TRUE(ink);
@@ -299,7 +301,7 @@ std::vector<int32_t> BottomTicksWithFonts(int labelsSize, int titleSize)
     bottom.LabelsFont().SetSize(labelsSize);
     bottom.Title().Font().SetSize(titleSize);
     EXPECT_TRUE(t.FitBottomAxisLength(816));
-    return bottom.TickList;
+    return bottom.Layout().TickList;
 }
 } // namespace
 
@@ -325,9 +327,9 @@ TEST(AxisDrawing, LabelsOnAxisControlsLabelsAtTheEnds)
     rendered.Chart.LeftAxis().SetLabelsOnAxis(false);
     rendered.Render();
     TChartAxis& axis = rendered.Chart.LeftAxis();
-    ASSERT_FALSE(axis.TickList.empty());
-    EXPECT_EQ(axis.TickList.front(), axis.ValueToPosition(8));
-    EXPECT_EQ(axis.TickList.size(), 9u);
+    ASSERT_FALSE(axis.Layout().TickList.empty());
+    EXPECT_EQ(axis.Layout().TickList.front(), axis.ValueToPosition(8));
+    EXPECT_EQ(axis.Layout().TickList.size(), 9u);
 }
 
 TEST(AxisDrawing, TicksWithoutLabelsWhenTickOnLabelsOnlyIsOff)
@@ -335,10 +337,10 @@ TEST(AxisDrawing, TicksWithoutLabelsWhenTickOnLabelsOnlyIsOff)
     RenderedChart rendered;
     rendered.Chart.LeftAxis().SetLabels(false);
     rendered.Render();
-    EXPECT_TRUE(rendered.Chart.LeftAxis().TickList.empty());
+    EXPECT_TRUE(rendered.Chart.LeftAxis().Layout().TickList.empty());
     rendered.Chart.LeftAxis().SetTickOnLabelsOnly(false);
     rendered.Render();
-    EXPECT_EQ(rendered.Chart.LeftAxis().TickList.size(), 10u);
+    EXPECT_EQ(rendered.Chart.LeftAxis().Layout().TickList.size(), 10u);
 }
 
 TEST(AxisHitTest, BetweenLabelsAndAxisLine)
@@ -347,10 +349,10 @@ TEST(AxisHitTest, BetweenLabelsAndAxisLine)
     rendered.Render();
     TChartAxis& axis = rendered.Chart.LeftAxis();
     int32_t y = axis.Mapping().CenterPixel();
-    EXPECT_TRUE(axis.HitTest(axis.LabelsPos, y));
-    EXPECT_TRUE(axis.HitTest(axis.AxisLinePos + 2, y));
-    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos + 3, y));
-    EXPECT_FALSE(axis.HitTest(axis.LabelsPos - 1, y));
-    EXPECT_FALSE(axis.HitTest(axis.AxisLinePos, axis.Mapping().EndPixel));
-    EXPECT_FALSE(rendered.Chart.RightAxis().HitTest(axis.AxisLinePos, y)); // not shown
+    EXPECT_TRUE(axis.HitTest(axis.Layout().LabelsPos, y));
+    EXPECT_TRUE(axis.HitTest(axis.Layout().AxisLinePos + 2, y));
+    EXPECT_FALSE(axis.HitTest(axis.Layout().AxisLinePos + 3, y));
+    EXPECT_FALSE(axis.HitTest(axis.Layout().LabelsPos - 1, y));
+    EXPECT_FALSE(axis.HitTest(axis.Layout().AxisLinePos, axis.Mapping().EndPixel));
+    EXPECT_FALSE(rendered.Chart.RightAxis().HitTest(axis.Layout().AxisLinePos, y)); // not shown
 }

@@ -13,10 +13,10 @@ namespace {
 // A vertical axis on 20..170 with the range -10..10.
 void PlaceLeftAxis(TChart& chart, double min, double max)
 {
-    chart.PlotRect = TRect{40, 20, 840, 170};
+    const TRect plot{40, 20, 840, 170};
     chart.LeftAxis().SetLimits(min, max);
     chart.LeftAxis().ResolveRange();
-    chart.LeftAxis().PlaceAxis(chart.PlotRect);
+    chart.LeftAxis().PlaceAxis(plot);
 }
 } // namespace
 
@@ -180,9 +180,9 @@ TEST(AxisRange, EmptyChartResolvesToZeroAndMapsToTheCentre)
 {
     TChart chart;
     TChartAxis& axis = chart.LeftAxis();
-    chart.PlotRect = TRect{40, 20, 840, 170};
+    const TRect plot{40, 20, 840, 170};
     axis.ResolveRange();
-    axis.PlaceAxis(chart.PlotRect);
+    axis.PlaceAxis(plot);
     EXPECT_EQ(axis.Mapping().UsedMinimum, 0);
     EXPECT_EQ(axis.Mapping().UsedMaximum, 0);
     EXPECT_EQ(axis.Mapping().CenterPixel(), 95);
@@ -288,17 +288,17 @@ TEST(AxisRange, PagingTakesTheHorizontalRangeFromOnePage)
 TEST(AxisMapping, HorizontalAxisRunsRightwards)
 {
     TChart chart;
-    chart.PlotRect = TRect{40, 20, 840, 170};
+    const TRect plot{40, 20, 840, 170};
     TChartAxis& axis = chart.BottomAxis();
     axis.SetLimits(0, 50);
     axis.ResolveRange();
-    axis.PlaceAxis(chart.PlotRect);
+    axis.PlaceAxis(plot);
     EXPECT_EQ(axis.Mapping().StartPixel, 40);
     EXPECT_EQ(axis.Mapping().EndPixel, 840);
     EXPECT_EQ(axis.ValueToPosition(25), 440);
     EXPECT_EQ(axis.PositionToValue(440), 25);
     axis.SetInverted(true);
-    axis.PlaceAxis(chart.PlotRect); // the next paint's mapping
+    axis.PlaceAxis(plot); // the next paint's mapping
     EXPECT_EQ(axis.ValueToPosition(0), 840);
     EXPECT_EQ(axis.PositionToValue(840), 0);
 }
@@ -315,7 +315,7 @@ TEST(AxisMapping, VerticalAxisRunsUpwardsAndRoundsHalfToEven)
     EXPECT_EQ(axis.ValueToPosition(2.5), 170 - 2);
     EXPECT_EQ(axis.ValueToPosition(3.5), 170 - 4);
     axis.SetInverted(true);
-    axis.PlaceAxis(chart.PlotRect); // the next paint's mapping
+    axis.PlaceAxis(TRect{40, 20, 840, 170}); // the next paint's mapping
     EXPECT_EQ(axis.ValueToPosition(2.5), 20 + 2);
     EXPECT_EQ(axis.PositionToValue(22), 2);
 }
@@ -347,11 +347,11 @@ TEST(AxisMapping, InfiniteRangeNeverRaises)
 TEST(AxisMapping, PlacementFollowsStartAndEndPosition)
 {
     TChart chart;
-    chart.PlotRect = TRect{40, 20, 840, 170};
+    const TRect plot{40, 20, 840, 170};
     TChartAxis& axis = chart.LeftAxis();
     axis.SetStartPosition(10);
     axis.SetEndPosition(50);
-    axis.PlaceAxis(chart.PlotRect);
+    axis.PlaceAxis(plot);
     EXPECT_EQ(axis.Mapping().StartPixel, 35);
     EXPECT_EQ(axis.Mapping().EndPixel, 95);
     EXPECT_EQ(axis.Mapping().PixelLength, 60);
@@ -361,11 +361,11 @@ TEST(AxisMapping, PlacementFollowsStartAndEndPosition)
 TEST(AxisMapping, MarginsWidenTheUsedRangeOnly)
 {
     TChart chart;
-    chart.PlotRect = TRect{0, 0, 100, 100};
+    const TRect plot{0, 0, 100, 100};
     TChartAxis& axis = chart.BottomAxis();
     axis.SetLimits(0, 80);
     axis.ResolveRange();
-    axis.PlaceAxis(chart.PlotRect);
+    axis.PlaceAxis(plot);
     axis.WidenForMargins(10, 10);
     EXPECT_EQ(axis.Mapping().UsedMinimum, -10);
     EXPECT_EQ(axis.Mapping().UsedMaximum, 90);

@@ -58,7 +58,7 @@ TEST(ChartHighDensity, ThePictureHasTheDeviceSizeAndIsShownOneToOne)
 // of each line, top to bottom.
 std::vector<std::vector<int>> HorizontalGridLines(const TDenseChart& c)
 {
-    const TRect& p = c.T.Chart.PlotRect;
+    const TRect& p = c.T.Chart.Layout().PlotRect;
     const QRect inside = c.Device(TRect{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1});
     std::vector<std::vector<int>> lines;
     bool inLine = false;
@@ -99,7 +99,7 @@ TEST(ChartHighDensity, DottedGridLinesKeepAnEvenRhythm)
         const auto lines = HorizontalGridLines(c);
         ASSERT_FALSE(lines.empty());
         const int y = lines.front().front();
-        const TRect& p = c.T.Chart.PlotRect;
+        const TRect& p = c.T.Chart.Layout().PlotRect;
         std::map<bool, std::set<int>> runs;
         int length = 0; // 0: no run yet, after the start or a cut
         bool whole = false; // the current run began at a change
@@ -135,7 +135,7 @@ TEST(ChartHighDensity, EveryRedPixelOfTheSeriesLiesInsideTheWall)
     for (double ratio : Ratios) {
         SCOPED_TRACE(ratio);
         TDenseChart c(ratio);
-        const TRect& p = c.T.Chart.PlotRect;
+        const TRect& p = c.T.Chart.Layout().PlotRect;
         const QRect inside = c.Device(TRect{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1});
         int red = 0;
         for (int y = 0; y < c.Picture().height(); ++y)
@@ -144,7 +144,7 @@ TEST(ChartHighDensity, EveryRedPixelOfTheSeriesLiesInsideTheWall)
                     ++red;
                     ASSERT_TRUE(inside.contains(x, y)) << x << "," << y;
                 }
-        EXPECT_GT(red, c.T.Chart.PlotRectWidth * ratio);
+        EXPECT_GT(red, c.T.Chart.Layout().PlotRect.Width() * ratio);
     }
 }
 

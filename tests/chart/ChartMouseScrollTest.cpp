@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(T.FitBottomAxisLength(800));
         ASSERT_EQ(T.Chart.BottomAxis().Minimum(), 0);
         ASSERT_EQ(T.Chart.BottomAxis().Maximum(), 50);
-        const TRect& r = T.Chart.PlotRect;
+        const TRect& r = T.Chart.Layout().PlotRect;
         Start = QPoint((r.Left + r.Right) / 2, T.Chart.LeftAxis().ValueToPosition(8));
     }
 
@@ -85,7 +85,7 @@ TEST_F(ChartMouseScroll, LeavingThePlotAreaEndsTheScrollForGood)
     T.Press(Qt::RightButton, Start);
     T.Move(Start + QPoint(16, 0), Qt::RightButton);
     ASSERT_EQ(T.Chart.BottomAxis().Minimum(), -1);
-    T.Move(QPoint(Start.x() + 32, T.Chart.PlotRect.Top - 3), Qt::RightButton);
+    T.Move(QPoint(Start.x() + 32, T.Chart.Layout().PlotRect.Top - 3), Qt::RightButton);
     EXPECT_FALSE(T.Chart.PanRecord.IsActive);
     EXPECT_EQ(T.Chart.BottomAxis().Minimum(), -1);
     T.Move(Start + QPoint(64, 0), Qt::RightButton);
@@ -163,7 +163,7 @@ TEST(ChartMouseLimits, AScrollOrWheelTurnWhoseNewLimitOverflowsRaisesAndMovesNoA
     TMouseTestChart t;
     t.Chart.LeftAxis().SetLimits(0, 1.7e308);
     t.Paint();
-    const TRect& plot = t.Chart.PlotRect;
+    const TRect& plot = t.Chart.Layout().PlotRect;
     const QPoint start((plot.Left + plot.Right) / 2, plot.Top + 10);
     const QPoint end = QPoint(start.x() - 40, plot.Bottom - 10);
     const TAxisState bottom = StateOf(t.Chart.BottomAxis());

@@ -41,7 +41,7 @@ std::vector<TAxisState> StatesOf(TChart& chart)
 TEST(ChartMouseZoom, DragRightAndDownZoomsAllFourAxesToTheCornerValues)
 {
     TMouseTestChart t;
-    ASSERT_TRUE(t.Chart.PlotRect.Contains(ZoomFrom.x(), ZoomFrom.y()));
+    ASSERT_TRUE(t.Chart.Layout().PlotRect.Contains(ZoomFrom.x(), ZoomFrom.y()));
     const TZoomTargets v = TargetsOf(t.Chart, ZoomFrom, ZoomTo);
     ASSERT_LT(v.BottomMin, v.BottomMax);
     ASSERT_LT(v.LeftMin, v.LeftMax);
@@ -237,7 +237,7 @@ TEST(ChartMousePress, OnTheTitleStartsNoDrag)
     const TRect box = t.Chart.Title().TitleBox;
     ASSERT_GT(box.Width(), 0);
     const QPoint onTitle((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
-    ASSERT_FALSE(t.Chart.PlotRect.Contains(onTitle.x(), onTitle.y()));
+    ASSERT_FALSE(t.Chart.Layout().PlotRect.Contains(onTitle.x(), onTitle.y()));
     const std::vector<TAxisState> before = StatesOf(t.Chart);
     t.Press(Qt::LeftButton, onTitle);
     EXPECT_FALSE(t.Chart.ZoomRecord.IsActive);
@@ -253,8 +253,9 @@ TEST(ChartMousePress, OnAShownAxisStartsADragOutsideThePlotArea)
 {
     TMouseTestChart t;
     const TChartAxis& bottom = t.Chart.BottomAxis();
-    const QPoint onLabels((bottom.Mapping().StartPixel + bottom.Mapping().EndPixel) / 2, bottom.AxisLinePos + 2);
-    ASSERT_FALSE(t.Chart.PlotRect.Contains(onLabels.x(), onLabels.y()));
+    const QPoint onLabels((bottom.Mapping().StartPixel + bottom.Mapping().EndPixel) / 2,
+                          bottom.Layout().AxisLinePos + 2);
+    ASSERT_FALSE(t.Chart.Layout().PlotRect.Contains(onLabels.x(), onLabels.y()));
     t.Press(Qt::LeftButton, onLabels);
     EXPECT_TRUE(t.Chart.ZoomRecord.IsActive);
     t.Release(Qt::LeftButton, onLabels);
@@ -329,7 +330,7 @@ TEST(ChartMouseZoom, AZoomWhoseNewLimitOverflowsRaisesAndChangesNoAxis)
     for (int zoom = 0; zoom < 1000 && box.Texts.empty(); ++zoom) {
         before = StatesOf(t.Chart);
         // Wider labels move the plot's corner: the press follows it.
-        const QPoint from(t.Chart.PlotRect.Left + 10, t.Chart.PlotRect.Top + 10);
+        const QPoint from(t.Chart.Layout().PlotRect.Left + 10, t.Chart.Layout().PlotRect.Top + 10);
         t.Drag(Qt::LeftButton, from, from + QPoint(3000, 3000));
         ASSERT_TRUE(!box.Texts.empty() || StatesOf(t.Chart) != before) << "zoom " << zoom << " changed nothing";
     }

@@ -100,7 +100,7 @@ TEST(ChartPaintPixels, BackWallOutlineLiesExactlyOnThePlotRectBorder)
     TProbeChart chart;
     PaintSystemChart(chart);
     const QImage& image = chart.WindowImage();
-    const TRect p = chart.PlotRect;
+    const TRect p = chart.Layout().PlotRect;
     const TColor face = ColorToRGB(clBtnFace);
     for (int x = p.Left; x <= p.Right; x += 7) {
         EXPECT_EQ(PixelAt(image, x, p.Top), clBlack) << x;
@@ -128,7 +128,7 @@ TEST(ChartPaintPixels, TitleInkIsBlueAndInsideTheTitleBox)
     int ink = 0;
     // Above the headings' edge, over the plot columns, only the title draws.
     for (int y = 1; y < chart.AfterHeadings.Top; ++y) {
-        for (int x = chart.PlotRect.Left + 1; x < chart.PlotRect.Right; ++x) {
+        for (int x = chart.Layout().PlotRect.Left + 1; x < chart.Layout().PlotRect.Right; ++x) {
             const TColor c = PixelAt(image, x, y);
             if (c == face)
                 continue;
@@ -166,7 +166,7 @@ TEST(ChartPaintPixels, SeriesDrawingIsClippedToTheInsideOfTheBackWall)
     chart.AddSeries(new TBoxSeries(&chart.Steps));
     PaintSystemChart(chart);
     const QImage& image = chart.WindowImage();
-    const TRect p = chart.PlotRect;
+    const TRect p = chart.Layout().PlotRect;
     const TRect inside{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

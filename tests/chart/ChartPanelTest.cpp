@@ -32,7 +32,7 @@ TEST(ChartPanelLayout, PlotRectStartsAsTheOuterRectLessThePercentMargins)
 {
     TProbeChart chart;
     PaintAt(chart, 816, 198);
-    EXPECT_EQ(chart.OuterRect, (TRect{0, 0, 816, 198}));
+    EXPECT_EQ(chart.Layout().OuterRect, (TRect{0, 0, 816, 198}));
     EXPECT_EQ(chart.BeforeHeadings, (TRect{24, 8, 792, 190}));
     PaintAt(chart, 100, 100);
     EXPECT_EQ(chart.BeforeHeadings, (TRect{3, 4, 97, 96}));
@@ -75,38 +75,34 @@ TEST(ChartPanelLayout, FootLinesMoveTheBottomUp)
     EXPECT_EQ(chart.Foot().TitleBox.Top, 190 - 2 * h);
 }
 
-TEST(ChartPanelLayout, NormalizePlotRectRepairsInvertedAndEmptyRectangles)
+TEST(ChartPanelLayout, NormalizedPlotRectRepairsInvertedAndEmptyRectangles)
 {
     TProbeChart chart;
     chart.resize(300, 200);
-    chart.OuterRect = TRect{0, 0, 300, 200};
+    const TRect outer{0, 0, 300, 200};
 
-    chart.PlotRect = TRect{-5, -7, 50, 40};
-    chart.NormalizePlotRect();
-    EXPECT_EQ(chart.PlotRect, (TRect{0, 0, 50, 40}));
+    EXPECT_EQ(chart.NormalizedPlotRect(outer, TRect{-5, -7, 50, 40}), (TRect{0, 0, 50, 40}));
 
-    chart.PlotRect = TRect{60, 70, 40, 30};
-    chart.NormalizePlotRect();
-    EXPECT_EQ(chart.PlotRect, (TRect{60, 70, 61, 71}));
-    EXPECT_EQ(chart.PlotRectWidth, 1);
-    EXPECT_EQ(chart.PlotRectHeight, 1);
+    TPaintLayout layout;
+    layout.PlotRect = chart.NormalizedPlotRect(outer, TRect{60, 70, 40, 30});
+    EXPECT_EQ(layout.PlotRect, (TRect{60, 70, 61, 71}));
+    EXPECT_EQ(layout.PlotRect.Width(), 1);
+    EXPECT_EQ(layout.PlotRect.Height(), 1);
 
     // An empty one gets the control's width and height.
-    chart.PlotRect = TRect{10, 20, 10, 20};
-    chart.NormalizePlotRect();
-    EXPECT_EQ(chart.PlotRect, (TRect{10, 20, 310, 220}));
-    EXPECT_EQ(chart.PlotRectCenterX, 160);
-    EXPECT_EQ(chart.PlotRectCenterY, 120);
+    layout.PlotRect = chart.NormalizedPlotRect(outer, TRect{10, 20, 10, 20});
+    EXPECT_EQ(layout.PlotRect, (TRect{10, 20, 310, 220}));
+    EXPECT_EQ(layout.PlotRectCenterX(), 160);
+    EXPECT_EQ(layout.PlotRectCenterY(), 120);
 }
 
 TEST(ChartPanelLayout, PlotRectCentreTruncatesTowardZero)
 {
     TProbeChart chart;
-    chart.OuterRect = TRect{-20, -20, 0, 0};
-    chart.PlotRect = TRect{-7, -9, -4, -2};
-    chart.NormalizePlotRect();
-    EXPECT_EQ(chart.PlotRectCenterX, -5);
-    EXPECT_EQ(chart.PlotRectCenterY, -5);
+    TPaintLayout layout;
+    layout.PlotRect = chart.NormalizedPlotRect(TRect{-20, -20, 0, 0}, TRect{-7, -9, -4, -2});
+    EXPECT_EQ(layout.PlotRectCenterX(), -5);
+    EXPECT_EQ(layout.PlotRectCenterY(), -5);
 }
 
 TEST(ChartPanelLayout, AWindowTooSmallStillPaints)
@@ -116,8 +112,8 @@ TEST(ChartPanelLayout, AWindowTooSmallStillPaints)
     chart.Foot().SetText({"foot"});
     PaintAt(chart, 12, 10);
     EXPECT_EQ(chart.RenderCount(), 1);
-    EXPECT_GT(chart.PlotRectWidth, 0);
-    EXPECT_GT(chart.PlotRectHeight, 0);
+    EXPECT_GT(chart.Layout().PlotRect.Width(), 0);
+    EXPECT_GT(chart.Layout().PlotRect.Height(), 0);
 }
 
 // --- repaint gating and buffering -----------------------------------------------------------
@@ -163,7 +159,7 @@ TEST(ChartPanelBuffer, AResizeRecreatesTheBitmapAtTheNewSizeAndRedraws)
     EXPECT_EQ(chart.RenderCount(), 2);
     EXPECT_EQ(chart.Canvas().OffscreenBitmap()->size(), QSize(800, 198));
     EXPECT_EQ(chart.WindowImage().size(), QSize(800, 198));
-    EXPECT_EQ(chart.OuterRect, (TRect{0, 0, 800, 198}));
+    EXPECT_EQ(chart.Layout().OuterRect, (TRect{0, 0, 800, 198}));
 }
 
 TEST(ChartPanelBuffer, AnExceptionInsideThePaintLeavesThePictureStale)

@@ -23,12 +23,12 @@ public:
     using TCustomChart::DrawZoomFrame;
 
 protected:
-    void DrawHeadings(TLynCanvas3D& canvas) override
+    TRect DrawHeadings(TLynCanvas3D& canvas, const TRect& plot) override
     {
         Steps.push_back("headings");
-        BeforeHeadings = PlotRect;
-        TChart::DrawHeadings(canvas);
-        AfterHeadings = PlotRect;
+        BeforeHeadings = plot;
+        AfterHeadings = TChart::DrawHeadings(canvas, plot);
+        return AfterHeadings;
     }
     TRect LayoutAxes(const TRect& plot) override
     {
@@ -40,10 +40,10 @@ protected:
         Steps.push_back("margins");
         return TChart::ApplySeriesMargins(plot);
     }
-    void PaintWalls(TLynCanvas3D& canvas) override
+    void PaintWalls(TLynCanvas3D& canvas, const TRect& plot) override
     {
         Steps.push_back("walls");
-        TChart::PaintWalls(canvas);
+        TChart::PaintWalls(canvas, plot);
     }
 };
 

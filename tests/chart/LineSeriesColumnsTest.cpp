@@ -376,7 +376,7 @@ TEST(LineSeriesShownRangeSearch, FindsWhatTheLinearScanFinds)
         for (double width : {0.01, 1.0, 37.5, 500.0}) {
             axis.SetLimits(from, from + width);
             c.Render();
-            const TRect& r = c.Chart->PlotRect;
+            const TRect& r = c.Chart->Layout().PlotRect;
             const auto expected = ScannedRange(*c.Series, axis.PositionToValue(r.Left), axis.PositionToValue(r.Right));
             EXPECT_EQ(c.Series->FirstShownIndex, expected.first) << from << " " << width;
             EXPECT_EQ(c.Series->LastShownIndex, expected.second) << from << " " << width;

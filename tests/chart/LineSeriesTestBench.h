@@ -13,6 +13,12 @@
 #include <QColor>
 #include <QImage>
 
+// A chart whose plot rectangle is set by hand instead of by a paint.
+class TPlacedChart : public TChart {
+public:
+    void PlaceAt(const TRect& plot) { PaintLayout.PlotRect = plot; }
+};
+
 class LineSeriesBench {
 public:
     LineSeriesBench() : Image(140, 80, QImage::Format_RGB32)
@@ -21,7 +27,7 @@ public:
         Series = new TLineSeries; // the chart deletes it
         Series->SetSeriesColor(clRed);
         Series->SetParentChart(&Chart);
-        Chart.PlotRect = TRect{10, 10, 110, 60};
+        Chart.PlaceAt(Plot);
         Chart.Canvas().BindWindowCanvas(&Image);
         Scale(Chart.LeftAxis(), 0, 10);
     }
@@ -30,7 +36,7 @@ public:
     {
         axis.SetLimits(min, max);
         axis.ResolveRange();
-        axis.PlaceAxis(axis.ParentChart()->PlotRect);
+        axis.PlaceAxis(axis.ParentChart()->Layout().PlotRect);
     }
     void ScaleX(double min, double max) { Scale(Chart.BottomAxis(), min, max); }
 
@@ -51,7 +57,8 @@ public:
         return n;
     }
 
-    TChart Chart;
+    const TRect Plot{10, 10, 110, 60};
+    TPlacedChart Chart;
     TLineSeries* Series;
     QImage Image;
 };
