@@ -17,8 +17,8 @@
 struct TAxisLayout {
     TAxisMapping Mapping;
     int32_t AxisLinePos = 0; // the axis line
-    int32_t LabelsPos = 0;   // the labels' edge towards the chart
-    int32_t TitlePos = 0;    // the title's edge towards the chart
+    int32_t LabelsPos = 0; // the labels' edge towards the chart
+    int32_t TitlePos = 0; // the title's edge towards the chart
     std::vector<int32_t> TickList; // the major ticks drawn, along the axis
 };
 
@@ -28,7 +28,7 @@ constexpr int AxisSlotCount = 5;
 
 struct TPaintLayout {
     TRect OuterRect; // the whole drawing
-    TRect PlotRect;  // where the series are drawn; the back wall's outline lies on its edges
+    TRect PlotRect; // where the series are drawn; the back wall's outline lies on its edges
     std::array<TAxisLayout, AxisSlotCount> Axes;
 
     // The middle of PlotRect, truncated towards zero.
