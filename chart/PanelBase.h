@@ -116,9 +116,8 @@ public:
 protected:
     // The paint sequence proper, for the drawing rectangle.
     virtual void RenderContents(const TRect& outerRect) = 0;
+    // Outer bevel, border and inner bevel inside `rect`, stroked as lines.
     virtual void DrawBevels(TLynCanvas3D& canvas, const TRect& rect);
-    // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
-    static void DrawFrame3D(TLynCanvas3D& canvas, TRect& rect, TColor topLeft, TColor bottomRight, int rings);
     virtual TRect ClientRectangle() const;
 
     template <class T>
