@@ -121,8 +121,8 @@ void TCustomLynPanel::SelectFont(const TChartFont& font) { Surface->SelectFont(f
 // --- bevels ------------------------------------------------------------------------
 
 // The frame's runs as one-pixel lines, each from its first pixel: on a
-// high-density image a line is thinner than a logical pixel, and which
-// device pixels it takes depends on where it starts.
+// high-density image the device pixels of a line depend on the end it
+// starts from, and the pictures keep the ones they always had.
 void TCustomLynPanel::DrawBevels(TLynCanvas3D& c, const TRect& rect)
 {
     c.SetPenStyle(psSolid);

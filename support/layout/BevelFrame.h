@@ -14,8 +14,9 @@ enum TBevelCut { bvNone, bvLowered, bvRaised };
 
 // One edge of a ring: the pixels from From towards To, From painted and To
 // not, as a one-pixel line draws them. The direction matters where the
-// chart strokes a run on a high-density image, whose lines are thinner than
-// a logical pixel: a run is always stroked from From.
+// chart strokes a run on a high-density image: there a line runs between
+// the device corners of its end points, so the device pixels it takes
+// depend on the end it starts from. A run is always stroked from From.
 struct TBevelRun {
     TColor Color = clBlack;
     TPoint From;
