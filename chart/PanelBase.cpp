@@ -112,43 +112,21 @@ void TCustomLynPanel::SelectFont(const TChartFont& font) { Surface->SelectFont(f
 
 // --- bevels ------------------------------------------------------------------------
 
-// n rings on (l, t, r, b), working inwards: the top-left colour along the
-// left and top edges, the bottom-right colour along the right and bottom
-// edges. Each polyline leaves its last point unpainted.
-void TCustomLynPanel::DrawFrame3D(TLynCanvas3D& c, TRect& rect, TColor topLeft, TColor bottomRight, int rings)
-{
-    --rect.Right;
-    --rect.Bottom;
-    for (int i = 0; i < rings; ++i) {
-        c.SetPenColor(topLeft);
-        const TPoint first[] = {{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}};
-        c.Polyline(first, 3);
-        c.SetPenColor(bottomRight);
-        const TPoint second[] = {{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}};
-        c.Polyline(second, 3);
-        rect = InflateRect(rect, -1, -1);
-    }
-    ++rect.Right;
-    ++rect.Bottom;
-}
-
+// The frame's runs as one-pixel lines, each from its first pixel: on a
+// high-density image the device pixels of a line depend on the end it
+// starts from, and the pictures keep the ones they always had.
 void TCustomLynPanel::DrawBevels(TLynCanvas3D& c, const TRect& rect)
 {
     c.SetPenStyle(psSolid);
     c.SetPenWidth(1);
     c.SetPenMode(pmCopy);
     c.SetBrushStyle(bsClear);
-    TRect r = rect;
-    auto bevel = [&](TBevelCut kind) {
-        if (kind == bvNone)
-            return;
-        const bool raised = kind == bvRaised;
-        DrawFrame3D(c, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight,
-                    BevelWidthValue);
-    };
-    bevel(BevelOuterValue);
-    DrawFrame3D(c, r, ColorValue, ColorValue, BorderWidthValue);
-    bevel(BevelInnerValue);
+    const TFrameStyle style{BevelOuterValue, BevelInnerValue, BevelWidthValue, BorderWidthValue, ColorValue};
+    for (const TBevelRun& run : FrameGeometry(style, rect).Runs) {
+        c.SetPenColor(run.Color);
+        const TPoint line[] = {run.From, run.To};
+        c.Polyline(line, 2);
+    }
 }
 
 TRect TCustomLynPanel::ClientRectangle() const { return TRect{0, 0, width(), height()}; }

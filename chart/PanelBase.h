@@ -115,9 +115,8 @@ protected:
     // The paint sequence proper, for the drawing rectangle and the plot
     // rectangle its margins leave.
     virtual void RenderContents(const TRect& outerRect, const TRect& plotRect) = 0;
+    // Outer bevel, border and inner bevel inside `rect`, stroked as lines.
     virtual void DrawBevels(TLynCanvas3D& canvas, const TRect& rect);
-    // A bevelled frame of `rings` rings; `rect` is inset by the rings drawn.
-    static void DrawFrame3D(TLynCanvas3D& canvas, TRect& rect, TColor topLeft, TColor bottomRight, int rings);
     virtual TRect ClientRectangle() const;
 
     template <class T>

@@ -14,19 +14,10 @@ QColor ToQColor(TColor color)
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
-void FillPixels(QPainter& painter, int32_t left, int32_t top, int32_t width, int32_t height, const QColor& color)
+void FillPixels(QPainter& painter, const TRect& r, const QColor& color)
 {
-    if (width > 0 && height > 0)
-        painter.fillRect(QRect(left, top, width, height), color);
-}
-
-// A raised bevel is lit from the top left; a lowered one the reverse.
-void PaintBevel(QPainter& painter, TRect& rect, TBevelCut cut, int32_t width)
-{
-    if (cut == bvNone)
-        return;
-    const bool raised = cut == bvRaised;
-    PaintFrame3D(painter, rect, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, width);
+    if (!r.IsEmpty())
+        painter.fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), color);
 }
 
 Qt::Alignment HorizontalFlag(TAlignment alignment)
@@ -43,22 +34,6 @@ Qt::Alignment HorizontalFlag(TAlignment alignment)
 }
 
 } // namespace
-
-void PaintFrame3D(QPainter& painter, TRect& rect, TColor topLeft, TColor bottomRight, int32_t width)
-{
-    const QColor light = ToQColor(topLeft);
-    const QColor dark = ToQColor(bottomRight);
-    for (int32_t ring = 0; ring < width; ++ring) {
-        const int32_t w = rect.Width();
-        const int32_t h = rect.Height();
-        // 5 x 4 ring: light (0,0)-(0,2) and (0,0)-(3,0); dark column 4 and row 3.
-        FillPixels(painter, rect.Left, rect.Top, 1, h - 1, light);
-        FillPixels(painter, rect.Left, rect.Top, w - 1, 1, light);
-        FillPixels(painter, rect.Right - 1, rect.Top, 1, h, dark);
-        FillPixels(painter, rect.Left, rect.Bottom - 1, w, 1, dark);
-        rect = InflateRect(rect, -1, -1);
-    }
-}
 
 TCustomPanel::TCustomPanel(QWidget* parent) : TAlignContainer(parent) {}
 
@@ -127,14 +102,14 @@ void TCustomPanel::FrameChanged()
     update();
 }
 
+TFrameStyle TCustomPanel::FrameStyle() const
+{
+    return TFrameStyle{FBevelOuter, FBevelInner, FBevelWidth, FBorderWidth, FColor};
+}
+
 TRect TCustomPanel::AlignFreeArea() const
 {
-    int32_t inset = FBorderWidth;
-    if (FBevelOuter != bvNone)
-        inset += FBevelWidth;
-    if (FBevelInner != bvNone)
-        inset += FBevelWidth;
-    return InflateRect(TAlignContainer::AlignFreeArea(), -inset, -inset);
+    return FrameGeometry(FrameStyle(), TAlignContainer::AlignFreeArea()).Inside;
 }
 
 void TCustomPanel::paintEvent(QPaintEvent*)
@@ -146,16 +121,16 @@ void TCustomPanel::paintEvent(QPaintEvent*)
 void TCustomPanel::Paint(QPainter& painter)
 {
     const TRect inside = PaintFrames(painter, TRect{0, 0, width(), height()});
-    FillPixels(painter, inside.Left, inside.Top, inside.Width(), inside.Height(), ToQColor(FColor));
+    FillPixels(painter, inside, ToQColor(FColor));
     PaintCaption(painter, inside);
 }
 
-TRect TCustomPanel::PaintFrames(QPainter& painter, TRect rect) const
+TRect TCustomPanel::PaintFrames(QPainter& painter, const TRect& rect) const
 {
-    PaintBevel(painter, rect, FBevelOuter, FBevelWidth);
-    PaintFrame3D(painter, rect, FColor, FColor, FBorderWidth);
-    PaintBevel(painter, rect, FBevelInner, FBevelWidth);
-    return rect;
+    const TFrameGeometry frame = FrameGeometry(FrameStyle(), rect);
+    for (const TBevelRun& run : frame.Runs)
+        FillPixels(painter, run.Pixels(), ToQColor(run.Color));
+    return frame.Inside;
 }
 
 void TCustomPanel::PaintCaption(QPainter& painter, const TRect& rect) const

@@ -4,6 +4,7 @@
 // the chart panel derives from TCustomPanel and paints itself.
 
 #include "support/layout/AlignContainer.h"
+#include "support/layout/BevelFrame.h"
 #include "support/raster/Colors.h"
 #include "support/raster/Geometry.h"
 
@@ -13,7 +14,6 @@
 
 class QPainter;
 
-enum TBevelCut { bvNone, bvLowered, bvRaised };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TCustomPanel : public TAlignContainer {
@@ -54,7 +54,7 @@ protected:
 
     // Draws outer bevel, border and inner bevel inside `rect`, working
     // inwards, and returns what is left inside them.
-    TRect PaintFrames(QPainter& painter, TRect rect) const;
+    TRect PaintFrames(QPainter& painter, const TRect& rect) const;
     // Caption in the panel's font without a background: its first line is
     // centred vertically by the height of "W", each line placed
     // horizontally by Alignment, clipped to `rect`.
@@ -62,6 +62,7 @@ protected:
 
 private:
     void FrameChanged();
+    TFrameStyle FrameStyle() const;
 
     TBevelCut FBevelOuter = bvRaised;
     TBevelCut FBevelInner = bvNone;
@@ -77,8 +78,3 @@ class TPanel : public TCustomPanel {
 public:
     using TCustomPanel::TCustomPanel;
 };
-
-// A bevel of `width` rings inside `rect`: the top and left edges in
-// `topLeft`, the bottom and right edges in `bottomRight` (which take the
-// two corners where they meet). `rect` shrinks by the rings drawn.
-void PaintFrame3D(QPainter& painter, TRect& rect, TColor topLeft, TColor bottomRight, int32_t width);

@@ -26,6 +26,7 @@
 
 #include "support/raster/DeviceScale.h"
 #include "support/raster/DeviceTypes.h"
+#include "support/raster/FontCache.h"
 #include "support/raster/Geometry.h"
 
 #include <QFont>
@@ -110,12 +111,14 @@ public:
     // to dst's bounds.
     static void CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y);
 
+    // How many Qt fonts the device has built; tests read it.
+    int64_t FontBuilds() const { return Fonts.Builds(); }
+
 private:
     QImage* TargetImage = nullptr;
     TPoint Position;
     std::optional<TRect> ClipRect;
-    mutable std::optional<TDeviceFont> CachedFontKey;
-    mutable std::optional<QFont> CachedFont;
+    mutable TFontCache Fonts;
 
     TDeviceScale Scale() const;
     TRect DrawBounds() const;

@@ -5,8 +5,6 @@
 
 #include "support/raster/RasterDevice.h"
 
-#include "support/numbers/Rounding.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -45,26 +43,9 @@ int NormalisedEscapement(int tenths)
 
 } // namespace
 
-// Sizes are points at 96 pixels per inch, set as pixel sizes so that the
-// result never depends on the screen: 8 points are MulDiv(8, 96, 72) = 11 px.
-const QFont& TRasterDevice::QtFont() const { return QtFontFor(Font); }
+const QFont& TRasterDevice::QtFont() const { return Fonts.Get(Font); }
 
-// One font is cached, whichever was asked last: measuring in another font
-// and then drawing in the selected one rebuilds it, which is cheap.
-const QFont& TRasterDevice::QtFontFor(const TDeviceFont& wanted) const
-{
-    if (CachedFont && CachedFontKey == wanted)
-        return *CachedFont;
-    QFont font(QString::fromStdString(wanted.Name));
-    font.setPixelSize(std::max(1, MulDiv(std::abs(wanted.Size), 96, 72)));
-    font.setBold(wanted.Bold);
-    font.setItalic(wanted.Italic);
-    font.setUnderline(wanted.Underline);
-    font.setStrikeOut(wanted.StrikeOut);
-    CachedFont = font;
-    CachedFontKey = wanted;
-    return *CachedFont;
-}
+const QFont& TRasterDevice::QtFontFor(const TDeviceFont& wanted) const { return Fonts.Get(wanted); }
 
 TPoint TRasterDevice::TextExtent(std::string_view utf8) const { return TextExtent(Font, utf8); }
 

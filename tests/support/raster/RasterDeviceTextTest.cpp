@@ -48,6 +48,32 @@ TEST(RasterDeviceText, ArialResolvesToLiberationSansAtPixelSizeFromPoints)
     EXPECT_GT(device.TextExtent("W").Y, metrics.height());
 }
 
+// A paint measures in its labels' and its titles' fonts in turn: each is
+// built once and each measures as itself, however they alternate, whatever
+// the text's turn, and after more fonts than the device keeps.
+TEST(RasterDeviceText, FontsMeasuredInTurnAreBuiltOnceAndEachMeasuresAsItself)
+{
+    TRasterDevice device;
+    TDeviceFont title = device.Font;
+    title.Size = 12;
+    title.Bold = true;
+    const TPoint label = device.TextExtent("Kmity 1");
+    const TPoint titled = device.TextExtent(title, "Kmity 1");
+    ASSERT_NE(label, titled);
+    device.Font.EscapementTenths = 900;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(device.TextExtent("Kmity 1"), label);
+        EXPECT_EQ(device.TextExtent(title, "Kmity 1"), titled);
+    }
+    EXPECT_EQ(device.FontBuilds(), 2);
+    for (int size = 20; size < 30; ++size) {
+        title.Size = size;
+        device.TextExtent(title, "W");
+    }
+    EXPECT_EQ(device.TextExtent("Kmity 1"), label);
+    EXPECT_EQ(device.FontBuilds(), 2 + 10 + 1);
+}
+
 TEST(RasterDeviceText, AnchorsPlaceTheCellAroundThePoint)
 {
     TRasterDevice device;
