@@ -210,12 +210,13 @@ void TCustomChartAxis::RefreshDateTimeMode()
 // length of the previous paint.
 int32_t TCustomChartAxis::WidestValueLabel()
 {
-    double low = Mapping().UsedMinimum;
-    double high = Mapping().UsedMaximum;
+    const TAxisMapping& m = Mapping();
+    double low = m.UsedMinimum;
+    double high = m.UsedMaximum;
     if (RoundFirstLabelValue || (DateTimeMode && ExactDateTimeValue)) {
-        double step = LabelStep(Mapping());
-        low = TruncToward0(Mapping().UsedMinimum / step) * step;
-        high = TruncToward0(Mapping().UsedMaximum / step) * step;
+        double step = LabelStep(m);
+        low = TruncToward0(m.UsedMinimum / step) * step;
+        high = TruncToward0(m.UsedMaximum / step) * step;
     }
     // Custom label texts are for drawing; the room is measured on the
     // plain values, so the event is switched off meanwhile.

@@ -1,7 +1,7 @@
 // The value/pixel mapping of one axis in one paint.
 #include "chart/AxisMapping.h"
-#include "support/numbers/Float80.h"
 
+#include "support/numbers/Float80.h"
 #include "support/numbers/Rounding.h"
 
 #include <algorithm>

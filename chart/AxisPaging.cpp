@@ -2,9 +2,9 @@
 // page, the automatic range of the axis along which the points are ordered
 // comes from one page of the first series that uses that axis.
 #include "chart/ChartAxis.h"
-#include "support/numbers/Float80.h"
 
 #include "chart/AxisPanel.h"
+#include "support/numbers/Float80.h"
 
 #include <algorithm>
 #include <cstdint>

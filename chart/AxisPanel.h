@@ -94,7 +94,6 @@ private:
     // An axis keeps its part of the paint layout here: it alone writes it.
     friend class TCustomChartAxis;
     TAxisLayout& AxisLayout(TAxisSlot slot) { return PaintLayout.Axes[slot]; }
-    const TAxisLayout& AxisLayout(TAxisSlot slot) const { return PaintLayout.Axes[slot]; }
 
     TChartSeriesList Series;
     TChartSeries* Detaching = nullptr;

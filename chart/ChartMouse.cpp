@@ -3,8 +3,8 @@
 // undoes every zoom and scroll since the first one, a right drag scrolls the
 // axes with the pointer, and the wheel scrolls the vertical axes.
 #include "chart/Chart.h"
-#include "support/numbers/Float80.h"
 
+#include "support/numbers/Float80.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/Exceptions.h"
 #include "support/runtime/MouseCapture.h"

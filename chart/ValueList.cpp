@@ -1,8 +1,8 @@
 #include "chart/ValueList.h"
-#include "support/numbers/Float80.h"
 
 #include "chart/ChartMessages.h"
 #include "chart/SeriesData.h"
+#include "support/numbers/Float80.h"
 
 #include <cmath>
 

@@ -1,4 +1,5 @@
 #include "support/numbers/DecimalDigits.h"
+
 #include "support/numbers/Float80.h"
 
 #include <algorithm>

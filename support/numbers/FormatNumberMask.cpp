@@ -1,4 +1,5 @@
 #include "support/numbers/FormatNumberMask.h"
+
 #include "support/numbers/Float80.h"
 
 #include <cstdlib>

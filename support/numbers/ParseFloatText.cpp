@@ -1,4 +1,5 @@
 #include "support/numbers/ParseFloatText.h"
+
 #include "support/numbers/Float80.h"
 
 #include <climits>

@@ -1,4 +1,5 @@
 #include "support/numbers/ScaleByPowerOfTen.h"
+
 #include "support/numbers/Float80.h"
 
 #include <cmath>

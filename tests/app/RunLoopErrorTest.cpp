@@ -2,10 +2,10 @@
 // failed Start has and has not done.
 
 #include "AppTestSupport.h"
-#include "support/numbers/Float80.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "support/numbers/Float80.h"
 #include "support/runtime/MessageLoop.h"
 
 #include <QEventLoop>

@@ -2,10 +2,10 @@
 // Clear, the check box, and the values that reach the three series.
 
 #include "AppTestSupport.h"
-#include "support/numbers/Float80.h"
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "support/numbers/Float80.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

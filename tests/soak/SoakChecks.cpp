@@ -1,7 +1,7 @@
 #include "SoakChecks.h"
-#include "support/numbers/Float80.h"
 
 #include "chart/LineSeries.h"
+#include "support/numbers/Float80.h"
 
 #include <algorithm>
 #include <cmath>
