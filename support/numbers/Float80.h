@@ -40,7 +40,6 @@ using std::ceil;
 using std::copysign;
 using std::fabs;
 using std::floor;
-using std::frexp;
 using std::hypot;
 using std::ilogb;
 using std::isfinite;
@@ -48,7 +47,6 @@ using std::isinf;
 using std::isnan;
 using std::ldexp;
 using std::llround;
-using std::lround;
 using std::nearbyint;
 using std::nextafter;
 using std::signbit;
@@ -67,7 +65,6 @@ inline SoftFloat80 ceil(SoftFloat80 x) { return soft80::Ceil(x); }
 inline SoftFloat80 trunc(SoftFloat80 x) { return soft80::Trunc(x); }
 inline SoftFloat80 nearbyint(SoftFloat80 x) { return soft80::NearbyInt(x); }
 inline SoftFloat80 ldexp(SoftFloat80 x, int n) { return soft80::ScaleByTwo(x, n); }
-inline SoftFloat80 frexp(SoftFloat80 x, int* exponent) { return soft80::FrExp(x, exponent); }
 inline int ilogb(SoftFloat80 x) { return soft80::ILogB(x); }
 inline SoftFloat80 sqrt(SoftFloat80 x) { return soft80::Sqrt(x); }
 inline SoftFloat80 hypot(SoftFloat80 x, SoftFloat80 y) { return soft80::Sqrt(x * x + y * y); }
@@ -83,8 +80,6 @@ inline long long llround(SoftFloat80 x)
 
 // The l-suffixed forms: the argument is taken as an extended value.
 inline Float80 sinl(Float80 x) { return sin(x); }
-inline Float80 nearbyintl(Float80 x) { return nearbyint(x); }
 inline long long llroundl(Float80 x) { return llround(x); }
-inline long lround(SoftFloat80 x) { return static_cast<long>(llround(x)); }
 
 } // namespace f80

@@ -134,7 +134,7 @@ SoftFloat80 Add(SoftFloat80 x, SoftFloat80 y)
 // Shifts a nonzero significand until its integer bit is set.
 void Normalise(TUnpacked& u)
 {
-    const int zeros = __builtin_clzll(u.Significand);
+    const int zeros = std::countl_zero(u.Significand);
     u.Significand <<= zeros;
     u.Exponent -= zeros;
 }

@@ -95,8 +95,6 @@ inline SoftFloat80 CopySign(SoftFloat80 x, SoftFloat80 s)
 SoftFloat80 ScaleByTwo(SoftFloat80 x, int n);
 // The exponent of x as ilogb gives it (FP_ILOGB0, FP_ILOGBNAN, INT_MAX).
 int ILogB(SoftFloat80 x);
-// x = m × 2^exponent with 0.5 <= |m| < 1.
-SoftFloat80 FrExp(SoftFloat80 x, int* exponent);
 SoftFloat80 Sqrt(SoftFloat80 x);
 // Rounding to an integer value: to nearest even, down, up, toward zero.
 SoftFloat80 NearbyInt(SoftFloat80 x);

@@ -41,7 +41,7 @@ uint64_t NarrowBits(SoftFloat80 x, TNarrowFormat format)
     case EKind::Finite:
         break;
     }
-    const int zeros = __builtin_clzll(u.Significand);
+    const int zeros = std::countl_zero(u.Significand);
     const uint64_t significand = u.Significand << zeros;
     const int64_t unbiased = int64_t(u.Exponent) - zeros + 63;
     const int64_t bias = int64_t(maxField >> 1);

@@ -3,11 +3,14 @@
 // the classes of an encoding, the unpacked form, and the one rounding step
 // that every operation ends with.
 
+#include "support/Portable.h"
 #include "support/numbers/SoftFloat80.h"
+
+#include <bit>
 
 namespace soft80::detail {
 
-using UInt128 = unsigned __int128;
+using ::UInt128;
 
 constexpr int ExponentBias = 16383;
 constexpr int MaxExponentField = 0x7FFF;
@@ -34,8 +37,8 @@ inline int LeadingZeros128(UInt128 m)
 {
     const uint64_t high = static_cast<uint64_t>(m >> 64);
     if (high != 0)
-        return __builtin_clzll(high);
-    return 64 + __builtin_clzll(static_cast<uint64_t>(m));
+        return std::countl_zero(high);
+    return 64 + std::countl_zero(static_cast<uint64_t>(m));
 }
 
 // m shifted right by `shift` bits, any bit shifted out kept as a 1 in the

@@ -65,7 +65,7 @@ public:
     {
         if (Words.empty())
             return 0;
-        return static_cast<int>(32 * (Words.size() - 1)) + 32 - __builtin_clz(Words.back());
+        return static_cast<int>(32 * (Words.size() - 1)) + 32 - std::countl_zero(Words.back());
     }
 
     bool IsZero() const { return Words.empty(); }

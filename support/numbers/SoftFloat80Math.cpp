@@ -52,16 +52,7 @@ int ILogB(SoftFloat80 x)
     case EKind::Finite:
         break;
     }
-    return u.Exponent + 63 - __builtin_clzll(u.Significand);
-}
-
-SoftFloat80 FrExp(SoftFloat80 x, int* exponent)
-{
-    *exponent = 0;
-    if (Unpack(x).Kind != EKind::Finite)
-        return IsNaN(x) ? PropagateNaN(x) : x;
-    *exponent = ILogB(x) + 1;
-    return ScaleByTwo(x, -*exponent);
+    return u.Exponent + 63 - std::countl_zero(u.Significand);
 }
 
 SoftFloat80 Sqrt(SoftFloat80 x)
@@ -75,7 +66,7 @@ SoftFloat80 Sqrt(SoftFloat80 x)
         return DefaultNaN;
     if (u.Kind == EKind::Infinite)
         return x;
-    const int zeros = __builtin_clzll(u.Significand);
+    const int zeros = std::countl_zero(u.Significand);
     const uint64_t significand = u.Significand << zeros;
     const int64_t exponent = int64_t(u.Exponent) - zeros; // value = significand × 2^exponent
     // An even exponent for the radicand, and 127 or 128 bits of it.
@@ -160,7 +151,7 @@ SoftFloat80 NextAfter(SoftFloat80 x, SoftFloat80 toward)
         return RoundPack(u.Negative, 16384 - 64, ~uint64_t(0)); // the largest finite
     // Stepping the significand by one unit of the last place, in the
     // unnormalised form, and letting RoundPack re-encode it exactly.
-    const int zeros = __builtin_clzll(u.Significand);
+    const int zeros = std::countl_zero(u.Significand);
     int64_t exponent = int64_t(u.Exponent) - zeros;
     UInt128 significand = UInt128(u.Significand << zeros);
     const int64_t smallestExponent = 1 - ExponentBias - 63;

@@ -130,7 +130,7 @@ TReduced Reduce(uint64_t significand, int exponent)
     if (lead == 4)
         return reduced;
     // The top 128 bits of the normalised fraction, then times pi/2.
-    const int zeros = __builtin_clzll(fraction[lead]);
+    const int zeros = std::countl_zero(fraction[lead]);
     const uint64_t w0 = fraction[lead];
     const uint64_t w1 = lead + 1 < 4 ? fraction[lead + 1] : 0;
     const uint64_t w2 = lead + 2 < 4 ? fraction[lead + 2] : 0;
@@ -171,7 +171,7 @@ SoftFloat80 Sine(SoftFloat80 x)
     if (magnitude <= quarterPi) {
         result = SineKernel(magnitude, SoftFloat80());
     } else {
-        const int zeros = __builtin_clzll(u.Significand);
+        const int zeros = std::countl_zero(u.Significand);
         const int exponent = u.Exponent - zeros;
         if (exponent >= 0) // |x| >= 2^63
             return DefaultNaN;

@@ -123,26 +123,22 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, 
     const TLineGeometry g = MakeLineGeometry(a, b);
     const int64_t start = patternPosition;
     patternPosition += g.Steps;
+    const TStrokePaint paint = StrokePaint(w, start);
     if (!w.Scale.IsIdentity()) {
         if (w.CanDraw())
-            w.StrokeDeviceLine(StrokePaint(w, start), a, b);
+            w.StrokeDeviceLine(paint, a, b);
         return;
     }
     int64_t first = 0;
     int64_t last = 0;
     StepsNear(g, w.Bounds, 0, first, last);
-    const uint32_t pen = ToPixel(Pen.Color);
-    const uint32_t gap = ToPixel(BkColor);
-    // The alternate pen's gaps stay untouched whatever the background mode.
-    const bool opaqueGaps = BkMode == bkOpaque && Pen.Style != TDevicePenStyle::Alternate;
-    const TPenPattern pattern(Pen.Style);
     WalkLine(g, first, last, [&](int64_t k, int64_t x, int64_t y) {
         if (!Inside(w.Bounds, x, y))
             return;
-        if (pattern.IsOn(start + k))
-            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), pen);
-        else if (opaqueGaps)
-            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), gap);
+        if (paint.Pattern.IsOn(start + k))
+            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), paint.Pen);
+        else if (paint.OpaqueGaps)
+            w.Put(static_cast<int32_t>(x), static_cast<int32_t>(y), paint.Gap);
     });
 }
 

@@ -46,17 +46,6 @@ public:
         }
     }
 
-    bool Covers(int32_t x, int32_t y) const
-    {
-        const auto row = Rows.find(y);
-        if (row == Rows.end())
-            return false;
-        for (const auto& s : row->second)
-            if (s.first <= x && x < s.second)
-                return true;
-        return false;
-    }
-
     // Calls visit(y, x0, x1) for every merged span; Normalise first.
     template <class Visit>
     void ForEachSpan(Visit&& visit) const

@@ -29,7 +29,7 @@
 inline void AddPenDot(TSpanCoverage& cover, TPoint p, int width)
 {
     const double shift = width % 2 == 0 ? 0.5 : 0.0;
-    const double limit = width * width / 4.0 - 0.5;
+    const double limit = static_cast<double>(width) * width / 4.0 - 0.5;
     const int reach = width / 2 + 1;
     for (int dy = -reach; dy <= reach; ++dy) {
         int64_t first = 0;
