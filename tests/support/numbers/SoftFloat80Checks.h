@@ -55,21 +55,9 @@ inline const char* BinaryName(int op)
     return names[op];
 }
 
-inline long double HardwareBinary(int op, long double a, long double b)
-{
-    switch (op) {
-    case Add:
-        return a + b;
-    case Subtract:
-        return a - b;
-    case Multiply:
-        return a * b;
-    default:
-        return a / b;
-    }
-}
-
-inline SoftFloat80 SoftBinary(int op, SoftFloat80 a, SoftFloat80 b)
+// The same operation on either type: the hardware's long double or ours.
+template <class T>
+T ApplyBinary(int op, T a, T b)
 {
     switch (op) {
     case Add:
@@ -84,12 +72,8 @@ inline SoftFloat80 SoftBinary(int op, SoftFloat80 a, SoftFloat80 b)
 }
 
 // Comparisons give a mask of (==, <, <=, >, >=, !=).
-inline unsigned HardwareCompare(long double a, long double b)
-{
-    return (a == b) | (a < b) << 1 | (a <= b) << 2 | (a > b) << 3 | (a >= b) << 4 | (a != b) << 5;
-}
-
-inline unsigned SoftCompare(SoftFloat80 a, SoftFloat80 b)
+template <class T>
+unsigned CompareMask(T a, T b)
 {
     return (a == b) | (a < b) << 1 | (a <= b) << 2 | (a > b) << 3 | (a >= b) << 4 | (a != b) << 5;
 }
@@ -174,8 +158,8 @@ inline TResult SoftUnary(int op, SoftFloat80 a)
 // A description of the first difference for these operands, or "".
 inline std::string BinaryMismatch(int op, SoftFloat80 a, SoftFloat80 b)
 {
-    const SoftFloat80 hardware = FromHardware(HardwareBinary(op, ToHardware(a), ToHardware(b)));
-    const SoftFloat80 soft = SoftBinary(op, a, b);
+    const SoftFloat80 hardware = FromHardware(ApplyBinary(op, ToHardware(a), ToHardware(b)));
+    const SoftFloat80 soft = ApplyBinary(op, a, b);
     if (hardware.SignExponent == soft.SignExponent && hardware.Significand == soft.Significand)
         return "";
     return Hex(a) + " " + BinaryName(op) + " " + Hex(b) + ": hardware " + Hex(hardware) + ", soft " + Hex(soft);
@@ -183,8 +167,8 @@ inline std::string BinaryMismatch(int op, SoftFloat80 a, SoftFloat80 b)
 
 inline std::string CompareMismatch(SoftFloat80 a, SoftFloat80 b)
 {
-    const unsigned hardware = HardwareCompare(ToHardware(a), ToHardware(b));
-    const unsigned soft = SoftCompare(a, b);
+    const unsigned hardware = CompareMask(ToHardware(a), ToHardware(b));
+    const unsigned soft = CompareMask(a, b);
     if (hardware == soft)
         return "";
     return "compare " + Hex(a) + " with " + Hex(b) + ": hardware " + std::to_string(hardware) + ", soft " +
