@@ -1,12 +1,23 @@
 #pragma once
-// The command line: "--help" and "--version" in Qt's conventions. The
-// window itself takes no arguments; Qt's own options (-style, -platform, ...)
-// go to the application object as always.
+// The command line: "--help" and "--version" in Qt's conventions, which
+// every platform keeps. The window itself takes no arguments. What is asked
+// for and the texts are decided here; the platform prints them.
 
 #include <optional>
+#include <string>
 
-// A command line that asks for help or the version is answered here, and
-// the program ends without making its window; the answer needs no display,
-// so it works on a terminal without one. Any other command line gives
-// nothing, and the program starts its window.
+enum class TCommandLineRequest { RunWindow, Help, Version };
+
+// Help for "-h", "--help" and "--help-all", the version for "-v" and
+// "--version" (on Linux without the "-?" Qt adds on Windows only); the
+// window for any other command line. Nothing after "--" is an option.
+TCommandLineRequest ParseCommandLine(int argc, char** argv);
+
+// The description the help text opens with, in English and Czech.
+const char* CommandLineDescription();
+
+// The platform's answer (platform/<name>/CommandLine.cpp): a command line
+// that asks for help or the version is printed there, and the program ends
+// with the returned status without making its window; the answer needs no
+// display. Any other command line gives nothing.
 std::optional<int> AnswerCommandLine(int argc, char** argv);
