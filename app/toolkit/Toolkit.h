@@ -25,7 +25,7 @@ struct TFontSpec {
 struct TControlSpec {
     const char* Name = "";
     std::string Text; // caption of a panel, label, button or check box; text of an edit box
-    TRect Bounds;     // a label's width and height come from its text instead
+    TRect Bounds; // a label's width and height come from its text instead
     TAlign Align = alNone;
     std::string AccessibleName;
     std::string AccessibleDescription;
