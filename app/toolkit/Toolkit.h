@@ -20,8 +20,9 @@ struct TFontSpec {
 };
 
 // One control of the definition. The platform gives the control its name
-// (for tests and accessibility tools), its text and its rectangle; our form
-// builder adds it to the parent's alignment with Align.
+// (for tests and tools), its text, its rectangle and, when not empty, its
+// accessible name and description; our form builder then sets Align in the
+// parent's alignment.
 struct TControlSpec {
     const char* Name = "";
     std::string Text; // caption of a panel, label, button or check box; text of an edit box

@@ -1,7 +1,7 @@
 // The Qt error box and the application title the Qt application takes.
 
-#include "platform/qt/Application.h"
 #include "support/runtime/ErrorBox.h"
+#include "platform/qt/Application.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // The Qt locale's marks.
 
-#include "app/LocaleWatcher.h"
 #include "platform/qt/LocaleMarks.h"
+#include "app/LocaleWatcher.h"
 #include "support/numbers/FormatSettings.h"
 #include "tests/support/numbers/NumberTextSettingsGuard.h"
 

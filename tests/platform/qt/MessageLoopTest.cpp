@@ -1,9 +1,9 @@
 // The Qt message loop and the application object as the last handler
 // boundary.
 
+#include "support/runtime/MessageLoop.h"
 #include "platform/qt/Application.h"
 #include "support/runtime/ErrorBox.h"
-#include "support/runtime/MessageLoop.h"
 #include "tests/support/runtime/ErrorBoxRecorder.h"
 
 #include <QCoreApplication>
