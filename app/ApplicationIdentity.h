@@ -1,9 +1,7 @@
 #pragma once
-// What the desktop knows the program by: its version, the id of its menu
-// entry and its icon. The main window and the error box take the icon from
-// the application.
-
-#include <QIcon>
+// What the desktop knows the program by: its version and the id of its menu
+// entry. The platform gives them and the icon to its application
+// (platform/<name>/ApplicationIdentity.h).
 
 // The menu entry's file name without ".desktop". The icon and the software
 // centre's metadata carry the same name, so the desktop ties the running
@@ -12,9 +10,3 @@ inline constexpr char DesktopEntryId[] = "cz.kmity.Kmity";
 
 // The version the build was made as (one number, set in CMakeLists.txt).
 const char* ApplicationVersion();
-
-// The icon at each size drawn for it, from the program's resources.
-QIcon ApplicationIcon();
-
-// Gives the running application its version, menu entry id and icon.
-void SetApplicationIdentity();

@@ -1,54 +1,30 @@
-// Answers "--help" and "--version" with QCommandLineParser, without a
-// window and without needing a display.
+// What the command line asks for, and the help text's description.
 
 #include "app/CommandLine.h"
 
-#include "app/ApplicationIdentity.h"
-
-#include <QApplication>
-#include <QCommandLineParser>
-
 #include <cstring>
 
-namespace {
-
-// The options of QCommandLineParser's help and version options (on Linux,
-// without the "-?" it adds on Windows only).
-bool AsksForHelpOrVersion(int argc, char** argv)
+TCommandLineRequest ParseCommandLine(int argc, char** argv)
 {
+    bool otherOptions = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (std::strcmp(argument, "--") == 0)
-            return false;
-        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
+            break;
+        for (const char* option : {"-h", "--help", "--help-all"})
             if (std::strcmp(argument, option) == 0)
-                return true;
+                return TCommandLineRequest::Help;
+        for (const char* option : {"-v", "--version"})
+            if (std::strcmp(argument, option) == 0)
+                return TCommandLineRequest::Version;
+        if (argument[0] == '-' && argument[1] != '\0')
+            otherOptions = true;
     }
-    return false;
+    return otherOptions ? TCommandLineRequest::OtherOptions : TCommandLineRequest::RunWindow;
 }
 
-} // namespace
-
-std::optional<int> AnswerCommandLine(int argc, char** argv)
+const char* CommandLineDescription()
 {
-    if (!AsksForHelpOrVersion(argc, argv))
-        return std::nullopt;
-    // The platform that draws off screen stands in for the display, which
-    // the answer does not need. The application object is still the GUI
-    // one: it takes Qt's own options off the command line before the
-    // parser sees it, and --help-all lists them.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion()));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Kmity složené: two harmonic oscillations and their sum as three live charts.\n"
-                       "Dva harmonické kmity a jejich součet ve třech živých grafech."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    // Prints the help or the version and ends the program with status 0,
-    // or names an unknown option and ends it with status 1, as every program
-    // built on Qt does.
-    parser.process(app);
-    return std::nullopt; // not reached: one of the options above was given
+    return "Kmity složené: two harmonic oscillations and their sum as three live charts.\n"
+           "Dva harmonické kmity a jejich součet ve třech živých grafech.";
 }

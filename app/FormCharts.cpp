@@ -1,8 +1,10 @@
+// The charts' and series' settings of the definition.
+
 #include "app/FormCharts.h"
 
+#include "app/toolkit/Toolkit.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
-#include "support/layout/AlignContainer.h"
 
 namespace {
 
@@ -58,16 +60,19 @@ void ConfigureSeries(TLineSeries& series)
 
 } // namespace
 
-TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width, int height)
+void ConfigureFormChart(TChart& chart, const char* title)
 {
-    auto* chart = new TChart(parent);
-    chart->setObjectName(QString::fromUtf8(name));
+    TLoadingScope loading(&chart);
+    ConfigureChart(chart, title);
+}
+
+TFormChart CreateFormChart(IToolkit& toolkit, IContainer& parent, const TControlSpec& spec, const char* title)
+{
+    auto* chart = new TChart();
     TLoadingScope loading(chart);
-    chart->setGeometry(left, top, width, height);
-    chart->setFocusPolicy(Qt::NoFocus);
+    IControl* host = toolkit.CreateChartHost(parent, spec, *chart);
     ConfigureChart(*chart, title);
-    SetControlAlign(chart, alClient);
-    return chart;
+    return TFormChart{chart, host};
 }
 
 TLineSeries* CreateFormSeries(TChart* chart)

@@ -1,187 +1,209 @@
-// The window built from its fixed definition: every control at its place,
-// with its caption, in the order of the definition (which is the child
-// order the alignment layout sees).
+// The window built from its fixed definition: one table of rows, each a
+// control with its parent, caption, place, alignment and place in the tab
+// ring, in the order of the definition (which is the child order the
+// alignment layout sees). Any platform's toolkit builds the same window
+// from it.
 
 #include "app/FormCharts.h"
 #include "app/MainWindow.h"
-#include "support/layout/Panel.h"
+#include "app/toolkit/Toolkit.h"
 
-#include <QCheckBox>
-#include <QFont>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProxyStyle>
-#include <QPushButton>
-#include <QTextOption>
+#include <algorithm>
+#include <cassert>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-TPanel* NewPanel(QWidget* parent, const char* name, const char* caption, TAlign align, QRect geometry)
+enum class TKind { Panel, Label, Edit, Button, CheckBox, Memo, Chart };
+
+// One control of the definition. Bounds are relative to the parent; a
+// label's size comes from its text. TabIndex places the control in the
+// window's one tab ring (-1: not a tab stop). What a screen reader
+// announces: an edit box the text of its label, a chart its title and what
+// it shows.
+struct TFormRow {
+    TKind Kind;
+    const char* Name;
+    const char* Parent;
+    const char* Text; // a chart's title
+    TRect Bounds;
+    TAlign Align;
+    int TabIndex;
+    const char* AccessibleName = "";
+    const char* AccessibleDescription = "";
+};
+
+constexpr TRect Box(int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    auto* panel = new TPanel(parent);
-    panel->setObjectName(QString::fromUtf8(name));
-    panel->SetCaption(caption);
-    panel->setGeometry(geometry);
-    SetControlAlign(panel, align);
-    return panel;
+    return TRect{left, top, left + width, top + height};
 }
 
-// A label sizes itself to its text in its font (the definition's sizes are
-// those of the design font), so only its position is fixed.
-QLabel* NewLabel(QWidget* parent, const char* name, const char* text, int left, int top)
-{
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    label->setFocusPolicy(Qt::NoFocus);
-    const QFontMetrics metrics(label->font());
-    label->setGeometry(left, top, metrics.horizontalAdvance(label->text()), metrics.height());
-    return label;
-}
+// The window: "MS Sans Serif" at 11 pixels, its client area at 248, 79.
+const TWindowSpec FormWindow{"Form1", "Form1", Box(248, 79, 1077, 737), {"MS Sans Serif", 11}};
 
-// Selecting the whole text on keyboard focus is QLineEdit's own habit for
-// Tab, Backtab and shortcut focus; a mouse click places the cursor.
-QLineEdit* NewEdit(QWidget* parent, const char* name, const char* text, int left, int top)
-{
-    auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
-    edit->setObjectName(QString::fromUtf8(name));
-    edit->setGeometry(left, top, 121, 21);
-    return edit;
-}
+// All three rows carry the caption "Panel2". The labels' sizes are those of
+// the design font and are measured again by the platform.
+const TFormRow FormRows[] = {
+    {TKind::Panel, "Panel1", "Form1", "Panel1", Box(0, 0, 1077, 737), alClient, -1},
+    {TKind::Panel, "Panel2", "Panel1", "Panel2", Box(1, 1, 1075, 200), alTop, -1},
+    {TKind::Panel, "Panel5", "Panel2", "", Box(1, 1, 257, 198), alLeft, -1},
+    {TKind::Label, "Label1", "Panel5", "amplituda A1 [m]", Box(16, 24, 0, 0), alNone, -1},
+    {TKind::Label, "Label3", "Panel5", "frekvence", Box(16, 56, 0, 0), alNone, -1},
+    {TKind::Label, "Label7", "Panel5", "ω1", Box(72, 56, 0, 0), alNone, -1},
+    {TKind::Label, "Label5", "Panel5", "ϕ1", Box(16, 88, 0, 0), alNone, -1},
+    {TKind::Edit, "Edit1", "Panel5", "5", Box(120, 16, 121, 21), alNone, 0, "amplituda A1 [m]"},
+    {TKind::Edit, "Edit2", "Panel5", "1", Box(120, 48, 121, 21), alNone, 1, "frekvence ω1"},
+    {TKind::Edit, "Edit5", "Panel5", "0", Box(120, 80, 121, 21), alNone, 2, "ϕ1"},
+    {TKind::Chart, "Chart1", "Panel2", "Kmity 1", Box(258, 1, 816, 198), alClient, -1, "Kmity 1",
+     "výchylka x prvního kmitu v čase t"},
+    {TKind::Panel, "Panel3", "Panel1", "Panel2", Box(1, 201, 1075, 200), alTop, -1},
+    {TKind::Panel, "Panel6", "Panel3", "", Box(1, 1, 257, 198), alLeft, -1},
+    {TKind::Label, "Label2", "Panel6", "amplituda A2 [m]", Box(16, 24, 0, 0), alNone, -1},
+    {TKind::Label, "Label4", "Panel6", "frekvence", Box(16, 56, 0, 0), alNone, -1},
+    {TKind::Label, "Label6", "Panel6", "ω2", Box(72, 56, 0, 0), alNone, -1},
+    {TKind::Label, "Label8", "Panel6", "ϕ2", Box(16, 88, 0, 0), alNone, -1},
+    {TKind::Edit, "Edit3", "Panel6", "5", Box(120, 16, 121, 21), alNone, 3, "amplituda A2 [m]"},
+    {TKind::Edit, "Edit4", "Panel6", "1", Box(120, 48, 121, 21), alNone, 4, "frekvence ω2"},
+    {TKind::Edit, "Edit6", "Panel6", "0", Box(120, 80, 121, 21), alNone, 5, "ϕ2"},
+    {TKind::Chart, "Chart2", "Panel3", "Kmity 2", Box(258, 1, 816, 198), alClient, -1, "Kmity 2",
+     "výchylka x druhého kmitu v čase t"},
+    {TKind::Panel, "Panel4", "Panel1", "Panel2", Box(1, 401, 1075, 200), alTop, -1},
+    {TKind::Panel, "Panel7", "Panel4", "", Box(1, 1, 257, 198), alLeft, -1},
+    {TKind::Button, "Button1", "Panel7", "Start", Box(24, 32, 75, 25), alNone, 6},
+    {TKind::Button, "Button2", "Panel7", "Stop", Box(24, 64, 75, 25), alNone, 7},
+    {TKind::Button, "Button3", "Panel7", "Clear", Box(24, 96, 75, 25), alNone, 8},
+    {TKind::CheckBox, "CheckBox1", "Panel7", "pomalu", Box(160, 37, 57, 17), alNone, 9},
+    {TKind::Chart, "Chart3", "Panel4", "Kmity složené", Box(258, 1, 816, 198), alClient, -1, "Kmity složené",
+     "součet výchylek obou kmitů v čase t"},
+    {TKind::Memo, "Output", "Panel1", "", Box(8, 608, 249, 129), alNone, 10},
+};
 
-// Neither default nor cancel button: Return and Escape press none.
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, int left, int top)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setGeometry(left, top, 75, 25);
-    return button;
-}
+// What the definition made, by name.
+struct TMadeControls {
+    std::map<std::string, IControl*> Controls;
+    std::map<std::string, IContainer*> Containers;
+    std::map<std::string, TChart*> Charts;
+    std::map<std::string, TLineSeries*> Series;
 
-QPlainTextEdit* NewMemo(QWidget* parent)
-{
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QStringLiteral("Output"));
-    memo->setGeometry(8, 608, 249, 129);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo->setWordWrapMode(QTextOption::WordWrap);
-    // Return starts a new line; Tab moves on to the next control.
-    memo->setTabChangesFocus(true);
-    return memo;
-}
-
-// The check box keeps its 57-pixel width; the platform's roomier indicator
-// would cut "pomalu" short, so it gets a 13-pixel box and a 3-pixel gap.
-class TCompactCheckStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    template <class T>
+    T* Get(const char* name) const
     {
-        switch (metric) {
-        case PM_IndicatorWidth:
-        case PM_IndicatorHeight:
-            return 13;
-        case PM_CheckBoxLabelSpacing:
-            return 3;
-        default:
-            return QProxyStyle::pixelMetric(metric, option, widget);
-        }
+        auto* control = dynamic_cast<T*>(Controls.at(name));
+        assert(control && "the definition names a control of this kind");
+        return control;
     }
 };
 
+IControl* MakeControl(IToolkit& toolkit, IContainer& parent, const TFormRow& row, const TControlSpec& spec,
+                      TMadeControls& made)
+{
+    switch (row.Kind) {
+    case TKind::Panel: {
+        IPanel* panel = toolkit.CreatePanel(parent, spec);
+        // Built first, aligned once when the whole window stands.
+        panel->Layout().DisableAlign();
+        made.Containers[row.Name] = panel;
+        return panel;
+    }
+    case TKind::Label:
+        return toolkit.CreateLabel(parent, spec);
+    case TKind::Edit:
+        return toolkit.CreateEdit(parent, spec);
+    case TKind::Button:
+        return toolkit.CreateButton(parent, spec);
+    case TKind::CheckBox:
+        return toolkit.CreateCheckBox(parent, spec);
+    case TKind::Memo:
+        return toolkit.CreateMemo(parent, spec);
+    case TKind::Chart: {
+        TFormChart chart = CreateFormChart(toolkit, parent, spec, row.Text);
+        made.Charts[row.Name] = chart.Chart;
+        made.Series[row.Name] = CreateFormSeries(chart.Chart);
+        return chart.Host;
+    }
+    }
+    assert(false && "every kind of control is made above");
+    return nullptr;
+}
+
+// The definition's tab orders, parent by parent, make this one ring.
+std::vector<IControl*> TabRing(const TMadeControls& made)
+{
+    std::vector<const TFormRow*> stops;
+    for (const TFormRow& row : FormRows)
+        if (row.TabIndex >= 0)
+            stops.push_back(&row);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const TFormRow* a, const TFormRow* b) { return a->TabIndex < b->TabIndex; });
+    std::vector<IControl*> ring;
+    for (const TFormRow* row : stops)
+        ring.push_back(made.Controls.at(row->Name));
+    return ring;
+}
+
 } // namespace
 
-void TForm1::CreateControls()
+void TForm1::CreateControls(IToolkit& toolkit)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Form1"));
-    // "MS Sans Serif" at 11 pixels; where it is missing the system sans
-    // stands in.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
-    move(248, 79);
-    resize(1077, 737);
-
-    DisableAlign();
-    Panel1 = NewPanel(this, "Panel1", "Panel1", alClient, {0, 0, 1077, 737});
-    Panel1->DisableAlign();
-    const char* rowNames[3] = {"Panel2", "Panel3", "Panel4"};
-    const char* columnNames[3] = {"Panel5", "Panel6", "Panel7"};
-    const char* chartNames[3] = {"Chart1", "Chart2", "Chart3"};
-    const char* titles[3] = {"Kmity 1", "Kmity 2", "Kmity složené"};
-    TPanel** rows[3] = {&Panel2, &Panel3, &Panel4};
-    TPanel** columns[3] = {&Panel5, &Panel6, &Panel7};
-    TChart** charts[3] = {&Chart1, &Chart2, &Chart3};
-    TLineSeries** series[3] = {&Series1, &Series2, &Series3};
-    for (int row = 0; row < 3; ++row) {
-        // All three rows carry the caption "Panel2".
-        TPanel* rowPanel = NewPanel(Panel1, rowNames[row], "Panel2", alTop, {1, 1 + 200 * row, 1075, 200});
-        *rows[row] = rowPanel;
-        rowPanel->DisableAlign();
-        *columns[row] = NewPanel(rowPanel, columnNames[row], "", alLeft, {1, 1, 257, 198});
-        if (row < 2)
-            CreateInputColumn(*columns[row], row);
-        else
-            CreateButtonColumn();
-        *charts[row] = CreateFormChart(rowPanel, chartNames[row], titles[row], 258, 1, 816, 198);
-        *series[row] = CreateFormSeries(*charts[row]);
-        rowPanel->EnableAlign();
+    Window = toolkit.CreateMainWindow(FormWindow);
+    TMadeControls made;
+    made.Containers[FormWindow.Name] = Window.get();
+    std::vector<IContainer*> suspended{Window.get()};
+    Window->Layout().DisableAlign();
+    for (const TFormRow& row : FormRows) {
+        IContainer& parent = *made.Containers.at(row.Parent);
+        TControlSpec spec;
+        spec.Name = row.Name;
+        spec.Text = row.Kind == TKind::Chart ? "" : row.Text;
+        spec.Bounds = row.Bounds;
+        spec.Align = row.Align;
+        spec.AccessibleName = row.AccessibleName;
+        spec.AccessibleDescription = row.AccessibleDescription;
+        IControl* control = MakeControl(toolkit, parent, row, spec, made);
+        parent.Layout().SetAlign(*control, row.Align);
+        made.Controls[row.Name] = control;
+        if (made.Containers.count(row.Name))
+            suspended.push_back(made.Containers[row.Name]);
     }
-    Output = NewMemo(Panel1);
-    Panel1->EnableAlign();
-    EnableAlign();
-    SetTabOrder();
-}
+    // Innermost first: each container is aligned inside a parent that
+    // already has its final size.
+    for (auto container = suspended.rbegin(); container != suspended.rend(); ++container)
+        (*container)->Layout().EnableAlign();
 
-void TForm1::CreateInputColumn(TPanel* column, int row)
-{
-    if (row == 0) {
-        Label1 = NewLabel(column, "Label1", "amplituda A1 [m]", 16, 24);
-        Label3 = NewLabel(column, "Label3", "frekvence", 16, 56);
-        Label7 = NewLabel(column, "Label7", "ω1", 72, 56);
-        Label5 = NewLabel(column, "Label5", "ϕ1", 16, 88);
-        Edit1 = NewEdit(column, "Edit1", "5", 120, 16);
-        Edit2 = NewEdit(column, "Edit2", "1", 120, 48);
-        Edit5 = NewEdit(column, "Edit5", "0", 120, 80);
-    } else {
-        Label2 = NewLabel(column, "Label2", "amplituda A2 [m]", 16, 24);
-        Label4 = NewLabel(column, "Label4", "frekvence", 16, 56);
-        Label6 = NewLabel(column, "Label6", "ω2", 72, 56);
-        Label8 = NewLabel(column, "Label8", "ϕ2", 16, 88);
-        Edit3 = NewEdit(column, "Edit3", "5", 120, 16);
-        Edit4 = NewEdit(column, "Edit4", "1", 120, 48);
-        Edit6 = NewEdit(column, "Edit6", "0", 120, 80);
-    }
-}
-
-void TForm1::CreateButtonColumn()
-{
-    Button1 = NewButton(Panel7, "Button1", "Start", 24, 32);
-    Button2 = NewButton(Panel7, "Button2", "Stop", 24, 64);
-    Button3 = NewButton(Panel7, "Button3", "Clear", 24, 96);
-    CheckBox1 = new QCheckBox(QStringLiteral("pomalu"), Panel7);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(160, 37, 57, 17);
-    // Owned by the window and created after Panel1, so it outlives the box.
-    auto* style = new TCompactCheckStyle();
-    style->setParent(this);
-    CheckBox1->setStyle(style);
-    CheckBox1->setChecked(false);
-}
-
-void TForm1::SetTabOrder()
-{
-    // The definition's tab orders, parent by parent, make this one ring.
-    QWidget* const ring[] = {Edit1, Edit2, Edit5, Edit3, Edit4, Edit6, Button1, Button2, Button3, CheckBox1, Output};
-    constexpr int Count = sizeof(ring) / sizeof(ring[0]);
-    for (int i = 0; i + 1 < Count; ++i)
-        QWidget::setTabOrder(ring[i], ring[i + 1]);
-    QWidget::setTabOrder(ring[Count - 1], ring[0]);
+    Panel1 = made.Get<IPanel>("Panel1");
+    Panel2 = made.Get<IPanel>("Panel2");
+    Panel3 = made.Get<IPanel>("Panel3");
+    Panel4 = made.Get<IPanel>("Panel4");
+    Panel5 = made.Get<IPanel>("Panel5");
+    Panel6 = made.Get<IPanel>("Panel6");
+    Panel7 = made.Get<IPanel>("Panel7");
+    Label1 = made.Get<ILabel>("Label1");
+    Label2 = made.Get<ILabel>("Label2");
+    Label3 = made.Get<ILabel>("Label3");
+    Label4 = made.Get<ILabel>("Label4");
+    Label5 = made.Get<ILabel>("Label5");
+    Label6 = made.Get<ILabel>("Label6");
+    Label7 = made.Get<ILabel>("Label7");
+    Label8 = made.Get<ILabel>("Label8");
+    Edit1 = made.Get<IEdit>("Edit1");
+    Edit2 = made.Get<IEdit>("Edit2");
+    Edit3 = made.Get<IEdit>("Edit3");
+    Edit4 = made.Get<IEdit>("Edit4");
+    Edit5 = made.Get<IEdit>("Edit5");
+    Edit6 = made.Get<IEdit>("Edit6");
+    Button1 = made.Get<IButton>("Button1");
+    Button2 = made.Get<IButton>("Button2");
+    Button3 = made.Get<IButton>("Button3");
+    CheckBox1 = made.Get<ICheckBox>("CheckBox1");
+    Output = made.Get<IMemo>("Output");
+    Chart1 = made.Charts.at("Chart1");
+    Chart2 = made.Charts.at("Chart2");
+    Chart3 = made.Charts.at("Chart3");
+    Series1 = made.Series.at("Chart1");
+    Series2 = made.Series.at("Chart2");
+    Series3 = made.Series.at("Chart3");
+    Window->SetTabOrder(TabRing(made));
 }

@@ -1,12 +1,14 @@
+// The number format kept in step with the platform's locale marks.
+
 #include "app/LocaleWatcher.h"
 
-#include "support/numbers/NumberText.h"
+#include "app/toolkit/LocaleMarks.h"
+#include "support/numbers/FormatSettings.h"
 
-#include <QEvent>
+void ReadFormatSettings(const ILocaleMarks& marks) { FormatSettings() = marks.Read(); }
 
-bool TLocaleWatcher::eventFilter(QObject* watched, QEvent* event)
+void WatchLocaleMarks(ILocaleMarks& marks)
 {
-    if (event->type() == QEvent::LocaleChange)
-        ReadFormatSettings();
-    return QObject::eventFilter(watched, event);
+    ReadFormatSettings(marks);
+    marks.SetOnChange([&marks] { ReadFormatSettings(marks); });
 }

@@ -1,14 +1,12 @@
 #pragma once
-// Keeps the number format in step with the user's locale: installed on the
-// application, it re-reads the decimal and thousands marks whenever the
-// user changes them, so the next conversion uses the new ones.
+// Keeps the number format in step with the user's locale: the marks are
+// read at start-up and again whenever the user changes them, so the next
+// conversion uses the new ones.
 
-#include <QObject>
+class ILocaleMarks;
 
-class TLocaleWatcher : public QObject {
-public:
-    using QObject::QObject;
+// Reads both marks into the program-wide FormatSettings.
+void ReadFormatSettings(const ILocaleMarks& marks);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
+// Reads them now and on every change notice of `marks`.
+void WatchLocaleMarks(ILocaleMarks& marks);

@@ -1,3 +1,6 @@
+// The main window's life: made from its definition, handlers wired, the
+// close request held back while a run is active.
+
 #include "app/MainWindow.h"
 
 #include "chart/Chart.h"
@@ -5,44 +8,49 @@
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
 
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QPushButton>
-
-TForm1::TForm1(QWidget* parent) : TAlignContainer(parent)
+TForm1::TForm1(IToolkit& toolkit)
 {
-    CreateControls();
+    CreateControls(toolkit);
     WireHandlers();
 }
 
 TForm1::~TForm1()
 {
     // A series leaves its chart when it is destroyed, so the series go while
-    // the charts (children of this widget) are still alive.
+    // the charts are still alive. The charts go before the window: here a
+    // chart is its own host widget, which the window would delete too.
     delete Series1;
     delete Series2;
     delete Series3;
+    delete Chart1;
+    delete Chart2;
+    delete Chart3;
+    Window.reset();
 }
 
 void TForm1::WireHandlers()
 {
-    connect(Button1, &QPushButton::clicked, this, [this] { RunGuarded(&TForm1::Button1Click, Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunGuarded(&TForm1::Button2Click, Button2); });
-    connect(Button3, &QPushButton::clicked, this, [this] { RunGuarded(&TForm1::Button3Click, Button3); });
-    // toggled follows every change of the state, by mouse or keyboard.
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { RunGuarded(&TForm1::CheckBox1Click, CheckBox1); });
+    Button1->SetOnClick([this] { RunGuarded(&TForm1::Button1Click, Button1); });
+    Button2->SetOnClick([this] { RunGuarded(&TForm1::Button2Click, Button2); });
+    Button3->SetOnClick([this] { RunGuarded(&TForm1::Button3Click, Button3); });
+    CheckBox1->SetOnChange([this] { RunGuarded(&TForm1::CheckBox1Click, CheckBox1); });
+    Window->SetOnCloseQuery([this] { return CloseQuery(); });
+    Window->SetOnClosed([this] {
+        if (OnClosed)
+            OnClosed();
+    });
 }
 
-void TForm1::RunGuarded(void (TForm1::*handler)(QObject*), QObject* sender)
+void TForm1::RunGuarded(void (TForm1::*handler)(IControl*), IControl* sender)
 {
     GuardHandler([&] { (this->*handler)(sender); });
     if (FRunDepth == 0 && FCloseDeferred) {
         FCloseDeferred = false;
-        close();
+        Window->Close();
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+bool TForm1::CloseQuery()
 {
     MarkApplicationTerminating();
     if (FRunDepth > 0) {
@@ -51,9 +59,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         // for good once the outermost Start has returned.
         FCloseDeferred = true;
         RunState.StopRequested = true;
-        event->ignore();
-        return;
+        return false;
     }
-    event->accept();
-    emit Closed();
+    return true;
 }

@@ -11,9 +11,6 @@
 #include "support/numbers/NumberText.h"
 #include "support/runtime/MessageLoop.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-
 namespace {
 
 // Counts the Start handlers running, also when one is left by an exception.
@@ -28,14 +25,14 @@ private:
     int& FDepth;
 };
 
-double ReadNumber(const QLineEdit* edit) { return NarrowToDouble(ParseFloatText(edit->text().toStdString())); }
+double ReadNumber(const IEdit* edit) { return NarrowToDouble(ParseFloatText(edit->Text())); }
 
 // The double nearest to one tenth, $3FB999999999999A.
 constexpr double TimeStepOfRun = 0.1;
 
 } // namespace
 
-void TForm1::Button1Click(QObject*)
+void TForm1::Button1Click(IControl*)
 {
     TRunLevel level(FRunDepth);
     ResetCharts();
@@ -46,9 +43,9 @@ void TForm1::Button1Click(QObject*)
     RunSteps();
 }
 
-void TForm1::Button2Click(QObject*) { RunState.StopRequested = true; }
+void TForm1::Button2Click(IControl*) { RunState.StopRequested = true; }
 
-void TForm1::Button3Click(QObject*)
+void TForm1::Button3Click(IControl*)
 {
     // Only the points go; the axes, the time and the flags stay, so a
     // running run goes on from its current t.
@@ -57,7 +54,7 @@ void TForm1::Button3Click(QObject*)
     Series3->ClearPoints();
 }
 
-void TForm1::CheckBox1Click(QObject*) { RunState.StepDelayMs = CheckBox1->isChecked() ? SlowStepDelayMs : 0; }
+void TForm1::CheckBox1Click(IControl*) { RunState.StepDelayMs = CheckBox1->Checked() ? SlowStepDelayMs : 0; }
 
 void TForm1::ResetCharts()
 {

@@ -1,4 +1,4 @@
-#include "support/runtime/MessageLoop.h"
+#include "platform/qt/Application.h"
 #include <gtest/gtest.h>
 
 // Every test runs headless: the widgets are real, the screen is not.

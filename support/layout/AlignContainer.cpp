@@ -1,48 +1,29 @@
+// The alignment container: reads its children's rectangles, runs the
+// alignment layout and writes back what changed.
+
 #include "support/layout/AlignContainer.h"
 
-#include <QChildEvent>
-#include <QEvent>
-#include <QVariant>
-
+#include <algorithm>
 #include <cassert>
-#include <vector>
+#include <utility>
 
 namespace {
 
-// Dynamic property that holds a widget's alignment, so that any widget
-// class can be aligned without deriving from ours.
-constexpr const char* AlignProperty = "kmityAlign";
-
-// Qt's "no maximum" is a huge size; the layout's is 0.
-int32_t LimitOrNone(int limit) { return limit >= QWIDGETSIZE_MAX ? 0 : limit; }
-
-std::vector<QWidget*> ChildWidgets(const QWidget* container)
+TAlignChild ReadChild(const ILayoutControl& control, TAlign align)
 {
-    std::vector<QWidget*> widgets;
-    for (QObject* object : container->children()) {
-        if (!object->isWidgetType())
-            continue;
-        auto* widget = static_cast<QWidget*>(object);
-        if (!widget->isWindow())
-            widgets.push_back(widget);
-    }
-    return widgets;
-}
-
-TAlignChild ReadChild(QWidget* widget, const QWidget* container)
-{
-    const QRect r = widget->geometry();
+    const TRect r = control.Bounds();
+    const TSizeLimits limits = control.SizeLimits();
     TAlignChild child;
-    child.Align = ControlAlign(widget);
-    child.Visible = widget->isVisibleTo(container);
-    child.Left = r.x();
-    child.Top = r.y();
-    child.Width = r.width();
-    child.Height = r.height();
-    child.MinWidth = widget->minimumWidth();
-    child.MinHeight = widget->minimumHeight();
-    child.MaxWidth = LimitOrNone(widget->maximumWidth());
-    child.MaxHeight = LimitOrNone(widget->maximumHeight());
+    child.Align = align;
+    child.Visible = control.VisibleToParent();
+    child.Left = r.Left;
+    child.Top = r.Top;
+    child.Width = r.Width();
+    child.Height = r.Height();
+    child.MinWidth = limits.MinWidth;
+    child.MinHeight = limits.MinHeight;
+    child.MaxWidth = limits.MaxWidth;
+    child.MaxHeight = limits.MaxHeight;
     return child;
 }
 
@@ -59,24 +40,45 @@ private:
 
 } // namespace
 
-void SetControlAlign(QWidget* control, TAlign align)
+TAlignContainer::TAlignContainer(std::function<TRect()> freeArea) : FFreeArea(std::move(freeArea)) {}
+
+void TAlignContainer::Add(ILayoutControl& child, TAlign align)
 {
-    assert(control);
-    if (ControlAlign(control) == align)
+    assert(std::none_of(FChildren.begin(), FChildren.end(), [&](const TEntry& e) { return e.Control == &child; }) &&
+           "a child is added once");
+    FChildren.push_back({&child, align});
+    RequestAlign(&child);
+}
+
+void TAlignContainer::Remove(ILayoutControl& child)
+{
+    // Compares addresses only: the child may be half destroyed already.
+    const auto found =
+        std::find_if(FChildren.begin(), FChildren.end(), [&](const TEntry& e) { return e.Control == &child; });
+    if (found == FChildren.end())
         return;
-    control->setProperty(AlignProperty, static_cast<int>(align));
-    if (auto* container = dynamic_cast<TAlignContainer*>(control->parentWidget()))
-        container->RequestAlign(control);
+    FChildren.erase(found);
+    RequestAlign(nullptr);
 }
 
-TAlign ControlAlign(const QWidget* control)
+void TAlignContainer::SetAlign(ILayoutControl& child, TAlign align)
 {
-    assert(control);
-    const QVariant value = control->property(AlignProperty);
-    return value.isValid() ? static_cast<TAlign>(value.toInt()) : alNone;
+    const auto found =
+        std::find_if(FChildren.begin(), FChildren.end(), [&](const TEntry& e) { return e.Control == &child; });
+    assert(found != FChildren.end() && "only a child of the container is aligned in it");
+    if (found == FChildren.end() || found->Align == align)
+        return;
+    found->Align = align;
+    RequestAlign(&child);
 }
 
-TAlignContainer::TAlignContainer(QWidget* parent) : QWidget(parent) {}
+TAlign TAlignContainer::AlignOf(const ILayoutControl& child) const
+{
+    for (const TEntry& entry : FChildren)
+        if (entry.Control == &child)
+            return entry.Align;
+    return alNone;
+}
 
 void TAlignContainer::DisableAlign() { ++FAlignSuspended; }
 
@@ -89,7 +91,7 @@ void TAlignContainer::EnableAlign()
     AlignControls(nullptr);
 }
 
-void TAlignContainer::RequestAlign(QWidget* causing)
+void TAlignContainer::RequestAlign(const ILayoutControl* causing)
 {
     if (FAligning)
         return;
@@ -100,82 +102,34 @@ void TAlignContainer::RequestAlign(QWidget* causing)
     AlignControls(causing);
 }
 
-TRect TAlignContainer::AlignFreeArea() const { return TRect{0, 0, width(), height()}; }
-
-void TAlignContainer::AlignControls(QWidget* causing)
+void TAlignContainer::ClientResized()
 {
-    std::vector<QWidget*> widgets = ChildWidgets(this);
+    if (FFreeArea() != FAlignedArea)
+        RequestAlign(nullptr);
+}
+
+void TAlignContainer::AlignControls(const ILayoutControl* causing)
+{
+    ++FRuns;
     std::vector<TAlignChild> children;
+    children.reserve(FChildren.size());
     int causingIndex = -1;
-    for (QWidget* widget : widgets) {
-        if (widget == causing)
+    for (const TEntry& entry : FChildren) {
+        if (entry.Control == causing)
             causingIndex = static_cast<int>(children.size());
-        children.push_back(ReadChild(widget, this));
+        children.push_back(ReadChild(*entry.Control, entry.Align));
     }
-    AlignChildren(children, AlignFreeArea(), causingIndex);
+    FAlignedArea = FFreeArea();
+    AlignChildren(children, FAlignedArea, causingIndex);
 
-    {
-        TAligningGuard guard(FAligning);
-        for (size_t i = 0; i < widgets.size(); ++i) {
-            const TAlignChild& c = children[i];
-            const QRect target(c.Left, c.Top, c.Width, c.Height);
-            if (widgets[i]->geometry() != target)
-                widgets[i]->setGeometry(target);
-        }
+    // A child that holds children re-aligns them inside its SetBounds; what
+    // the platform reports back to us about the moves made here is ignored.
+    const std::vector<TEntry> placed = FChildren;
+    TAligningGuard guard(FAligning);
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const TAlignChild& c = children[i];
+        const TRect target{c.Left, c.Top, c.Left + c.Width, c.Top + c.Height};
+        if (placed[i].Control->Bounds() != target)
+            placed[i].Control->SetBounds(target);
     }
-    FAlignedSize = size();
-    for (QWidget* widget : widgets)
-        if (auto* nested = dynamic_cast<TAlignContainer*>(widget))
-            nested->AlignIfResized();
-}
-
-void TAlignContainer::AlignIfResized()
-{
-    if (size() != FAlignedSize)
-        RequestAlign(nullptr);
-}
-
-bool TAlignContainer::event(QEvent* event)
-{
-    const bool handled = QWidget::event(event);
-    switch (event->type()) {
-    case QEvent::Resize:
-        RequestAlign(nullptr);
-        break;
-    case QEvent::ChildAdded: {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child->isWidgetType()) {
-            child->installEventFilter(this);
-            RequestAlign(static_cast<QWidget*>(child));
-        }
-        break;
-    }
-    case QEvent::ChildRemoved:
-        // A child being destroyed no longer reports itself as a widget and
-        // must not be touched; it has already left children(), so simply
-        // align what is left.
-        RequestAlign(nullptr);
-        break;
-    default:
-        break;
-    }
-    return handled;
-}
-
-bool TAlignContainer::eventFilter(QObject* watched, QEvent* event)
-{
-    // A child that moved to another parent keeps our filter; ignore it.
-    if (watched->parent() != this)
-        return false;
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        RequestAlign(static_cast<QWidget*>(watched));
-        break;
-    default:
-        break;
-    }
-    return false;
 }

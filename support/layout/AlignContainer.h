@@ -1,26 +1,34 @@
 #pragma once
-// A widget that places its children by the alignment layout. Any child
-// widget (a label, an edit box, a panel, a chart) can carry an alignment;
-// geometry comes only from AlignChildren, never from a Qt layout.
+// The alignment container: the children of one parent control and their
+// alignments, placed by the alignment layout (AlignLayout) whenever the
+// parent's size, a child's rectangle, visibility or alignment changes.
+// Our own code over ILayoutControl: a platform only reports what happened,
+// the parent's resizes (ClientResized) and a child's own moves, resizes and
+// visibility changes (RequestAlign with that child).
 
 #include "support/layout/AlignLayout.h"
+#include "support/layout/LayoutControl.h"
 #include "support/raster/Geometry.h"
 
-#include <QSize>
-#include <QWidget>
+#include <functional>
+#include <vector>
 
-// The alignment of a widget within its parent. Changing it re-aligns the
-// parent when the parent is an alignment container.
-void SetControlAlign(QWidget* control, TAlign align);
-TAlign ControlAlign(const QWidget* control);
-
-class TAlignContainer : public QWidget {
-    Q_OBJECT
+class TAlignContainer {
 public:
-    explicit TAlignContainer(QWidget* parent = nullptr);
+    // `freeArea` gives the area the aligned children share, in the parent's
+    // client coordinates: its client rectangle less whatever frame it draws.
+    explicit TAlignContainer(std::function<TRect()> freeArea);
+    TAlignContainer(const TAlignContainer&) = delete;
+    TAlignContainer& operator=(const TAlignContainer&) = delete;
 
-    void SetAlign(TAlign align) { SetControlAlign(this, align); }
-    TAlign Align() const { return ControlAlign(this); }
+    // Children in the order they were added, which is the child order the
+    // layout sees. A child is added once and removed before it dies.
+    void Add(ILayoutControl& child, TAlign align = alNone);
+    void Remove(ILayoutControl& child);
+
+    // Changing a child's alignment re-aligns; the same one again does not.
+    void SetAlign(ILayoutControl& child, TAlign align);
+    TAlign AlignOf(const ILayoutControl& child) const;
 
     // Suspends alignment while a window is being built. The calls nest; when
     // the last EnableAlign comes and an alignment was asked for meanwhile,
@@ -29,29 +37,33 @@ public:
     void EnableAlign();
     bool AlignDisabled() const { return FAlignSuspended > 0; }
 
-    // Asks for an alignment of the children; `causing` is the child whose
-    // change asked for it, or null. Runs now unless suspended or already
-    // running (a child's move made by the alignment itself is ignored).
-    void RequestAlign(QWidget* causing = nullptr);
+    // Asks for an alignment; `causing` is the child whose change asked for
+    // it, or null. Runs now unless suspended or already running (a child's
+    // move made by the alignment itself is ignored).
+    void RequestAlign(const ILayoutControl* causing = nullptr);
 
-    // The area the aligned children share, in client coordinates: the
-    // client rectangle, less whatever frame a subclass draws.
-    virtual TRect AlignFreeArea() const;
+    // The platform reports that the parent's client area changed size; the
+    // children are re-aligned only when it really did.
+    void ClientResized();
 
-protected:
-    // One run of the layout over the direct child widgets.
-    virtual void AlignControls(QWidget* causing);
-
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // How many times the layout ran; tests count them.
+    int Runs() const { return FRuns; }
 
 private:
-    void AlignIfResized();
+    struct TEntry {
+        ILayoutControl* Control;
+        TAlign Align;
+    };
 
+    void AlignControls(const ILayoutControl* causing);
+
+    std::function<TRect()> FFreeArea;
+    std::vector<TEntry> FChildren;
     int FAlignSuspended = 0;
     bool FAlignPending = false;
     bool FAligning = false;
-    // Our size at the last run: a hidden container gets no resize event
-    // when its parent resizes it, so the parent checks this instead.
-    QSize FAlignedSize{-1, -1};
+    int FRuns = 0;
+    // The free area at the last run: a hidden parent gets no resize report
+    // from every platform, so a parent that moves it checks this instead.
+    TRect FAlignedArea{0, 0, -1, -1};
 };

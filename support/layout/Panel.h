@@ -1,80 +1,8 @@
 #pragma once
-// The panel: an alignment container that paints bevels, a border, its
-// colour and a caption. TPanel is the plain one the main window places;
-// the chart panel derives from TCustomPanel and paints itself.
+// What a panel is described by on every platform: how its caption lines up
+// and how its frame is cut (BevelFrame). The panel controls themselves are
+// the platform's (platform/<name>/Panel.h).
 
-#include "support/layout/AlignContainer.h"
 #include "support/layout/BevelFrame.h"
-#include "support/raster/Colors.h"
-#include "support/raster/Geometry.h"
-
-#include <QString>
-
-#include <string>
-
-class QPainter;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-
-class TCustomPanel : public TAlignContainer {
-    Q_OBJECT
-public:
-    explicit TCustomPanel(QWidget* parent = nullptr);
-
-    // Each setter does nothing when the value is unchanged; a changed
-    // bevel or border re-aligns the children, and every change repaints.
-    TBevelCut BevelOuter() const { return FBevelOuter; }
-    void SetBevelOuter(TBevelCut value);
-    TBevelCut BevelInner() const { return FBevelInner; }
-    void SetBevelInner(TBevelCut value);
-    int32_t BevelWidth() const { return FBevelWidth; }
-    void SetBevelWidth(int32_t value);
-    int32_t BorderWidth() const { return FBorderWidth; }
-    void SetBorderWidth(int32_t value);
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment value);
-    TColor Color() const { return FColor; }
-    void SetColor(TColor value);
-
-    const QString& Caption() const { return FCaption; }
-    void SetCaption(const QString& value);
-    void SetCaption(const std::string& utf8) { SetCaption(QString::fromStdString(utf8)); }
-    void SetCaption(const char* utf8) { SetCaption(QString::fromUtf8(utf8)); }
-
-    // The client rectangle less the outer bevel, the border and the inner
-    // bevel: with the defaults 1 pixel on every side.
-    TRect AlignFreeArea() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-    // The whole paint of the panel. A subclass that draws itself (the
-    // chart) replaces it; the steps below are there for one that does not.
-    virtual void Paint(QPainter& painter);
-
-    // Draws outer bevel, border and inner bevel inside `rect`, working
-    // inwards, and returns what is left inside them.
-    TRect PaintFrames(QPainter& painter, const TRect& rect) const;
-    // Caption in the panel's font without a background: its first line is
-    // centred vertically by the height of "W", each line placed
-    // horizontally by Alignment, clipped to `rect`.
-    void PaintCaption(QPainter& painter, const TRect& rect) const;
-
-private:
-    void FrameChanged();
-    TFrameStyle FrameStyle() const;
-
-    TBevelCut FBevelOuter = bvRaised;
-    TBevelCut FBevelInner = bvNone;
-    int32_t FBevelWidth = 1;
-    int32_t FBorderWidth = 0;
-    TAlignment FAlignment = taCenter;
-    TColor FColor = clBtnFace;
-    QString FCaption;
-};
-
-class TPanel : public TCustomPanel {
-    Q_OBJECT
-public:
-    using TCustomPanel::TCustomPanel;
-};

@@ -1,9 +1,8 @@
 #pragma once
-class QLocale;
-
-// The two marks of decimal number text, taken from the user's locale. Every
-// parse and format reads them at the time of the call, so a change of the
-// user's settings applies to the next conversion.
+// The two marks of decimal number text, taken from the user's locale (the
+// platform reads them, app/toolkit/LocaleMarks.h). Every parse and format
+// reads them at the time of the call, so a change of the user's settings
+// applies to the next conversion.
 
 // ThousandsMark 0 (NUL) means that no thousands mark is written.
 struct TFormatSettings {
@@ -13,13 +12,6 @@ struct TFormatSettings {
 
 // The program-wide settings every conversion reads.
 TFormatSettings& FormatSettings();
-
-// Re-reads both marks from the system locale: the first character of each
-// separator, "." and "," when the locale gives none.
-void ReadFormatSettings();
-
-// The marks of a given locale, with the same rule and defaults.
-TFormatSettings FormatSettingsOf(const QLocale& locale);
 
 // One Unicode character written as UTF-8 (1 to 4 bytes), kept on the stack so
 // that conversions need no allocation for their marks.

@@ -18,16 +18,18 @@ public:
 // the previous one.
 IErrorBox* SetErrorBox(IErrorBox* box);
 
+// The platform's message box, installed by the platform at start-up; it
+// is what SetErrorBox(nullptr) restores. Until one is installed a message
+// goes to standard error.
+void SetPlatformErrorBox(IErrorBox* box);
+
 // The message as the box shows it: a full stop is appended when the message
 // is not empty and its last character sorts after "." in character code
 // order ("e" gets one; ".", ")", "'", "!" and a blank keep their end).
 std::string ErrorBoxText(const std::string& message);
 
-// The application title: the program file's name without directory and
-// without everything from the first full stop on, its first letter as it is
-// and every later letter in lower case ("kmity" gives "kmity", "myProg.v2"
-// "myprog"). The application object sets it at its creation.
-std::string ApplicationTitleFromPath(const std::string& programPath);
+// The application title, which the platform's application object sets at
+// its creation from the program file's name (see its ApplicationTitleFromPath).
 void SetApplicationTitle(const std::string& title);
 const std::string& ApplicationTitle();
 

@@ -1,9 +1,9 @@
+// The installed message loop, the terminating mark and the sleep.
+
 #include "support/runtime/MessageLoop.h"
 
-#include "support/runtime/ErrorBox.h"
-
-#include <QEventLoop>
-#include <QThread>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -13,24 +13,17 @@ bool& TerminatingMark()
     return terminating;
 }
 
+IMessageLoop*& InstalledLoop()
+{
+    static IMessageLoop* loop = nullptr;
+    return loop;
+}
+
 } // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
-{
-    SetApplicationTitle(ApplicationTitleFromPath(applicationFilePath().toStdString()));
-}
+void SetMessageLoop(IMessageLoop* loop) { InstalledLoop() = loop; }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowHandlerError(error);
-    } catch (...) {
-        ShowHandlerErrorMessage("Unknown error");
-    }
-    return true;
-}
+IMessageLoop* CurrentMessageLoop() { return InstalledLoop(); }
 
 void MarkApplicationTerminating() { TerminatingMark() = true; }
 
@@ -38,15 +31,14 @@ bool ApplicationTerminating() { return TerminatingMark(); }
 
 void DispatchPendingMessages()
 {
-    // processEvents never blocks: it delivers what is queued (posted events,
-    // input, then the paints of invalid widgets) and returns.
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (IMessageLoop* loop = InstalledLoop())
+        loop->DispatchPending();
 }
 
 void SleepMilliseconds(int ms)
 {
     if (ms <= 0)
-        QThread::yieldCurrentThread();
+        std::this_thread::yield();
     else
-        QThread::msleep(static_cast<unsigned long>(ms));
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

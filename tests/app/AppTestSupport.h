@@ -3,6 +3,7 @@
 // blocking, and a shown main window.
 
 #include "app/MainWindow.h"
+#include "tests/app/QtForm.h"
 #include "tests/support/runtime/ErrorBoxRecorder.h"
 
 #include <QPushButton>
@@ -16,9 +17,9 @@
 // charts get their paints.
 inline std::unique_ptr<TForm1> ShowMainWindow()
 {
-    auto form = std::make_unique<TForm1>();
-    form->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(form.get());
+    auto form = NewMainWindow();
+    Q(*form)->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(Q(*form));
     return form;
 }
 
@@ -32,7 +33,7 @@ inline void StopAfterPoints(TForm1& form, int points)
     };
 }
 
-inline void ClickStart(TForm1& form) { QTest::mouseClick(form.Button1, Qt::LeftButton); }
+inline void ClickStart(TForm1& form) { QTest::mouseClick(Q(form.Button1), Qt::LeftButton); }
 
 // The t of the points of a run: 0, then repeated additions of 0.1.
 inline std::vector<double> RunTimes(int count)

@@ -75,7 +75,7 @@ TEST(ChartMouseWindow, AZoomDuringARunMakesTheMaximumSwitchRepeatEveryStepPastFi
         if (*count == 510)
             s.StopRequested = true;
     };
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
 
     EXPECT_TRUE(chart1->ZoomedIn);
     ASSERT_EQ(seen.size(), 9u);
@@ -96,7 +96,7 @@ TEST(ChartMouseWindow, StartIsRefusedWhileAZoomKeepsTheMinimumAboveFiftyAndRunsA
     auto form = ShowMainWindow();
     TChart* chart1 = form->Chart1;
     StopAfterPoints(*form, 620);
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
     chart1->repaint();
     ASSERT_GT(chart1->BottomAxis().Maximum(), 61);
 
@@ -107,7 +107,7 @@ TEST(ChartMouseWindow, StartIsRefusedWhileAZoomKeepsTheMinimumAboveFiftyAndRunsA
     ASSERT_GT(chart1->BottomAxis().Minimum(), 50);
 
     StopAfterPoints(*form, 5);
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
     EXPECT_EQ(errors.Texts, std::vector<std::string>{"Axis Maximum Value must be >= Minimum."});
     EXPECT_EQ(form->Series1->PointCount(), 0);
 
@@ -116,7 +116,7 @@ TEST(ChartMouseWindow, StartIsRefusedWhileAZoomKeepsTheMinimumAboveFiftyAndRunsA
     LeftDragNow(chart1, to, from);
     chart1->repaint();
     EXPECT_TRUE(chart1->BottomAxis().Automatic());
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
     EXPECT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(form->Series1->PointCount(), 5);
     EXPECT_EQ(chart1->BottomAxis().Maximum(), 50);

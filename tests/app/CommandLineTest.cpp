@@ -72,3 +72,21 @@ TEST(CommandLine, HelpAndVersionAnswerAndEndWithoutADisplay)
             EXPECT_TRUE(run.Out.contains(text)) << run.Out.toStdString();
     }
 }
+
+// An option that is neither ours nor Qt's is named with the help after it on
+// standard error, and the program ends with status 1 instead of opening its
+// window (which, without a display, it could not).
+TEST(CommandLine, UnknownOptionIsNamedWithTheUsageAndEndsWithStatusOne)
+{
+#ifdef KMITY_EMULATOR
+    GTEST_SKIP() << "no child processes under " << KMITY_EMULATOR;
+#endif
+    const TProgramRun run = RunProgramWithoutDisplay({"--bogus"});
+    ASSERT_TRUE(run.Finished);
+    EXPECT_EQ(run.Status, QProcess::NormalExit) << run.Err.toStdString();
+    EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("kmity: Unknown option 'bogus'.\n")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("Usage: ")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("-h, --help")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
+}

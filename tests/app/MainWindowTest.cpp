@@ -5,6 +5,7 @@
 
 #include "support/layout/Panel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -46,104 +47,104 @@ void ExpectLabel(const QLabel* label, QWidget* parent, const char* text, int lef
 TEST(MainWindowLayout, FormHasItsTitleClientSizeAndFont)
 {
     auto form = ShowMainWindow();
-    EXPECT_TRUE(form->isWindow());
-    EXPECT_EQ(form->windowTitle(), "Form1");
-    EXPECT_EQ(form->size(), QSize(1077, 737));
-    EXPECT_EQ(form->font().pixelSize(), 11);
-    EXPECT_EQ(form->font().family(), "MS Sans Serif");
+    EXPECT_TRUE(Q(*form)->isWindow());
+    EXPECT_EQ(Q(*form)->windowTitle(), "Form1");
+    EXPECT_EQ(Q(*form)->size(), QSize(1077, 737));
+    EXPECT_EQ(Q(*form)->font().pixelSize(), 11);
+    EXPECT_EQ(Q(*form)->font().family(), "MS Sans Serif");
 }
 
 TEST(MainWindowLayout, PanelsFormThreeRowsOfInputColumnAndChart)
 {
     auto form = ShowMainWindow();
-    ExpectGeometry(form->Panel1, form.get(), 0, 0, 1077, 737);
-    ExpectGeometry(form->Panel2, form->Panel1, 1, 1, 1075, 200);
-    ExpectGeometry(form->Panel3, form->Panel1, 1, 201, 1075, 200);
-    ExpectGeometry(form->Panel4, form->Panel1, 1, 401, 1075, 200);
-    ExpectGeometry(form->Panel5, form->Panel2, 1, 1, 257, 198);
-    ExpectGeometry(form->Panel6, form->Panel3, 1, 1, 257, 198);
-    ExpectGeometry(form->Panel7, form->Panel4, 1, 1, 257, 198);
-    const auto* chart1 = form->Panel2->findChild<QWidget*>("Chart1", Qt::FindDirectChildrenOnly);
-    const auto* chart2 = form->Panel3->findChild<QWidget*>("Chart2", Qt::FindDirectChildrenOnly);
-    const auto* chart3 = form->Panel4->findChild<QWidget*>("Chart3", Qt::FindDirectChildrenOnly);
-    ExpectGeometry(chart1, form->Panel2, 258, 1, 816, 198);
-    ExpectGeometry(chart2, form->Panel3, 258, 1, 816, 198);
-    ExpectGeometry(chart3, form->Panel4, 258, 1, 816, 198);
-    ExpectGeometry(form->Output, form->Panel1, 8, 608, 249, 129);
-    EXPECT_EQ(form->Panel1->Caption(), "Panel1");
+    ExpectGeometry(Q(form->Panel1), Q(*form), 0, 0, 1077, 737);
+    ExpectGeometry(Q(form->Panel2), Q(form->Panel1), 1, 1, 1075, 200);
+    ExpectGeometry(Q(form->Panel3), Q(form->Panel1), 1, 201, 1075, 200);
+    ExpectGeometry(Q(form->Panel4), Q(form->Panel1), 1, 401, 1075, 200);
+    ExpectGeometry(Q(form->Panel5), Q(form->Panel2), 1, 1, 257, 198);
+    ExpectGeometry(Q(form->Panel6), Q(form->Panel3), 1, 1, 257, 198);
+    ExpectGeometry(Q(form->Panel7), Q(form->Panel4), 1, 1, 257, 198);
+    const auto* chart1 = Q(form->Panel2)->findChild<QWidget*>("Chart1", Qt::FindDirectChildrenOnly);
+    const auto* chart2 = Q(form->Panel3)->findChild<QWidget*>("Chart2", Qt::FindDirectChildrenOnly);
+    const auto* chart3 = Q(form->Panel4)->findChild<QWidget*>("Chart3", Qt::FindDirectChildrenOnly);
+    ExpectGeometry(chart1, Q(form->Panel2), 258, 1, 816, 198);
+    ExpectGeometry(chart2, Q(form->Panel3), 258, 1, 816, 198);
+    ExpectGeometry(chart3, Q(form->Panel4), 258, 1, 816, 198);
+    ExpectGeometry(Q(form->Output), Q(form->Panel1), 8, 608, 249, 129);
+    EXPECT_EQ(Q(form->Panel1)->Caption(), "Panel1");
     // All three rows carry the caption of the first.
-    EXPECT_EQ(form->Panel2->Caption(), "Panel2");
-    EXPECT_EQ(form->Panel3->Caption(), "Panel2");
-    EXPECT_EQ(form->Panel4->Caption(), "Panel2");
-    EXPECT_EQ(form->Panel5->Caption(), "");
-    EXPECT_EQ(form->Panel7->Caption(), "");
+    EXPECT_EQ(Q(form->Panel2)->Caption(), "Panel2");
+    EXPECT_EQ(Q(form->Panel3)->Caption(), "Panel2");
+    EXPECT_EQ(Q(form->Panel4)->Caption(), "Panel2");
+    EXPECT_EQ(Q(form->Panel5)->Caption(), "");
+    EXPECT_EQ(Q(form->Panel7)->Caption(), "");
 }
 
 TEST(MainWindowLayout, InputColumnsHoldLabelsAndEditBoxes)
 {
     auto form = ShowMainWindow();
-    ExpectLabel(form->Label1, form->Panel5, "amplituda A1 [m]", 16, 24);
-    ExpectLabel(form->Label3, form->Panel5, "frekvence", 16, 56);
-    ExpectLabel(form->Label7, form->Panel5, "ω1", 72, 56);
-    ExpectLabel(form->Label5, form->Panel5, "ϕ1", 16, 88);
-    ExpectLabel(form->Label2, form->Panel6, "amplituda A2 [m]", 16, 24);
-    ExpectLabel(form->Label4, form->Panel6, "frekvence", 16, 56);
-    ExpectLabel(form->Label6, form->Panel6, "ω2", 72, 56);
-    ExpectLabel(form->Label8, form->Panel6, "ϕ2", 16, 88);
-    ExpectGeometry(form->Edit1, form->Panel5, 120, 16, 121, 21);
-    ExpectGeometry(form->Edit2, form->Panel5, 120, 48, 121, 21);
-    ExpectGeometry(form->Edit5, form->Panel5, 120, 80, 121, 21);
-    ExpectGeometry(form->Edit3, form->Panel6, 120, 16, 121, 21);
-    ExpectGeometry(form->Edit4, form->Panel6, 120, 48, 121, 21);
-    ExpectGeometry(form->Edit6, form->Panel6, 120, 80, 121, 21);
-    const std::vector<QString> texts = {form->Edit1->text(), form->Edit2->text(), form->Edit5->text(),
-                                        form->Edit3->text(), form->Edit4->text(), form->Edit6->text()};
+    ExpectLabel(Q(form->Label1), Q(form->Panel5), "amplituda A1 [m]", 16, 24);
+    ExpectLabel(Q(form->Label3), Q(form->Panel5), "frekvence", 16, 56);
+    ExpectLabel(Q(form->Label7), Q(form->Panel5), "ω1", 72, 56);
+    ExpectLabel(Q(form->Label5), Q(form->Panel5), "ϕ1", 16, 88);
+    ExpectLabel(Q(form->Label2), Q(form->Panel6), "amplituda A2 [m]", 16, 24);
+    ExpectLabel(Q(form->Label4), Q(form->Panel6), "frekvence", 16, 56);
+    ExpectLabel(Q(form->Label6), Q(form->Panel6), "ω2", 72, 56);
+    ExpectLabel(Q(form->Label8), Q(form->Panel6), "ϕ2", 16, 88);
+    ExpectGeometry(Q(form->Edit1), Q(form->Panel5), 120, 16, 121, 21);
+    ExpectGeometry(Q(form->Edit2), Q(form->Panel5), 120, 48, 121, 21);
+    ExpectGeometry(Q(form->Edit5), Q(form->Panel5), 120, 80, 121, 21);
+    ExpectGeometry(Q(form->Edit3), Q(form->Panel6), 120, 16, 121, 21);
+    ExpectGeometry(Q(form->Edit4), Q(form->Panel6), 120, 48, 121, 21);
+    ExpectGeometry(Q(form->Edit6), Q(form->Panel6), 120, 80, 121, 21);
+    const std::vector<QString> texts = {Q(form->Edit1)->text(), Q(form->Edit2)->text(), Q(form->Edit5)->text(),
+                                        Q(form->Edit3)->text(), Q(form->Edit4)->text(), Q(form->Edit6)->text()};
     EXPECT_EQ(texts, (std::vector<QString>{"5", "1", "0", "5", "1", "0"}));
 }
 
 TEST(MainWindowLayout, ButtonColumnHoldsStartStopClearAndPomalu)
 {
     auto form = ShowMainWindow();
-    ExpectGeometry(form->Button1, form->Panel7, 24, 32, 75, 25);
-    ExpectGeometry(form->Button2, form->Panel7, 24, 64, 75, 25);
-    ExpectGeometry(form->Button3, form->Panel7, 24, 96, 75, 25);
-    ExpectGeometry(form->CheckBox1, form->Panel7, 160, 37, 57, 17);
-    EXPECT_EQ(form->Button1->text(), "Start");
-    EXPECT_EQ(form->Button2->text(), "Stop");
-    EXPECT_EQ(form->Button3->text(), "Clear");
-    EXPECT_EQ(form->CheckBox1->text(), "pomalu");
-    EXPECT_FALSE(form->CheckBox1->isChecked());
+    ExpectGeometry(Q(form->Button1), Q(form->Panel7), 24, 32, 75, 25);
+    ExpectGeometry(Q(form->Button2), Q(form->Panel7), 24, 64, 75, 25);
+    ExpectGeometry(Q(form->Button3), Q(form->Panel7), 24, 96, 75, 25);
+    ExpectGeometry(Q(form->CheckBox1), Q(form->Panel7), 160, 37, 57, 17);
+    EXPECT_EQ(Q(form->Button1)->text(), "Start");
+    EXPECT_EQ(Q(form->Button2)->text(), "Stop");
+    EXPECT_EQ(Q(form->Button3)->text(), "Clear");
+    EXPECT_EQ(Q(form->CheckBox1)->text(), "pomalu");
+    EXPECT_FALSE(Q(form->CheckBox1)->isChecked());
     // The caption is not cut short at the fixed width.
     QStyleOptionButton option;
-    option.initFrom(form->CheckBox1);
-    option.text = form->CheckBox1->text();
+    option.initFrom(Q(form->CheckBox1));
+    option.text = Q(form->CheckBox1)->text();
     const QRect contents =
-        form->CheckBox1->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, form->CheckBox1);
-    EXPECT_LE(contents.left() + form->CheckBox1->fontMetrics().horizontalAdvance("pomalu"), 57);
-    EXPECT_TRUE(form->Output->toPlainText().isEmpty());
+        Q(form->CheckBox1)->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, Q(form->CheckBox1));
+    EXPECT_LE(contents.left() + Q(form->CheckBox1)->fontMetrics().horizontalAdvance("pomalu"), 57);
+    EXPECT_TRUE(Q(form->Output)->toPlainText().isEmpty());
 }
 
 TEST(MainWindowLayout, ResizingChangesOnlyTheChartWidths)
 {
     auto form = ShowMainWindow();
-    form->resize(1277, 837);
-    ExpectGeometry(form->Panel1, form.get(), 0, 0, 1277, 837);
-    ExpectGeometry(form->Panel4, form->Panel1, 1, 401, 1275, 200);
-    ExpectGeometry(form->Panel7, form->Panel4, 1, 1, 257, 198);
-    const auto* chart3 = form->Panel4->findChild<QWidget*>("Chart3", Qt::FindDirectChildrenOnly);
-    ExpectGeometry(chart3, form->Panel4, 258, 1, 1016, 198);
-    ExpectGeometry(form->Output, form->Panel1, 8, 608, 249, 129);
+    Q(*form)->resize(1277, 837);
+    ExpectGeometry(Q(form->Panel1), Q(*form), 0, 0, 1277, 837);
+    ExpectGeometry(Q(form->Panel4), Q(form->Panel1), 1, 401, 1275, 200);
+    ExpectGeometry(Q(form->Panel7), Q(form->Panel4), 1, 1, 257, 198);
+    const auto* chart3 = Q(form->Panel4)->findChild<QWidget*>("Chart3", Qt::FindDirectChildrenOnly);
+    ExpectGeometry(chart3, Q(form->Panel4), 258, 1, 1016, 198);
+    ExpectGeometry(Q(form->Output), Q(form->Panel1), 8, 608, 249, 129);
 }
 
 TEST(MainWindowKeyboard, TabCyclesThroughTheInputsButtonsCheckBoxAndMemo)
 {
     auto form = ShowMainWindow();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->Edit1->setFocus(Qt::OtherFocusReason);
-    const std::vector<QWidget*> expected = {form->Edit2,     form->Edit5,   form->Edit3,   form->Edit4,
-                                            form->Edit6,     form->Button1, form->Button2, form->Button3,
-                                            form->CheckBox1, form->Output,  form->Edit1};
+    Q(*form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Q(*form)));
+    Q(form->Edit1)->setFocus(Qt::OtherFocusReason);
+    const std::vector<QWidget*> expected = {Q(form->Edit2),     Q(form->Edit5),   Q(form->Edit3),   Q(form->Edit4),
+                                            Q(form->Edit6),     Q(form->Button1), Q(form->Button2), Q(form->Button3),
+                                            Q(form->CheckBox1), Q(form->Output),  Q(form->Edit1)};
     std::vector<QWidget*> visited;
     for (size_t i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -155,38 +156,38 @@ TEST(MainWindowKeyboard, TabCyclesThroughTheInputsButtonsCheckBoxAndMemo)
 TEST(MainWindowKeyboard, TabIntoAnEditBoxSelectsItsText)
 {
     auto form = ShowMainWindow();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->Edit3->setText("12.5");
-    form->Edit5->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(form->Edit5, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), form->Edit3);
-    EXPECT_EQ(form->Edit3->selectedText(), "12.5");
+    Q(*form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Q(*form)));
+    Q(form->Edit3)->setText("12.5");
+    Q(form->Edit5)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Q(form->Edit5), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Q(form->Edit3));
+    EXPECT_EQ(Q(form->Edit3)->selectedText(), "12.5");
 }
 
 TEST(MainWindowKeyboard, ReturnInTheMemoStartsANewLineAndPressesNoButton)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Q(*form)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Q(*form)));
     auto stepped = std::make_shared<bool>(false);
     form->RunState.OnPointsAdded = [stepped](TRunState& s) {
         *stepped = true;
         s.StopRequested = true;
     };
-    form->Output->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(form->Output, "ab");
-    QTest::keyClick(form->Output, Qt::Key_Return);
-    QTest::keyClicks(form->Output, "c");
-    EXPECT_EQ(form->Output->toPlainText(), "ab\nc");
-    form->Button1->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(form->Button1, Qt::Key_Return);
-    QTest::keyClick(form->Button1, Qt::Key_Enter);
-    QTest::keyClick(form->Button1, Qt::Key_Escape);
+    Q(form->Output)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(Q(form->Output), "ab");
+    QTest::keyClick(Q(form->Output), Qt::Key_Return);
+    QTest::keyClicks(Q(form->Output), "c");
+    EXPECT_EQ(Q(form->Output)->toPlainText(), "ab\nc");
+    Q(form->Button1)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Q(form->Button1), Qt::Key_Return);
+    QTest::keyClick(Q(form->Button1), Qt::Key_Enter);
+    QTest::keyClick(Q(form->Button1), Qt::Key_Escape);
     EXPECT_FALSE(*stepped);
     // Space still presses the focused button.
-    QTest::keyClick(form->Button1, Qt::Key_Space);
+    QTest::keyClick(Q(form->Button1), Qt::Key_Space);
     EXPECT_TRUE(*stepped);
 }
 
@@ -194,8 +195,33 @@ TEST(MainWindowKeyboard, ChartsAreNoTabStops)
 {
     auto form = ShowMainWindow();
     for (const char* name : {"Chart1", "Chart2", "Chart3"}) {
-        const auto* chart = form->findChild<QWidget*>(name);
+        const auto* chart = Q(*form)->findChild<QWidget*>(name);
         ASSERT_NE(chart, nullptr) << name;
         EXPECT_EQ(chart->focusPolicy(), Qt::NoFocus) << name;
+    }
+}
+
+// A screen reader names each edit box by its label and each chart by its
+// title, with a word on what the chart shows.
+TEST(MainWindowAccessibility, EditBoxesCarryTheirLabelsAndChartsTheirTitles)
+{
+    auto form = ShowMainWindow();
+    auto accessibleText = [](QWidget* widget, QAccessible::Text text) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(text) : QStringLiteral("(none)");
+    };
+    const std::pair<IEdit*, const char*> edits[] = {
+        {form->Edit1, "amplituda A1 [m]"}, {form->Edit2, "frekvence ω1"}, {form->Edit5, "ϕ1"},
+        {form->Edit3, "amplituda A2 [m]"}, {form->Edit4, "frekvence ω2"}, {form->Edit6, "ϕ2"},
+    };
+    for (const auto& [edit, name] : edits)
+        EXPECT_EQ(accessibleText(Q(edit), QAccessible::Name), QString::fromUtf8(name)) << name;
+    const std::pair<const char*, const char*> charts[] = {
+        {"Chart1", "Kmity 1"}, {"Chart2", "Kmity 2"}, {"Chart3", "Kmity složené"}};
+    for (const auto& [name, title] : charts) {
+        auto* chart = Q(*form)->findChild<QWidget*>(name);
+        ASSERT_NE(chart, nullptr) << name;
+        EXPECT_EQ(accessibleText(chart, QAccessible::Name), QString::fromUtf8(title)) << name;
+        EXPECT_FALSE(accessibleText(chart, QAccessible::Description).isEmpty()) << name;
     }
 }

@@ -149,7 +149,7 @@ void AddCharts(TCorpus& corpus, TForm1& form, const std::string& state)
 void AddWindow(TCorpus& corpus, TForm1& form, const std::string& state)
 {
     AddCharts(corpus, form, state);
-    corpus.Add(state + ".window", form.grab().toImage());
+    corpus.Add(state + ".window", Q(form)->grab().toImage());
 }
 
 void RunAndAdd(TCorpus& corpus, TForm1& form, int steps, const std::string& state)
@@ -184,10 +184,10 @@ TEST(PictureCorpus, TheWindowThroughRunsAndMouseActionsDrawsAsRecorded)
     AddCharts(corpus, *form, "scrolled");
     WheelDown(chart, QPoint(400, 100));
     AddCharts(corpus, *form, "wheel");
-    QTest::mouseClick(form->Button3, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button3), Qt::LeftButton);
     AddCharts(corpus, *form, "cleared");
     RunSteps(*form, 30);
-    form->resize(900, 700);
+    Q(*form)->resize(900, 700);
     QCoreApplication::processEvents();
     AddWindow(corpus, *form, "resized");
     EXPECT_TRUE(errors.Texts.empty());

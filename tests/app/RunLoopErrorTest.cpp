@@ -36,7 +36,7 @@ TEST(RunLoopErrors, EmptyEditBoxFailsAfterClearingTheCharts)
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
     RunThreeSteps(*form);
-    form->Edit1->setText("");
+    Q(form->Edit1)->setText("");
     auto stepped = std::make_shared<bool>(false);
     form->RunState.OnPointsAdded = [stepped](TRunState&) { *stepped = true; };
     ClickStart(*form);
@@ -55,10 +55,10 @@ TEST(RunLoopErrors, InvalidBoxKeepsTheLaterParametersOld)
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
     RunThreeSteps(*form);
-    form->Edit1->setText("2");
-    form->Edit2->setText("3");
-    form->Edit3->setText("7,5x");
-    form->Edit4->setText("4");
+    Q(form->Edit1)->setText("2");
+    Q(form->Edit2)->setText("3");
+    Q(form->Edit3)->setText("7,5x");
+    Q(form->Edit4)->setText("4");
     ClickStart(*form);
     ASSERT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(errors.Texts[0], "'7,5x' is not a valid floating point value.");
@@ -74,8 +74,8 @@ TEST(RunLoopErrors, NumberBeyondTheDoubleRangeOverflowsWhenStored)
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
     RunThreeSteps(*form);
-    form->Edit1->setText("8");
-    form->Edit2->setText("1e400");
+    Q(form->Edit1)->setText("8");
+    Q(form->Edit2)->setText("1e400");
     ClickStart(*form);
     ASSERT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(errors.Texts[0], "Floating point overflow.");
@@ -88,7 +88,7 @@ TEST(RunLoopErrors, PhaseBeyondTheDoubleRangeOverflows)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    form->Edit6->setText("-1e309");
+    Q(form->Edit6)->setText("-1e309");
     ClickStart(*form);
     ASSERT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(errors.Texts[0], "Floating point overflow.");
@@ -99,8 +99,8 @@ TEST(RunLoopErrors, HugeAmplitudesInPhaseEndTheRunBeforeTheOverflowingPoints)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    form->Edit1->setText("1e308");
-    form->Edit3->setText("1e308");
+    Q(form->Edit1)->setText("1e308");
+    Q(form->Edit3)->setText("1e308");
     auto count = std::make_shared<int>(0);
     form->RunState.OnPointsAdded = [count](TRunState& s) {
         if (++*count == 100)
@@ -128,7 +128,7 @@ TEST(RunLoopErrors, FailedNestedStartLeavesTheOuterRunGoingFromTheReset)
     form->RunState.OnPointsAdded = [&form, count](TRunState& s) {
         ++*count;
         if (*count == 4) {
-            form->Edit4->setText("?");
+            Q(form->Edit4)->setText("?");
             ClickStart(*form);
         }
         if (*count == 6)
@@ -154,9 +154,9 @@ TEST(RunLoopErrors, StartAfterClearPastFiftyThenStopRunsNormally)
     form->RunState.OnPointsAdded = [&form, count](TRunState& s) {
         ++*count;
         if (*count == 503)
-            QTest::mouseClick(form->Button3, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button3), Qt::LeftButton);
         if (*count == 506)
-            QTest::mouseClick(form->Button2, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button2), Qt::LeftButton);
         if (*count == 509)
             s.StopRequested = true;
     };
@@ -179,7 +179,6 @@ TEST(MainWindowClose, DuringARunEndsEveryLevelAndThenTheMessageLoop)
     auto deepest = std::make_shared<int>(0);
     auto visibleAfterClose = std::make_shared<bool>(false);
     auto closed = std::make_shared<int>(0);
-    QObject::connect(form.get(), &TForm1::Closed, [closed] { ++*closed; });
     auto count = std::make_shared<int>(0);
     form->RunState.OnPointsAdded = [&form, count, deepest, visibleAfterClose](TRunState&) {
         ++*count;
@@ -187,13 +186,16 @@ TEST(MainWindowClose, DuringARunEndsEveryLevelAndThenTheMessageLoop)
         if (*count == 3)
             ClickStart(*form);
         if (*count == 6) {
-            form->close();
-            *visibleAfterClose = form->isVisible();
+            Q(*form)->close();
+            *visibleAfterClose = Q(*form)->isVisible();
         }
     };
     QEventLoop loop;
-    QObject::connect(form.get(), &TForm1::Closed, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    QTimer::singleShot(1, form.get(), [&form] { ClickStart(*form); });
+    form->OnClosed = [closed, &loop] {
+        ++*closed;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    };
+    QTimer::singleShot(1, Q(*form), [&form] { ClickStart(*form); });
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
     EXPECT_EQ(loop.exec(), 0);
     EXPECT_EQ(*deepest, 2);
@@ -203,7 +205,7 @@ TEST(MainWindowClose, DuringARunEndsEveryLevelAndThenTheMessageLoop)
     EXPECT_EQ(*count, 6);
     EXPECT_EQ(form->RunDepth(), 0);
     EXPECT_EQ(*closed, 1);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(Q(*form)->isVisible());
     EXPECT_TRUE(ApplicationTerminating());
 }
 
@@ -211,8 +213,8 @@ TEST(MainWindowClose, WhileIdleClosesAtOnce)
 {
     auto form = ShowMainWindow();
     auto closed = std::make_shared<int>(0);
-    QObject::connect(form.get(), &TForm1::Closed, [closed] { ++*closed; });
-    EXPECT_TRUE(form->close());
+    form->OnClosed = [closed] { ++*closed; };
+    EXPECT_TRUE(Q(*form)->close());
     EXPECT_EQ(*closed, 1);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(Q(*form)->isVisible());
 }

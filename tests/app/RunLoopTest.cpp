@@ -78,8 +78,8 @@ TEST(RunLoopStart, PhaseOfNinetyDegreesStartsAtTheAmplitude)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    form->Edit1->setText("3");
-    form->Edit5->setText("90");
+    Q(form->Edit1)->setText("3");
+    Q(form->Edit5)->setText("90");
     StopAfterPoints(*form, 1);
     ClickStart(*form);
     ASSERT_EQ(form->Series1->PointCount(), 1);
@@ -94,7 +94,7 @@ TEST(RunLoopStart, ArgumentOfTwoToTheSixtyThirdOrMoreGivesZero)
     auto form = ShowMainWindow();
     // 5 * 2^63: at t = 0.1 the argument is 2^63 * (1/2 + 2^-55), below the
     // limit; at t = 0.2 (0.1 + 0.1) it is 2^63 * (1 + 2^-54), at or above it.
-    form->Edit2->setText("46116860184273879040");
+    Q(form->Edit2)->setText("46116860184273879040");
     StopAfterPoints(*form, 4);
     ClickStart(*form);
     ASSERT_EQ(form->Series1->PointCount(), 4);
@@ -118,7 +118,7 @@ TEST(RunLoopStop, ClickDuringAStepEndsTheRunAfterThatStep)
     auto count = std::make_shared<int>(0);
     form->RunState.OnPointsAdded = [&form, count](TRunState&) {
         if (++*count == 7)
-            QTest::mouseClick(form->Button2, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button2), Qt::LeftButton);
     };
     ClickStart(*form);
     EXPECT_EQ(*count, 7);
@@ -132,7 +132,7 @@ TEST(RunLoopStop, TimerClickReachesTheRunningLoop)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    QTimer::singleShot(20, form.get(), [&form] { QTest::mouseClick(form->Button2, Qt::LeftButton); });
+    QTimer::singleShot(20, Q(*form), [&form] { QTest::mouseClick(Q(form->Button2), Qt::LeftButton); });
     ClickStart(*form);
     const int32_t points = form->Series1->PointCount();
     ASSERT_GE(points, 1);
@@ -144,7 +144,7 @@ TEST(RunLoopStop, StopBeforeAnyStartDoesNotKeepTheNextRunFromRunning)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    QTest::mouseClick(form->Button2, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button2), Qt::LeftButton);
     EXPECT_TRUE(form->RunState.StopRequested);
     StopAfterPoints(*form, 3);
     ClickStart(*form);
@@ -159,7 +159,7 @@ TEST(RunLoopClear, DuringARunTheLinesGoOnFromTheCurrentTime)
     form->RunState.OnPointsAdded = [&form, count](TRunState& s) {
         ++*count;
         if (*count == 10)
-            QTest::mouseClick(form->Button3, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button3), Qt::LeftButton);
         if (*count == 15)
             s.StopRequested = true;
     };
@@ -183,7 +183,7 @@ TEST(RunLoopClear, WhileIdleEmptiesTheSeriesOnly)
     StopAfterPoints(*form, 4);
     ClickStart(*form);
     const double time = form->RunState.Time;
-    QTest::mouseClick(form->Button3, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button3), Qt::LeftButton);
     EXPECT_EQ(form->Series1->PointCount(), 0);
     EXPECT_EQ(form->Series2->PointCount(), 0);
     EXPECT_EQ(form->Series3->PointCount(), 0);
@@ -195,14 +195,14 @@ TEST(RunLoopSlowly, CheckBoxSetsTheStepDelayByMouseAndKeyboard)
 {
     auto form = ShowMainWindow();
     EXPECT_EQ(form->RunState.StepDelayMs, 0);
-    QTest::mouseClick(form->CheckBox1, Qt::LeftButton);
-    EXPECT_TRUE(form->CheckBox1->isChecked());
+    QTest::mouseClick(Q(form->CheckBox1), Qt::LeftButton);
+    EXPECT_TRUE(Q(form->CheckBox1)->isChecked());
     EXPECT_EQ(form->RunState.StepDelayMs, 50);
-    QTest::mouseClick(form->CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->CheckBox1), Qt::LeftButton);
     EXPECT_EQ(form->RunState.StepDelayMs, 0);
-    form->CheckBox1->setFocus();
-    QTest::keyClick(form->CheckBox1, Qt::Key_Space);
-    EXPECT_TRUE(form->CheckBox1->isChecked());
+    Q(form->CheckBox1)->setFocus();
+    QTest::keyClick(Q(form->CheckBox1), Qt::Key_Space);
+    EXPECT_TRUE(Q(form->CheckBox1)->isChecked());
     EXPECT_EQ(form->RunState.StepDelayMs, 50);
 }
 
@@ -210,7 +210,7 @@ TEST(RunLoopSlowly, CheckedBoxPausesFiftyMillisecondsPerStep)
 {
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
-    QTest::mouseClick(form->CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->CheckBox1), Qt::LeftButton);
     StopAfterPoints(*form, 4);
     QElapsedTimer clock;
     clock.start();
@@ -231,7 +231,7 @@ TEST(RunLoopNested, StartTwiceThenStopOnceEndsBothRuns)
         if (*count == 5)
             ClickStart(*form);
         else if (*count == 8)
-            QTest::mouseClick(form->Button2, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button2), Qt::LeftButton);
     };
     ClickStart(*form);
     EXPECT_EQ(*deepest, 2);
@@ -252,8 +252,8 @@ TEST(RunLoopNested, TimerClicksStartANestedRunThatOneStopEnds)
     auto form = ShowMainWindow();
     auto deepest = std::make_shared<int>(0);
     form->RunState.OnPointsAdded = [&form, deepest](TRunState&) { *deepest = std::max(*deepest, form->RunDepth()); };
-    QTimer::singleShot(15, form.get(), [&form] { ClickStart(*form); });
-    QTimer::singleShot(40, form.get(), [&form] { QTest::mouseClick(form->Button2, Qt::LeftButton); });
+    QTimer::singleShot(15, Q(*form), [&form] { ClickStart(*form); });
+    QTimer::singleShot(40, Q(*form), [&form] { QTest::mouseClick(Q(form->Button2), Qt::LeftButton); });
     ClickStart(*form);
     EXPECT_EQ(*deepest, 2);
     EXPECT_EQ(form->RunDepth(), 0);

@@ -3,13 +3,11 @@
 
 #include "AppTestSupport.h"
 
-#include "app/LocaleWatcher.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 #include "support/numbers/NumberText.h"
 
 #include <QApplication>
-#include <QEvent>
 
 #include <gtest/gtest.h>
 
@@ -63,23 +61,4 @@ TEST(MainWindowCharts, EachSeriesIsARedLineWithoutMarkersJoinedToItsChart)
         EXPECT_FALSE(s.XValues->DateTime());
         EXPECT_EQ(s.PointCount(), 0);
     }
-}
-
-TEST(StartUpLocale, LocaleChangeRereadsTheNumberMarks)
-{
-    const TFormatSettings saved = FormatSettings();
-    ReadFormatSettings();
-    const TFormatSettings system = FormatSettings();
-    TLocaleWatcher watcher;
-    qApp->installEventFilter(&watcher);
-    FormatSettings().DecimalMark = U'#';
-    QEvent other(QEvent::FontChange);
-    QCoreApplication::sendEvent(qApp, &other);
-    EXPECT_EQ(FormatSettings().DecimalMark, U'#');
-    QEvent change(QEvent::LocaleChange);
-    QCoreApplication::sendEvent(qApp, &change);
-    EXPECT_EQ(FormatSettings().DecimalMark, system.DecimalMark);
-    EXPECT_EQ(FormatSettings().ThousandsMark, system.ThousandsMark);
-    qApp->removeEventFilter(&watcher);
-    FormatSettings() = saved;
 }

@@ -276,11 +276,11 @@ TEST(WindowPixelsClear, DuringARunTheBottomAxisKeepsFiftyAndStartsAtTheFirstRema
     form->RunState.OnPointsAdded = [&form, count](TRunState& s) {
         ++*count;
         if (*count == 150) // t = 14.9
-            QTest::mouseClick(form->Button3, Qt::LeftButton);
+            QTest::mouseClick(Q(form->Button3), Qt::LeftButton);
         if (*count == 170)
             s.StopRequested = true;
     };
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
     ASSERT_TRUE(PaintPendingCharts(*form));
     const std::vector<double> t = RunTimes(170);
     const std::pair<TChart*, TLineSeries*> rows[] = {

@@ -24,7 +24,7 @@ void ExpectGeometryIn(const QWidget* w, const QWidget* parent, QRect expected)
 
 void ResizeAndSettle(TForm1& form, int width, int height)
 {
-    form.resize(width, height);
+    Q(form)->resize(width, height);
     QCoreApplication::processEvents();
 }
 
@@ -32,9 +32,9 @@ void ResizeAndSettle(TForm1& form, int width, int height)
 // memo: there, nothing but Panel1 itself draws.
 QRect StripRightOfTheMemo(const TForm1& form)
 {
-    const int top = form.Panel4->geometry().bottom() + 1;
-    const int left = form.Output->geometry().right() + 1;
-    return QRect(left, top, form.Panel1->width() - 1 - left, form.Panel1->height() - 1 - top);
+    const int top = Q(form.Panel4)->geometry().bottom() + 1;
+    const int left = Q(form.Output)->geometry().right() + 1;
+    return QRect(left, top, Q(form.Panel1)->width() - 1 - left, Q(form.Panel1)->height() - 1 - top);
 }
 
 } // namespace
@@ -43,32 +43,32 @@ TEST(WindowResize, TallerKeepsTheRowsAndTheMemoAndShowsPanel1sCaptionOnceItsMidd
 {
     auto form = ShowMainWindow();
     ResizeAndSettle(*form, 1077, 900);
-    ExpectGeometryIn(form->Panel1, form.get(), QRect(0, 0, 1077, 900));
-    ExpectGeometryIn(form->Panel2, form->Panel1, QRect(1, 1, 1075, 200));
-    ExpectGeometryIn(form->Panel3, form->Panel1, QRect(1, 201, 1075, 200));
-    ExpectGeometryIn(form->Panel4, form->Panel1, QRect(1, 401, 1075, 200));
-    ExpectGeometryIn(form->Output, form->Panel1, QRect(8, 608, 249, 129));
-    ExpectGeometryIn(form->Chart3, form->Panel4, QRect(258, 1, 816, 198));
+    ExpectGeometryIn(Q(form->Panel1), Q(*form), QRect(0, 0, 1077, 900));
+    ExpectGeometryIn(Q(form->Panel2), Q(form->Panel1), QRect(1, 1, 1075, 200));
+    ExpectGeometryIn(Q(form->Panel3), Q(form->Panel1), QRect(1, 201, 1075, 200));
+    ExpectGeometryIn(Q(form->Panel4), Q(form->Panel1), QRect(1, 401, 1075, 200));
+    ExpectGeometryIn(Q(form->Output), Q(form->Panel1), QRect(8, 608, 249, 129));
+    ExpectGeometryIn(form->Chart3, Q(form->Panel4), QRect(258, 1, 816, 198));
     // At 900 the caption's middle (about 450) is still behind the third row.
-    QImage panel = form->Panel1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage panel = Q(form->Panel1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(panel.size(), QSize(1077, 900));
     EXPECT_EQ(FindInk(panel, StripRightOfTheMemo(*form), IsDarkInk).Count, 0);
 
     // At 1300 the middle (650) lies in the strip below the rows.
     ResizeAndSettle(*form, 1077, 1300);
-    ExpectGeometryIn(form->Panel4, form->Panel1, QRect(1, 401, 1075, 200));
-    ExpectGeometryIn(form->Output, form->Panel1, QRect(8, 608, 249, 129));
-    panel = form->Panel1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ExpectGeometryIn(Q(form->Panel4), Q(form->Panel1), QRect(1, 401, 1075, 200));
+    ExpectGeometryIn(Q(form->Output), Q(form->Panel1), QRect(8, 608, 249, 129));
+    panel = Q(form->Panel1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(panel.size(), QSize(1077, 1300));
     const TInkBox caption = FindInk(panel, StripRightOfTheMemo(*form), IsDarkInk);
     ASSERT_GT(caption.Count, 0);
     // Centred in Panel1 (inside its one-pixel bevel), one line high.
     EXPECT_NEAR((caption.Left + caption.Right) / 2.0, 1077 / 2.0, 3.0);
     EXPECT_NEAR((caption.Top + caption.Bottom) / 2.0, 1300 / 2.0, 4.0);
-    EXPECT_LT(caption.Bottom - caption.Top, form->Panel1->fontMetrics().height());
+    EXPECT_LT(caption.Bottom - caption.Top, Q(form->Panel1)->fontMetrics().height());
     // "Panel1" is six letters wide, far wider than high.
     EXPECT_GT(caption.Right - caption.Left, 2 * (caption.Bottom - caption.Top));
-    EXPECT_EQ(form->Panel1->Caption(), "Panel1");
+    EXPECT_EQ(Q(form->Panel1)->Caption(), "Panel1");
 }
 
 TEST(WindowResize, SmallerCutsTheLowerRowsAndNarrowsTheCharts)
@@ -76,20 +76,20 @@ TEST(WindowResize, SmallerCutsTheLowerRowsAndNarrowsTheCharts)
     TErrorBoxRecorder errors;
     auto form = ShowMainWindow();
     ResizeAndSettle(*form, 600, 300);
-    ExpectGeometryIn(form->Panel1, form.get(), QRect(0, 0, 600, 300));
+    ExpectGeometryIn(Q(form->Panel1), Q(*form), QRect(0, 0, 600, 300));
     // The rows keep their 200 pixels; the second is cut, the third and the
     // memo lie wholly below the window.
-    ExpectGeometryIn(form->Panel2, form->Panel1, QRect(1, 1, 598, 200));
-    ExpectGeometryIn(form->Panel3, form->Panel1, QRect(1, 201, 598, 200));
-    ExpectGeometryIn(form->Panel4, form->Panel1, QRect(1, 401, 598, 200));
-    ExpectGeometryIn(form->Output, form->Panel1, QRect(8, 608, 249, 129));
-    EXPECT_TRUE(form->Panel4->visibleRegion().isEmpty());
-    EXPECT_TRUE(form->Output->visibleRegion().isEmpty());
-    EXPECT_EQ(form->Panel3->visibleRegion().boundingRect(), QRect(0, 0, 598, 99));
+    ExpectGeometryIn(Q(form->Panel2), Q(form->Panel1), QRect(1, 1, 598, 200));
+    ExpectGeometryIn(Q(form->Panel3), Q(form->Panel1), QRect(1, 201, 598, 200));
+    ExpectGeometryIn(Q(form->Panel4), Q(form->Panel1), QRect(1, 401, 598, 200));
+    ExpectGeometryIn(Q(form->Output), Q(form->Panel1), QRect(8, 608, 249, 129));
+    EXPECT_TRUE(Q(form->Panel4)->visibleRegion().isEmpty());
+    EXPECT_TRUE(Q(form->Output)->visibleRegion().isEmpty());
+    EXPECT_EQ(Q(form->Panel3)->visibleRegion().boundingRect(), QRect(0, 0, 598, 99));
     // Only the charts narrow: 598 less the bevels and the 257-pixel column.
-    ExpectGeometryIn(form->Panel5, form->Panel2, QRect(1, 1, 257, 198));
-    ExpectGeometryIn(form->Chart1, form->Panel2, QRect(258, 1, 339, 198));
-    ExpectGeometryIn(form->Chart3, form->Panel4, QRect(258, 1, 339, 198));
+    ExpectGeometryIn(Q(form->Panel5), Q(form->Panel2), QRect(1, 1, 257, 198));
+    ExpectGeometryIn(form->Chart1, Q(form->Panel2), QRect(258, 1, 339, 198));
+    ExpectGeometryIn(form->Chart3, Q(form->Panel4), QRect(258, 1, 339, 198));
 
     // The first chart, shown, paints at its new width with its margins.
     RunSteps(*form, 20);

@@ -25,7 +25,7 @@ const char* const InvalidTexts[] = {"", "abc", "1,5", "1e400", "1e5000", "+-1", 
 void TSoakSession::ClickStart()
 {
     Note("Start");
-    QTest::mouseClick(FForm.Button1, Qt::LeftButton);
+    QTest::mouseClick(Q(FForm.Button1), Qt::LeftButton);
     // Back here once this level has ended: by Stop, by an error, or at once
     // when Start itself failed (then the series are empty).
     CheckAfterAction("Start returned");
@@ -33,7 +33,7 @@ void TSoakSession::ClickStart()
 
 void TSoakSession::ClickStop()
 {
-    QTest::mouseClick(FForm.Button2, Qt::LeftButton);
+    QTest::mouseClick(Q(FForm.Button2), Qt::LeftButton);
     if (!FForm.RunState.StopRequested)
         Fail("Stop did not ask the run to stop");
     CheckAfterAction("Stop");
@@ -41,7 +41,7 @@ void TSoakSession::ClickStop()
 
 void TSoakSession::ClickClear()
 {
-    QTest::mouseClick(FForm.Button3, Qt::LeftButton);
+    QTest::mouseClick(Q(FForm.Button3), Qt::LeftButton);
     if (FForm.Series1->PointCount() != 0 || FForm.Series2->PointCount() != 0 || FForm.Series3->PointCount() != 0)
         Fail("Clear left points in the series");
     CheckAfterAction("Clear");
@@ -50,11 +50,11 @@ void TSoakSession::ClickClear()
 void TSoakSession::TogglePomalu()
 {
     // The space bar toggles a check box wherever its label lies.
-    QTest::keyClick(FForm.CheckBox1, Qt::Key_Space);
-    const int wanted = FForm.CheckBox1->isChecked() ? 50 : 0;
+    QTest::keyClick(Q(FForm.CheckBox1), Qt::Key_Space);
+    const int wanted = Q(FForm.CheckBox1)->isChecked() ? 50 : 0;
     if (FForm.RunState.StepDelayMs != wanted)
         Fail("pomalu left a step delay of " + std::to_string(FForm.RunState.StepDelayMs));
-    CheckAfterAction(FForm.CheckBox1->isChecked() ? "pomalu on" : "pomalu off");
+    CheckAfterAction(Q(FForm.CheckBox1)->isChecked() ? "pomalu on" : "pomalu off");
 }
 
 void TSoakSession::TypeInto(QLineEdit* edit, const std::string& text)
@@ -69,7 +69,8 @@ void TSoakSession::TypeInto(QLineEdit* edit, const std::string& text)
 
 void TSoakSession::TypeRandomNumber()
 {
-    QLineEdit* edits[] = {FForm.Edit1, FForm.Edit2, FForm.Edit3, FForm.Edit4, FForm.Edit5, FForm.Edit6};
+    QLineEdit* edits[] = {Q(FForm.Edit1), Q(FForm.Edit2), Q(FForm.Edit3),
+                          Q(FForm.Edit4), Q(FForm.Edit5), Q(FForm.Edit6)};
     QLineEdit* edit = edits[Pick(0, 5)];
     const bool valid = Chance(0.75);
     const std::string text =
@@ -82,12 +83,12 @@ void TSoakSession::TypeOverflowingAmplitudes()
 {
     // Two amplitudes near the largest double in phase: the sum overflows
     // within a few steps of the next run.
-    TypeInto(FForm.Edit1, "1e308");
-    TypeInto(FForm.Edit3, "1e308");
-    TypeInto(FForm.Edit2, "1");
-    TypeInto(FForm.Edit4, "1");
-    TypeInto(FForm.Edit5, "0");
-    TypeInto(FForm.Edit6, "0");
+    TypeInto(Q(FForm.Edit1), "1e308");
+    TypeInto(Q(FForm.Edit3), "1e308");
+    TypeInto(Q(FForm.Edit2), "1");
+    TypeInto(Q(FForm.Edit4), "1");
+    TypeInto(Q(FForm.Edit5), "0");
+    TypeInto(Q(FForm.Edit6), "0");
     CheckAfterAction("type amplitudes of 1e308 in phase");
 }
 
@@ -145,13 +146,13 @@ void TSoakSession::Resize()
     const bool tiny = Chance(0.4);
     const int w = tiny ? Pick(1, 8) : Pick(20, 1600);
     const int h = tiny ? Pick(1, 8) : Pick(20, 1000);
-    FForm.resize(w, h);
+    Q(FForm)->resize(w, h);
     CheckAfterAction("resize to " + std::to_string(w) + "x" + std::to_string(h));
 }
 
 void TSoakSession::RestoreSize()
 {
-    FForm.resize(FDesignSize);
+    Q(FForm)->resize(FDesignSize);
     CheckAfterAction("resize back");
 }
 
@@ -169,7 +170,7 @@ void TSoakSession::BeginFinale()
     auto* guard = new QTimer(this);
     connect(guard, &QTimer::timeout, this, [this, guard] {
         Beat();
-        if (!FForm.isVisible())
+        if (!Q(FForm)->isVisible())
             guard->stop();
         else if (FForm.RunDepth() == 0 && FFinaleSteps <= 0 && !FForm.CloseDeferred())
             StartFinalRun(1);
@@ -181,21 +182,22 @@ void TSoakSession::StartFinalRun(int attempt)
 {
     if (attempt > 10) {
         Fail("no run could be started for the close");
-        FForm.close();
+        Q(FForm)->close();
         return;
     }
     RestoreSize();
     for (TChart* chart : {FForm.Chart1, FForm.Chart2, FForm.Chart3})
         UndoDrag(chart);
     const char* initial[] = {"5", "1", "5", "1", "0", "0"};
-    QLineEdit* edits[] = {FForm.Edit1, FForm.Edit2, FForm.Edit3, FForm.Edit4, FForm.Edit5, FForm.Edit6};
+    QLineEdit* edits[] = {Q(FForm.Edit1), Q(FForm.Edit2), Q(FForm.Edit3),
+                          Q(FForm.Edit4), Q(FForm.Edit5), Q(FForm.Edit6)};
     for (int i = 0; i < 6; ++i)
         TypeInto(edits[i], initial[i]);
-    if (FForm.CheckBox1->isChecked())
+    if (Q(FForm.CheckBox1)->isChecked())
         TogglePomalu();
     FFinaleSteps = 5;
     ClickStart();
-    if (FForm.isVisible() && FForm.RunDepth() == 0 && FFinaleSteps > 0) {
+    if (Q(FForm)->isVisible() && FForm.RunDepth() == 0 && FFinaleSteps > 0) {
         // Start failed (an axis minimum left above 50 by the last paint):
         // once the charts have repainted it runs.
         FFinaleSteps = 0;

@@ -29,7 +29,7 @@ int64_t NowMs()
 TSoakSession::TSoakSession(TForm1& form, TRecordingErrorBox& errors, uint64_t seed, int actions,
                            std::atomic<int64_t>& heartbeat)
     : FForm(form), FErrors(errors), FRandom(seed), FHeartbeat(heartbeat), FActionsLeft(actions),
-      FDesignSize(form.size())
+      FDesignSize(Q(form)->size())
 {
     FForm.RunState.OnPointsAdded = [this](TRunState& state) { OnStep(state); };
 }
@@ -110,7 +110,7 @@ void TSoakSession::DoRandomAction()
     const int roll = Pick(0, 99);
     // A slowed-down run pauses 50 ms per step and level; "pomalu" is turned
     // off again soon so that the session keeps its pace.
-    if (FForm.CheckBox1->isChecked() && roll < 30)
+    if (Q(FForm.CheckBox1)->isChecked() && roll < 30)
         TogglePomalu();
     else if (roll < 14 && depth < MaxRunDepth && !longSeries)
         ClickStart();
@@ -153,9 +153,9 @@ void TSoakSession::OnStep(TRunState& state)
         Fail(fault);
     if (FFinale && FFinaleSteps > 0 && --FFinaleSteps == 0) {
         Note("close during a run");
-        QTimer::singleShot(0, &FForm, [this] {
+        QTimer::singleShot(0, Q(FForm), [this] {
             ++FClosesAsked;
-            FForm.close();
+            Q(FForm)->close();
         });
     }
     (void)state;

@@ -10,6 +10,7 @@
 
 #include "app/MainWindow.h"
 #include "support/runtime/ErrorBox.h"
+#include "tests/app/QtForm.h"
 
 #include <QObject>
 #include <QSize>

@@ -5,8 +5,10 @@
 // silence (no step, no action) before the session counts as hung.
 
 #include "SoakSession.h"
+#include "tests/app/QtForm.h"
 
 #include "chart/LineSeries.h"
+#include "platform/qt/Application.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
 
@@ -91,20 +93,22 @@ TEST(Soak, RandomisedSessionKeepsTheSeriesConsistentAndEndsAtTheClose)
     std::atomic<int64_t> heartbeat{NowMs()};
     TWatchdog watchdog(heartbeat, watchdogMs, seed);
 
-    auto form = std::make_unique<TForm1>();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto form = NewMainWindow();
+    Q(*form)->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Q(*form)));
 
     // As at start-up: the window's Closed ends the program's message loop.
     QEventLoop mainLoop;
     int closedSignals = 0;
-    QObject::connect(
-        form.get(), &TForm1::Closed, &mainLoop,
-        [&] {
-            ++closedSignals;
-            mainLoop.quit();
-        },
-        Qt::QueuedConnection);
+    form->OnClosed = [&] {
+        QMetaObject::invokeMethod(
+            &mainLoop,
+            [&] {
+                ++closedSignals;
+                mainLoop.quit();
+            },
+            Qt::QueuedConnection);
+    };
 
     const auto started = std::chrono::steady_clock::now();
     TSoakSession session(*form, errors, seed, actions, heartbeat);
@@ -127,7 +131,7 @@ TEST(Soak, RandomisedSessionKeepsTheSeriesConsistentAndEndsAtTheClose)
     // the window for good, once.
     EXPECT_GE(session.ClosesAsked(), 1);
     EXPECT_EQ(closedSignals, 1);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(Q(*form)->isVisible());
     EXPECT_EQ(form->RunDepth(), 0);
     EXPECT_FALSE(form->CloseDeferred());
     EXPECT_TRUE(ApplicationTerminating());

@@ -13,8 +13,15 @@
 
 struct TWindowSizeChart {
     explicit TWindowSizeChart(const char* title = "Kmity 1")
-        : Chart(CreateFormChart(nullptr, "Chart", title, 0, 0, 816, 198)), Series(CreateFormSeries(Chart.get()))
+        : Chart(NewChart(title)), Series(CreateFormSeries(Chart.get()))
     {
+    }
+    static std::unique_ptr<TChart> NewChart(const char* title)
+    {
+        auto chart = std::make_unique<TChart>();
+        chart->setGeometry(0, 0, 816, 198);
+        ConfigureFormChart(*chart, title);
+        return chart;
     }
     // A full render (not a copy of the stored picture), as after any change.
     void Render()

@@ -1,33 +1,6 @@
-#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "support/numbers/FormatSettings.h"
-#include "tests/support/numbers/NumberTextSettingsGuard.h"
-
-TEST(FormatSettings, MarksAreTheFirstCharacterOfTheLocaleSeparators)
-{
-    const TFormatSettings czech = FormatSettingsOf(QLocale(QLocale::Czech, QLocale::Czechia));
-    EXPECT_EQ(czech.DecimalMark, U',');
-    EXPECT_EQ(czech.ThousandsMark, U'\u00A0');
-
-    const TFormatSettings english = FormatSettingsOf(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(english.DecimalMark, U'.');
-    EXPECT_EQ(english.ThousandsMark, U',');
-
-    const TFormatSettings german = FormatSettingsOf(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(german.DecimalMark, U',');
-    EXPECT_EQ(german.ThousandsMark, U'.');
-}
-
-TEST(FormatSettings, ReadFormatSettingsTakesTheSystemLocale)
-{
-    TFormatSettingsGuard restore(U'?', U'?');
-    ReadFormatSettings();
-    const TFormatSettings expected = FormatSettingsOf(QLocale::system());
-    EXPECT_EQ(FormatSettings().DecimalMark, expected.DecimalMark);
-    EXPECT_EQ(FormatSettings().ThousandsMark, expected.ThousandsMark);
-    EXPECT_NE(FormatSettings().DecimalMark, U'?');
-}
 
 TEST(FormatSettings, EncodesMarksAsUtf8)
 {

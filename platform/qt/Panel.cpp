@@ -1,4 +1,7 @@
-#include "support/layout/Panel.h"
+// The Qt panel's frame, face and caption, and its frame's part in the
+// alignment.
+
+#include "platform/qt/Panel.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -35,7 +38,7 @@ Qt::Alignment HorizontalFlag(TAlignment alignment)
 
 } // namespace
 
-TCustomPanel::TCustomPanel(QWidget* parent) : TAlignContainer(parent) {}
+TCustomPanel::TCustomPanel(QWidget* parent) : TQtContainerWidget(parent) {}
 
 void TCustomPanel::SetBevelOuter(TBevelCut value)
 {
@@ -87,7 +90,7 @@ void TCustomPanel::SetColor(TColor value)
     update();
 }
 
-void TCustomPanel::SetCaption(const QString& value)
+void TCustomPanel::SetCaption(const std::string& value)
 {
     if (FCaption == value)
         return;
@@ -98,7 +101,7 @@ void TCustomPanel::SetCaption(const QString& value)
 void TCustomPanel::FrameChanged()
 {
     // The frame decides the free area of the children.
-    RequestAlign(nullptr);
+    AlignLayout().RequestAlign(nullptr);
     update();
 }
 
@@ -109,7 +112,7 @@ TFrameStyle TCustomPanel::FrameStyle() const
 
 TRect TCustomPanel::AlignFreeArea() const
 {
-    return FrameGeometry(FrameStyle(), TAlignContainer::AlignFreeArea()).Inside;
+    return FrameGeometry(FrameStyle(), TQtContainerWidget::AlignFreeArea()).Inside;
 }
 
 void TCustomPanel::paintEvent(QPaintEvent*)
@@ -135,7 +138,7 @@ TRect TCustomPanel::PaintFrames(QPainter& painter, const TRect& rect) const
 
 void TCustomPanel::PaintCaption(QPainter& painter, const TRect& rect) const
 {
-    if (FCaption.isEmpty() || rect.IsEmpty())
+    if (FCaption.empty() || rect.IsEmpty())
         return;
     const QFontMetrics metrics(font());
     const int32_t lineHeight = metrics.size(Qt::TextSingleLine, QStringLiteral("W")).height();
@@ -148,6 +151,7 @@ void TCustomPanel::PaintCaption(QPainter& painter, const TRect& rect) const
     painter.setFont(font());
     painter.setPen(ToQColor(clWindowText));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(textBox, Qt::AlignTop | HorizontalFlag(FAlignment) | Qt::TextExpandTabs, FCaption);
+    painter.drawText(textBox, Qt::AlignTop | HorizontalFlag(FAlignment) | Qt::TextExpandTabs,
+                     QString::fromStdString(FCaption));
     painter.restore();
 }

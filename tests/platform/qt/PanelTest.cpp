@@ -1,4 +1,5 @@
-#include "support/layout/Panel.h"
+#include "platform/qt/Panel.h"
+#include "tests/platform/qt/AlignedChild.h"
 
 #include <QColor>
 #include <QImage>
@@ -49,7 +50,7 @@ TEST(Panel, BorderChangeRealignsChildren)
 {
     TPanel panel;
     panel.resize(100, 60);
-    auto* child = new QLabel(&panel);
+    auto* child = Adopted(new QLabel(&panel));
     SetControlAlign(child, alClient);
     EXPECT_EQ(child->geometry(), QRect(1, 1, 98, 58));
     panel.SetBorderWidth(4);
@@ -58,38 +59,22 @@ TEST(Panel, BorderChangeRealignsChildren)
     EXPECT_EQ(child->geometry(), QRect(6, 6, 88, 48));
 }
 
-namespace {
-
-class TCountingPanel : public TPanel {
-public:
-    int Runs = 0;
-
-protected:
-    void AlignControls(QWidget* causing) override
-    {
-        ++Runs;
-        TPanel::AlignControls(causing);
-    }
-};
-
-} // namespace
-
 TEST(Panel, UnchangedFrameValuesDoNotRealign)
 {
-    TCountingPanel panel;
+    TPanel panel;
     panel.SetBorderWidth(0);
     panel.SetBevelWidth(1);
     panel.SetBevelOuter(bvRaised);
     panel.SetBevelInner(bvNone);
-    EXPECT_EQ(panel.Runs, 0);
+    EXPECT_EQ(panel.Layout().Runs(), 0);
     panel.SetBevelWidth(3);
     panel.SetBevelOuter(bvLowered);
-    EXPECT_EQ(panel.Runs, 2);
+    EXPECT_EQ(panel.Layout().Runs(), 2);
     // Colour, caption and its alignment do not touch the free area.
     panel.SetColor(clRed);
     panel.SetCaption("x");
     panel.SetAlignment(taRightJustify);
-    EXPECT_EQ(panel.Runs, 2);
+    EXPECT_EQ(panel.Layout().Runs(), 2);
 }
 
 TEST(Panel, RaisedBevelIsLightTopLeftAndDarkBottomRight)

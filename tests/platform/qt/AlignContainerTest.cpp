@@ -1,5 +1,6 @@
-#include "support/layout/AlignContainer.h"
-#include "support/layout/Panel.h"
+#include "platform/qt/Container.h"
+#include "platform/qt/Panel.h"
+#include "tests/platform/qt/AlignedChild.h"
 
 #include <QLabel>
 #include <QRect>
@@ -13,7 +14,7 @@ namespace {
 // The main window's panel tree at its design size, with plain widgets
 // standing in for the charts and the memo.
 struct TMainWindowTree {
-    std::unique_ptr<TAlignContainer> Form = std::make_unique<TAlignContainer>();
+    std::unique_ptr<TQtContainerWidget> Form = std::make_unique<TQtContainerWidget>();
     TPanel* Panel1 = nullptr;
     std::array<TPanel*, 3> Rows{};
     std::array<TPanel*, 3> Columns{};
@@ -24,37 +25,24 @@ struct TMainWindowTree {
     {
         Form->DisableAlign();
         Form->resize(1077, 737);
-        Panel1 = new TPanel(Form.get());
+        Panel1 = Adopted(new TPanel(Form.get()));
         Panel1->setGeometry(0, 0, 1077, 737);
-        Panel1->SetAlign(alClient);
+        SetControlAlign(Panel1, alClient);
         for (int row = 0; row < 3; ++row) {
-            Rows[row] = new TPanel(Panel1);
+            Rows[row] = Adopted(new TPanel(Panel1));
             Rows[row]->setGeometry(1, 1 + 200 * row, 1075, 200);
-            Rows[row]->SetAlign(alTop);
-            Columns[row] = new TPanel(Rows[row]);
+            SetControlAlign(Rows[row], alTop);
+            Columns[row] = Adopted(new TPanel(Rows[row]));
             Columns[row]->setGeometry(1, 1, 257, 198);
-            Columns[row]->SetAlign(alLeft);
-            Charts[row] = new QWidget(Rows[row]);
+            SetControlAlign(Columns[row], alLeft);
+            Charts[row] = Adopted(new QWidget(Rows[row]));
             Charts[row]->setGeometry(258, 1, 816, 198);
             SetControlAlign(Charts[row], alClient);
         }
-        Output = new QWidget(Panel1);
+        Output = Adopted(new QWidget(Panel1));
         Output->setGeometry(8, 608, 249, 129);
         Form->EnableAlign();
         Form->show();
-    }
-};
-
-// Counts the runs of the layout.
-class TCountingContainer : public TAlignContainer {
-public:
-    int Runs = 0;
-
-protected:
-    void AlignControls(QWidget* causing) override
-    {
-        ++Runs;
-        TAlignContainer::AlignControls(causing);
     }
 };
 
@@ -118,10 +106,10 @@ TEST(AlignContainer, NarrowWindowKeepsChartsOwnWidth)
 
 TEST(AlignContainer, ResizingAnAlignedChildRealignsItsSiblings)
 {
-    TAlignContainer box;
+    TQtContainerWidget box;
     box.resize(300, 100);
-    auto* column = new QLabel(&box);
-    auto* client = new QLabel(&box);
+    auto* column = Adopted(new QLabel(&box));
+    auto* client = Adopted(new QLabel(&box));
     SetControlAlign(column, alLeft);
     SetControlAlign(client, alClient);
     box.show();
@@ -132,11 +120,11 @@ TEST(AlignContainer, ResizingAnAlignedChildRealignsItsSiblings)
 
 TEST(AlignContainer, HidingAndShowingAChildRealigns)
 {
-    TAlignContainer box;
+    TQtContainerWidget box;
     box.resize(300, 100);
-    auto* top = new QLabel(&box);
+    auto* top = Adopted(new QLabel(&box));
     top->resize(10, 30);
-    auto* client = new QLabel(&box);
+    auto* client = Adopted(new QLabel(&box));
     SetControlAlign(top, alTop);
     SetControlAlign(client, alClient);
     box.show();
@@ -148,15 +136,16 @@ TEST(AlignContainer, HidingAndShowingAChildRealigns)
 
 TEST(AlignContainer, AddingAndRemovingAChildRealigns)
 {
-    TAlignContainer box;
+    TQtContainerWidget box;
     box.resize(300, 100);
-    auto* client = new QLabel(&box);
+    auto* client = Adopted(new QLabel(&box));
     SetControlAlign(client, alClient);
     box.show();
     auto* left = new QLabel;
     left->resize(50, 10);
-    SetControlAlign(left, alLeft);
     left->setParent(&box);
+    Adopted(left);
+    SetControlAlign(left, alLeft);
     left->show();
     EXPECT_EQ(left->geometry(), QRect(0, 0, 50, 100));
     EXPECT_EQ(client->geometry(), QRect(50, 0, 250, 100));
@@ -166,12 +155,12 @@ TEST(AlignContainer, AddingAndRemovingAChildRealigns)
 
 TEST(AlignContainer, NewlyAlignedChildGoesFirstAmongEqualTops)
 {
-    TAlignContainer box;
+    TQtContainerWidget box;
     box.resize(100, 100);
-    auto* first = new QLabel(&box);
+    auto* first = Adopted(new QLabel(&box));
     first->setGeometry(0, 0, 10, 20);
     SetControlAlign(first, alTop);
-    auto* second = new QLabel(&box);
+    auto* second = Adopted(new QLabel(&box));
     second->setGeometry(0, 0, 10, 30);
     SetControlAlign(second, alTop);
     EXPECT_EQ(second->geometry(), QRect(0, 0, 100, 30));
@@ -180,12 +169,12 @@ TEST(AlignContainer, NewlyAlignedChildGoesFirstAmongEqualTops)
 
 TEST(AlignContainer, ChildSizeLimitsMoveTheNextChild)
 {
-    TAlignContainer box;
+    TQtContainerWidget box;
     box.resize(300, 100);
-    auto* column = new QLabel(&box);
+    auto* column = Adopted(new QLabel(&box));
     column->resize(10, 10);
     column->setMinimumWidth(60);
-    auto* client = new QLabel(&box);
+    auto* client = Adopted(new QLabel(&box));
     SetControlAlign(column, alLeft);
     SetControlAlign(client, alClient);
     EXPECT_EQ(column->geometry(), QRect(0, 0, 60, 100));
@@ -194,34 +183,34 @@ TEST(AlignContainer, ChildSizeLimitsMoveTheNextChild)
 
 TEST(AlignContainer, SuspendedRequestsRunOnceWhenResumed)
 {
-    TCountingContainer box;
+    TQtContainerWidget box;
     box.DisableAlign();
     box.DisableAlign();
-    auto* child = new QLabel(&box);
+    auto* child = Adopted(new QLabel(&box));
     SetControlAlign(child, alClient);
-    box.RequestAlign();
+    box.AlignLayout().RequestAlign();
     box.EnableAlign();
-    EXPECT_EQ(box.Runs, 0);
+    EXPECT_EQ(box.AlignLayout().Runs(), 0);
     box.EnableAlign();
-    EXPECT_EQ(box.Runs, 1);
-    EXPECT_FALSE(box.AlignDisabled());
+    EXPECT_EQ(box.AlignLayout().Runs(), 1);
+    EXPECT_FALSE(box.AlignLayout().AlignDisabled());
 }
 
 TEST(AlignContainer, SuspensionWithoutRequestsRunsNothing)
 {
-    TCountingContainer box;
+    TQtContainerWidget box;
     box.DisableAlign();
     box.EnableAlign();
-    EXPECT_EQ(box.Runs, 0);
+    EXPECT_EQ(box.AlignLayout().Runs(), 0);
 }
 
 TEST(AlignContainer, SameAlignmentAgainDoesNotRealign)
 {
-    TCountingContainer box;
-    auto* child = new QLabel(&box);
+    TQtContainerWidget box;
+    auto* child = Adopted(new QLabel(&box));
     SetControlAlign(child, alTop);
-    const int runs = box.Runs;
+    const int runs = box.AlignLayout().Runs();
     SetControlAlign(child, alTop);
-    EXPECT_EQ(box.Runs, runs);
+    EXPECT_EQ(box.AlignLayout().Runs(), runs);
     EXPECT_EQ(ControlAlign(child), alTop);
 }

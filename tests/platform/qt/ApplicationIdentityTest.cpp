@@ -1,9 +1,9 @@
 // The application as the desktop sees it: the main window carries the icon
 // that the icon theme gets, and the application names its menu entry.
 
-#include "AppTestSupport.h"
+#include "tests/app/AppTestSupport.h"
 
-#include "app/ApplicationIdentity.h"
+#include "platform/qt/ApplicationIdentity.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,7 +21,7 @@ TEST(ApplicationIdentity, MainWindowCarriesTheInstalledIconAtEverySize)
 {
     SetApplicationIdentity();
     auto form = ShowMainWindow();
-    const QIcon icon = form->windowIcon();
+    const QIcon icon = Q(*form)->windowIcon();
     // Each size the window can show is the very PNG installed into the icon
     // theme, the smallest ones drawn for their own grid.
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
