@@ -4,6 +4,7 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
+#include "support/numbers/Float80.h"
 #include "support/numbers/NumberText.h"
 #include "support/numbers/Rounding.h"
 
@@ -214,9 +215,12 @@ int32_t TCustomChartAxis::WidestValueLabel()
     double low = m.UsedMinimum;
     double high = m.UsedMaximum;
     if (RoundFirstLabelValue || (DateTimeMode && ExactDateTimeValue)) {
-        double step = LabelStep(m);
-        low = TruncToward0(m.UsedMinimum / step) * step;
-        high = TruncToward0(m.UsedMaximum / step) * step;
+        // Quotient and product at extended precision, unlike the first label
+        // value: on 0..0.5 with step 0.05 the quotient is 9.99..., so the
+        // room is measured on "0.45", not on "0.5".
+        const Float80 step = LabelStep(m);
+        low = static_cast<double>(f80::trunc(static_cast<Float80>(m.UsedMinimum) / step) * step);
+        high = static_cast<double>(f80::trunc(static_cast<Float80>(m.UsedMaximum) / step) * step);
     }
     // Custom label texts are for drawing; the room is measured on the
     // plain values, so the event is switched off meanwhile.

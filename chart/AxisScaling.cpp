@@ -347,6 +347,11 @@ void TCustomChartAxis::PlaceAxis(const TRect& plotRect)
 void TCustomChartAxis::WidenForMargins(int32_t startMargin, int32_t endMargin)
 {
     const TAxisMapping placed = LayoutSlot->Mapping;
+    // A range beyond the double range (limits set to -1e308..1.5e308) maps
+    // the end pixel through 0 x inf, which is NaN: such a range stays the
+    // limits as they are, which the mouse then refuses to move from.
+    if (!std::isfinite(placed.UsedRange))
+        return;
     TAxisMapping narrowed = placed;
     narrowed.StartPixel = placed.StartPixel + startMargin;
     narrowed.EndPixel = placed.EndPixel - endMargin;

@@ -2,6 +2,7 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/AxisPanel.h"
+#include "support/numbers/Float80.h"
 #include "support/numbers/Rounding.h"
 
 // Positions beyond the capacity are not recorded: a drawing never needs
@@ -13,26 +14,35 @@ void TCustomChartAxis::AddTick(int32_t position)
         ticks.push_back(position);
 }
 
+namespace {
+// An extended pixel distance rounded as it is, ties to even: rounding it to
+// double first would turn 48.500000000000004 into the tie 48.5, and 48.
+int32_t RoundExtendedPixels(Float80 distance) { return static_cast<int32_t>(f80::llround(f80::nearbyint(distance))); }
+} // namespace
+
 // With ticks 20, 35, 50 and three minor ticks: the first interval's spacing
-// (3.75 px) also gives the minor ticks before 20 and after 50.
+// (3.75 px) also gives the minor ticks before 20 and after 50. That spacing
+// is kept as a double, but its multiples, like the spacing between two
+// ticks, are extended: with 5 minor ticks on 97 px the third lies 49 px
+// out (3 x 16.166666666666668), not 48.
 std::vector<int32_t> MinorTickPositionsFor(const std::vector<int32_t>& ticks, int minorCount, int32_t startPixel,
                                            int32_t endPixel)
 {
     std::vector<int32_t> candidates;
     const auto k = ticks.size();
     if (k > 1) {
-        double step = static_cast<double>(ticks[1] - ticks[0]) / (minorCount + 1);
+        const double step = static_cast<double>(ticks[1] - ticks[0]) / (minorCount + 1);
         for (int i = 1; i <= minorCount; ++i) {
-            auto d = static_cast<int32_t>(RoundHalfEven(i * step));
+            const int32_t d = RoundExtendedPixels(i * static_cast<Float80>(step));
             candidates.push_back(ticks[0] - d);
             candidates.push_back(ticks[k - 1] + d);
         }
     }
-    for (std::size_t j = 1; j < k; ++j)
+    for (std::size_t j = 1; j < k; ++j) {
+        const Float80 spacing = (static_cast<Float80>(ticks[j]) - ticks[j - 1]) / (minorCount + 1);
         for (int i = 1; i <= minorCount; ++i)
-            candidates.push_back(
-                ticks[j] - static_cast<int32_t>(
-                               RoundHalfEven(i * (static_cast<double>(ticks[j] - ticks[j - 1]) / (minorCount + 1)))));
+            candidates.push_back(ticks[j] - RoundExtendedPixels(i * spacing));
+    }
     std::vector<int32_t> positions;
     for (int32_t c : candidates)
         if (startPixel < c && c < endPixel)

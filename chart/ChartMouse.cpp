@@ -37,14 +37,21 @@ bool MatchesPanning(TPanningMode allowed, bool horizontal)
 
 // New limits computed from finite ones that are not finite themselves mean
 // that the computation overflowed (a zoom released far outside the plot,
-// repeated some 230 times, reaches -inf). The overflow is raised before any
-// axis changes, so every axis keeps the limits it had.
+// repeated some 230 times, reaches -inf). So do two finite limits whose
+// distance is beyond the double range (-1e308..1.5e308): the next paint's
+// range in use would be infinite, and every value the mouse read from it
+// infinite or NaN. The overflow is raised before any axis changes, so every
+// axis keeps the limits it had. A NaN limit is never stored, whatever the
+// limits were before.
 void CheckNewLimits(const TCustomChartAxis& axis, double newMinimum, double newMaximum)
 {
     const bool finiteBefore = f80::isfinite(axis.Minimum()) && f80::isfinite(axis.Maximum()) &&
                               f80::isfinite(axis.Mapping().UsedMinimum) && f80::isfinite(axis.Mapping().UsedMaximum);
-    if (finiteBefore && !(f80::isfinite(newMinimum) && f80::isfinite(newMaximum)))
+    if (finiteBefore &&
+        !(f80::isfinite(newMinimum) && f80::isfinite(newMaximum) && f80::isfinite(newMaximum - newMinimum)))
         throw EOverflow();
+    if (f80::isnan(newMinimum) || f80::isnan(newMaximum))
+        throw EInvalidOp();
 }
 
 // The limits a scroll of the axis from one pixel to another proposes, with

@@ -2,7 +2,10 @@
 # a Debian system expects beside every installed program: the copyright and
 # the changelog, compressed, in share/doc/kmity.
 
-set(KMITY_MAINTAINER "The kmity developers <kmity@kmity.cz>"
+# The project has no mail domain of its own: the default address lies in
+# the reserved .invalid domain, where no mail can ever go astray. Whoever
+# publishes the package names themselves here.
+set(KMITY_MAINTAINER "The kmity developers <kmity@kmity.invalid>"
     CACHE STRING "Who answers for the package: name <address>")
 
 # A date as the changelog writes it: 2026-12-08 gives
@@ -47,6 +50,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kmity)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${KMITY_MAINTAINER}")
+if(KMITY_HOMEPAGE_URL) # desktop/CMakeLists.txt
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KMITY_HOMEPAGE_URL}")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "two harmonic oscillations and their sum as live charts")
 # CPack puts the summary in front as the package's synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A physics demonstration of the superposition of two harmonic oscillations,

@@ -202,6 +202,11 @@ TEST(AxisTicks, MinorTicksBetweenNeighboursAndBeyondTheEnds)
             expected.push_back(ticks[j] - d);
     EXPECT_EQ(minor, expected);
     EXPECT_TRUE(MinorTickPositionsFor({100}, 3, 0, 200).empty());
+    // Five on 97 px: beyond the ends the third lies 3 x 16.166666666666668
+    // (the spacing as a double) = 48.500000000000004 out at extended
+    // precision, so 49 px; between the ticks 3 x 97 / 6 is the tie 48.5.
+    EXPECT_EQ(MinorTickPositionsFor({20, 117}, 5, 0, 300),
+              (std::vector<int32_t>{4, 133, 149, 166, 182, 198, 101, 85, 69, 52, 36}));
 }
 
 TEST(AxisTicks, TickAndGridSegmentsPerSide)

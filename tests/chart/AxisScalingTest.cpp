@@ -420,6 +420,23 @@ TEST(AxisLabelText, EventMayReplaceTheTextButNotTheMeasuredRoom)
     EXPECT_TRUE(static_cast<bool>(chart.OnGetAxisLabel)); // switched on again
 }
 
+// The room is measured on the rounded first label, its quotient taken at
+// extended precision: 0.5 / 0.05 is 9.99..., so the widest label is "0.45".
+TEST(AxisLabelText, RoomForRoundedLabelsTruncatesTheExtendedQuotient)
+{
+    TChart chart;
+    TChartAxis& axis = chart.LeftAxis();
+    axis.SetIncrement(0.05);
+    axis.SetLabelsSeparation(0); // the step is the increment
+    PlaceLeftAxis(chart, 0, 0.5);
+    ASSERT_EQ(axis.LabelStep(), 0.05);
+    ASSERT_TRUE(axis.RoundFirstLabel());
+    chart.SelectFont(axis.LabelsFont());
+    const int32_t expected = chart.Canvas().MeasureTextWidth("0.45") + chart.Canvas().MeasureTextWidth(" ");
+    ASSERT_NE(expected, chart.Canvas().MeasureTextWidth("0.5") + chart.Canvas().MeasureTextWidth(" "));
+    EXPECT_EQ(axis.WidestValueLabel(), expected);
+}
+
 TEST(AxisAssign, CopiesScalingDrawingAndIdentity)
 {
     TChart chart;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -340,6 +341,51 @@ TEST(ChartMouseZoom, AZoomWhoseNewLimitOverflowsRaisesAndChangesNoAxis)
     for (const TAxisState& axis : StatesOf(t.Chart))
         EXPECT_TRUE(std::isfinite(axis.Minimum) && std::isfinite(axis.Maximum)) << axis;
     EXPECT_FALSE(t.Chart.ZoomRecord.IsActive);
+}
+
+// Two finite limits whose distance is beyond the double range. The mouse
+// reaches them with a press on the left axis's ticks, left of where the
+// bottom axis starts, released at its end: the bottom axis's range W (just
+// below the largest double) grows by the anchor's part. An axis given such
+// limits by the program keeps them as its range in use (0 x inf pixels would
+// make it NaN), and a zoom from it reads no value. Both zooms raise the
+// overflow and change no axis.
+TEST(ChartMouseZoom, AZoomFromOrToARangeBeyondTheDoubleRangeRaisesAndChangesNoAxis)
+{
+    const auto expectRefused = [](TMouseTestChart& t, QPoint from, QPoint to) {
+        TErrorBoxRecorder box;
+        const std::vector<TAxisState> before = StatesOf(t.Chart);
+        t.Drag(Qt::LeftButton, from, to);
+        ASSERT_EQ(box.Texts.size(), 1u);
+        EXPECT_EQ(box.Texts[0], "Floating point overflow.");
+        EXPECT_EQ(StatesOf(t.Chart), before);
+    };
+    {
+        SCOPED_TRACE("a zoom from left of the bottom axis");
+        TMouseTestChart t;
+        const TChartAxis& left = t.Chart.LeftAxis();
+        const TAxisMapping& bottom = t.Chart.BottomAxis().Mapping();
+        const QPoint from(left.Layout().LabelsPos, (left.Mapping().StartPixel + left.Mapping().EndPixel) / 2);
+        ASSERT_TRUE(left.HitTest(from.x(), from.y()));
+        const TAxisMapping placed = bottom;
+        const double anchorPart = double(placed.StartPixel - from.x()) / placed.PixelLength;
+        ASSERT_GT(anchorPart, 0);
+        const double range = std::numeric_limits<double>::max() / (1 + anchorPart / 2);
+        t.Chart.BottomAxis().SetLimits(-range / 2, range / 2);
+        t.Paint();
+        ASSERT_EQ(bottom.StartPixel, placed.StartPixel); // the same layout
+        ASSERT_EQ(bottom.EndPixel, placed.EndPixel);
+        expectRefused(t, from, QPoint(bottom.EndPixel, from.y() + 40));
+    }
+    {
+        SCOPED_TRACE("limits set to -1e308..1.5e308");
+        TMouseTestChart t;
+        t.Chart.LeftAxis().SetLimits(-1e308, 1.5e308);
+        t.Paint();
+        EXPECT_EQ(t.Chart.LeftAxis().Mapping().UsedMinimum, -1e308);
+        EXPECT_EQ(t.Chart.LeftAxis().Mapping().UsedMaximum, 1.5e308);
+        expectRefused(t, QPoint(120, 60), QPoint(300, 140));
+    }
 }
 
 // The same zoom through the window system's path, as a user's drag arrives.
