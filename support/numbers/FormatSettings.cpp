@@ -1,37 +1,13 @@
-#include "support/numbers/FormatSettings.h"
+// The program-wide number settings every conversion reads, and one mark
+// written as UTF-8.
 
-#include <QLocale>
-#include <QString>
+#include "support/numbers/FormatSettings.h"
 
 TFormatSettings& FormatSettings()
 {
     static TFormatSettings settings;
     return settings;
 }
-
-namespace {
-
-// The first Unicode character of a separator text, or the fallback when the
-// locale gives an empty text.
-char32_t FirstCharacter(const QString& text, char32_t fallback)
-{
-    if (text.isEmpty())
-        return fallback;
-    const QList<uint> characters = text.toUcs4();
-    return characters.isEmpty() ? fallback : static_cast<char32_t>(characters.first());
-}
-
-} // namespace
-
-TFormatSettings FormatSettingsOf(const QLocale& locale)
-{
-    TFormatSettings settings;
-    settings.DecimalMark = FirstCharacter(locale.decimalPoint(), U'.');
-    settings.ThousandsMark = FirstCharacter(locale.groupSeparator(), U',');
-    return settings;
-}
-
-void ReadFormatSettings() { FormatSettings() = FormatSettingsOf(QLocale::system()); }
 
 TUtf8Char EncodeUtf8(char32_t character)
 {
