@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ApplicationIdentity.h"
+#include "app/CommandLineText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,9 +42,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion()));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Kmity složené: two harmonic oscillations and their sum as three live charts.\n"
-                       "Dva harmonické kmity a jejich součet ve třech živých grafech."));
+    parser.setApplicationDescription(QString::fromUtf8(ProgramDescription()));
     parser.addHelpOption();
     parser.addVersionOption();
     // Prints the help or the version and ends the program with status 0,
