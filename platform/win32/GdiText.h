@@ -2,13 +2,15 @@
 // Text measured and drawn with GDI into a 32-bit pixel buffer of our own
 // (0xFFRRGGBB, top row first), the way the charts' pictures are kept. The
 // buffer's pixels inside the clip rectangle are copied into a DIB section,
-// GDI draws there, and they are copied back.
+// GDI draws there, and they are copied back. Characters the font lacks are
+// taken from the first fallback face that has them (see GdiText.cpp).
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace win32 {
 
@@ -30,7 +32,7 @@ struct TGdiFontSpec {
 int PixelHeightOfPoints(int points);
 
 struct TTextSize {
-    int Width = 0;  // the advance of the whole string
+    int Width = 0; // the advance of the whole string
     int Height = 0; // the line height: ascent and descent
     int Ascent = 0; // from the cell's top to the baseline
 };
@@ -62,6 +64,16 @@ public:
               const RECT& clip, std::string_view utf8, UINT align = TA_LEFT | TA_TOP);
 
 private:
+    // A piece of the text in one font.
+    struct TRun {
+        HFONT Font;
+        std::wstring Text;
+    };
+    std::vector<TRun> Runs(const std::wstring& text);
+    HFONT FallbackFor(wchar_t character);
+    HFONT MakeFont(const std::wstring& face) const;
+    int RunWidth(const TRun& run);
+
     // Selects the font into the memory device context; the last one is kept
     // while the next call asks for the same.
     void SelectFont(const TGdiFontSpec& font, double ratio);
@@ -73,6 +85,9 @@ private:
     HGDIOBJ OriginalFont = nullptr;
     TGdiFontSpec FontSpec;
     double FontRatio = 0;
+    // Fallback faces made for the current font, by their place in the list
+    // of faces (null where not yet made).
+    std::vector<HFONT> Fallbacks;
     HBITMAP Bitmap = nullptr;
     HGDIOBJ OriginalBitmap = nullptr;
     uint32_t* Bits = nullptr;
