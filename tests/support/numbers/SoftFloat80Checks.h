@@ -121,8 +121,18 @@ inline TResult HardwareUnary(int op, long double a)
         return Folded(FromHardware(std::ceil(a)));
     case Trunc:
         return Folded(FromHardware(std::trunc(a)));
-    case ILogB:
+    case ILogB: {
+        // An encoding the processor takes for no number (an unnormal, a
+        // pseudo-infinity or a pseudo-NaN: exponent field set, integer bit
+        // clear) is an invalid operand, so its exponent is FP_ILOGBNAN.
+        // MinGW's ilogbl gives the integer indefinite for it instead, while
+        // it gives FP_ILOGBNAN for true NaNs; glibc gives FP_ILOGBNAN for
+        // both.
+        const SoftFloat80 x = FromHardware(a);
+        if ((x.SignExponent & 0x7FFF) != 0 && (x.Significand >> 63) == 0)
+            return Folded(static_cast<uint64_t>(FP_ILOGBNAN));
         return Folded(static_cast<uint64_t>(std::ilogb(a)));
+    }
     default:
         return Folded(FromHardware(-a));
     }
@@ -210,7 +220,14 @@ inline std::string FromDoubleMismatch(uint64_t bits)
 
 inline std::string ScaleMismatch(SoftFloat80 a, int n)
 {
-    const SoftFloat80 hardware = FromHardware(std::ldexp(ToHardware(a), n));
+    // A NaN, or an encoding the processor takes for no number, comes back as
+    // the processor's own arithmetic gives it: quieted with its payload, or
+    // the default NaN. glibc's ldexpl scales it with the processor and so
+    // gives that; MinGW's returns it untouched, a signalling one too. The
+    // multiplier is volatile so that the compiler keeps the multiplication.
+    const long double x = ToHardware(a);
+    volatile long double one = 1.0L;
+    const SoftFloat80 hardware = FromHardware(x != x ? x * one : std::ldexp(x, n));
     const SoftFloat80 soft = soft80::ScaleByTwo(a, n);
     if (hardware.SignExponent == soft.SignExponent && hardware.Significand == soft.Significand)
         return "";

@@ -1,0 +1,32 @@
+// UTF-8 and UTF-16 converted with the system's own conversion, which
+// replaces what is not valid instead of failing.
+
+#include "platform/win32/Utf16.h"
+
+#include <windows.h>
+
+namespace win32 {
+
+std::wstring Utf16FromUtf8(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
+    return result;
+}
+
+std::string Utf8FromUtf16(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,
+                        nullptr);
+    return result;
+}
+
+} // namespace win32
