@@ -2,6 +2,7 @@
 
 #include "platform/qt/Application.h"
 
+#include "app/ApplicationTitle.h"
 #include "platform/qt/ErrorBox.h"
 #include "platform/qt/MessageLoop.h"
 #include "support/runtime/ErrorBox.h"
@@ -36,10 +37,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 
 std::string ApplicationTitleFromPath(const std::string& programPath)
 {
-    std::string name = programPath.substr(programPath.find_last_of("/\\") + 1);
-    name = name.substr(0, name.find('.'));
     // Letters beyond ASCII are lowered too: a Czech file name is as likely.
-    const QString title = QString::fromStdString(name);
-    const qsizetype first = title.size() > 1 && title.at(0).isHighSurrogate() ? 2 : 1;
-    return (title.left(first) + title.mid(first).toLower()).toStdString();
+    return ApplicationTitleOf(
+        programPath, [](const std::string& text) { return QString::fromStdString(text).toLower().toStdString(); });
 }

@@ -19,8 +19,6 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The application title: the program file's name without directory and
-// without everything from the first full stop on, its first letter as it is
-// and every later letter in lower case by Qt's case rules ("kmity" gives
-// "kmity", "myProg.v2" "myprog").
+// The application title by the rule of app/ApplicationTitle.h, the letters
+// lowered by Qt's case rules ("kmity" gives "kmity", "myProg.v2" "myprog").
 std::string ApplicationTitleFromPath(const std::string& programPath);

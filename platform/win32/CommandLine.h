@@ -1,19 +1,15 @@
 #pragma once
-// "--help" and "--version" on Windows: answered on the starting console
-// before any window is made.
+// The Windows command line: the process's arguments in UTF-8, answered
+// (AnswerCommandLine, app/CommandLine.h) on the starting console before any
+// window is made.
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace win32 {
 
-// The program's arguments (without its own path) as UTF-8, from the
-// process's command line.
+// The program's arguments as UTF-8, its own path first, split from the
+// process's command line by the system's rules.
 std::vector<std::string> CommandLineArguments();
-
-// The exit code when the command line asked for help or the version (after
-// printing the answer), nothing otherwise.
-std::optional<int> AnswerCommandLine(const std::vector<std::string>& arguments);
 
 } // namespace win32

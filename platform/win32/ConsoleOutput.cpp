@@ -26,9 +26,9 @@ bool WriteTo(HANDLE out, std::string_view utf8)
 
 } // namespace
 
-bool WriteToStartingConsole(std::string_view utf8)
+bool WriteToStartingConsole(std::string_view utf8, TConsoleStream stream)
 {
-    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    HANDLE out = GetStdHandle(stream == TConsoleStream::Error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     if (Usable(out))
         return WriteTo(out, utf8);
     if (!AttachConsole(ATTACH_PARENT_PROCESS))

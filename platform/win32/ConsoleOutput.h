@@ -7,7 +7,9 @@
 
 namespace win32 {
 
-// Returns false when there is nowhere to write (started from the desktop).
-bool WriteToStartingConsole(std::string_view utf8);
+// Standard output, or standard error for error messages. Returns false when
+// there is nowhere to write (started from the desktop).
+enum class TConsoleStream { Output, Error };
+bool WriteToStartingConsole(std::string_view utf8, TConsoleStream stream = TConsoleStream::Output);
 
 } // namespace win32

@@ -29,7 +29,7 @@ void SetPlatformErrorBox(IErrorBox* box);
 std::string ErrorBoxText(const std::string& message);
 
 // The application title, which the platform's application object sets at
-// its creation from the program file's name (see its ApplicationTitleFromPath).
+// its creation from the program file's name, by a rule every platform shares.
 void SetApplicationTitle(const std::string& title);
 const std::string& ApplicationTitle();
 
