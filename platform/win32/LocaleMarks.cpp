@@ -1,12 +1,15 @@
-// The number marks read with GetLocaleInfoEx; ReadFormatSettings takes the
-// user's locale on Windows.
+// The number marks read with GetLocaleInfoEx, and the user's locale
+// watched for changes.
 
 #include "platform/win32/LocaleMarks.h"
+
+#include "platform/win32/MessageTarget.h"
 
 #include <windows.h>
 
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace win32 {
 
@@ -44,8 +47,47 @@ TFormatSettings FormatSettingsOfLocaleName(const wchar_t* localeName)
     return settings;
 }
 
-} // namespace win32
+namespace {
 
-// The user's marks, re-read when the system announces a change of the
-// user's settings (WM_SETTINGCHANGE with "intl").
-void ReadFormatSettings() { FormatSettings() = win32::FormatSettingsOfLocaleName(LOCALE_NAME_USER_DEFAULT); }
+class TWin32LocaleMarks final : public ILocaleMarks, public TMessageTarget {
+public:
+    ~TWin32LocaleMarks() override
+    {
+        if (FWatch)
+            DestroyWindow(FWatch);
+    }
+
+    TFormatSettings Read() const override { return FormatSettingsOfLocaleName(LOCALE_NAME_USER_DEFAULT); }
+
+    void SetOnChange(std::function<void()> handler) override
+    {
+        FOnChange = std::move(handler);
+        // Broadcasts reach top-level windows only, not message-only ones:
+        // the watch is a top-level window that never shows.
+        if (!FWatch)
+            FWatch = CreateTargetWindow(*this, TargetWindowClass(L"KmityLocaleWatch", nullptr), WS_POPUP, 0, nullptr,
+                                        RECT{0, 0, 0, 0});
+    }
+
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETTINGCHANGE && lParam &&
+            std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"intl" && FOnChange)
+            FOnChange();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+private:
+    HWND FWatch = nullptr;
+    std::function<void()> FOnChange;
+};
+
+} // namespace
+
+ILocaleMarks& Win32LocaleMarks()
+{
+    static TWin32LocaleMarks marks;
+    return marks;
+}
+
+} // namespace win32

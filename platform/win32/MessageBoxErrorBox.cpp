@@ -17,4 +17,10 @@ void TMessageBoxErrorBox::Show(const std::string& text, const std::string& capti
     ShowBox(owner, Utf16FromUtf8(text).c_str(), Utf16FromUtf8(caption).c_str(), MB_ICONERROR | MB_OK);
 }
 
+TMessageBoxErrorBox& ApplicationErrorBox()
+{
+    static TMessageBoxErrorBox box;
+    return box;
+}
+
 } // namespace win32

@@ -27,4 +27,8 @@ private:
     TShowBox ShowBox;
 };
 
+// The program's box, which start-up installs as the platform's error box;
+// the main window makes itself its owner.
+TMessageBoxErrorBox& ApplicationErrorBox();
+
 } // namespace win32

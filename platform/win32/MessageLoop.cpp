@@ -1,28 +1,41 @@
 // The message queue handled with GetMessage, PeekMessage and DispatchMessage.
-// Exceptions never reach this loop: each window procedure catches at its own
-// boundary, as an exception cannot unwind through the system's dispatch.
+// Each window procedure of ours catches at its own boundary, as an exception
+// cannot unwind through the system's dispatch; the loop catches too, for
+// what runs in it before the dispatch (the window's keys).
 
 #include "platform/win32/MessageLoop.h"
 
+#include "platform/win32/Window.h"
+#include "support/runtime/ErrorBox.h"
+
 #include <windows.h>
 
-#include <atomic>
+#include <exception>
 
 namespace win32 {
 
 namespace {
 
-std::atomic<bool>& TerminatingMark()
-{
-    static std::atomic<bool> mark{false};
-    return mark;
-}
-
 void Dispatch(const MSG& message)
 {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    try {
+        if (HandleWindowKey(message))
+            return;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    } catch (const std::exception& error) {
+        ShowHandlerError(error);
+    } catch (...) {
+        ShowHandlerErrorMessage("Unknown error");
+    }
 }
+
+class TWin32MessageLoop final : public IMessageLoop {
+public:
+    int Run() override { return RunMessageLoop(); }
+    void DispatchPending() override { DispatchPendingMessages(); }
+    void Quit(int status) override { PostQuitMessage(status); }
+};
 
 } // namespace
 
@@ -55,16 +68,10 @@ void DispatchPendingMessages()
     }
 }
 
-void SleepMilliseconds(int ms) { Sleep(ms > 0 ? static_cast<DWORD>(ms) : 0); }
-
-void RequestQuit(int exitCode)
+IMessageLoop& Win32MessageLoop()
 {
-    MarkApplicationTerminating();
-    PostQuitMessage(exitCode);
+    static TWin32MessageLoop loop;
+    return loop;
 }
-
-void MarkApplicationTerminating() { TerminatingMark() = true; }
-
-bool ApplicationTerminating() { return TerminatingMark(); }
 
 } // namespace win32

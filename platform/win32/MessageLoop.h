@@ -1,12 +1,14 @@
 #pragma once
-// The thread's message queue on Windows: the main loop, handling what is
-// pending from inside a running handler, the millisecond sleep and the end
-// of the program.
+// The thread's message queue on Windows: the main loop and handling what is
+// pending from inside a running handler, with the main window's keys (Tab
+// along its ring) taken before the controls see them.
+
+#include "support/runtime/MessageLoop.h"
 
 namespace win32 {
 
 // Takes and dispatches messages until WM_QUIT arrives; returns its exit
-// code.
+// code and marks the program as terminating.
 int RunMessageLoop();
 
 // Dispatches every message now waiting and returns without waiting for new
@@ -14,14 +16,7 @@ int RunMessageLoop();
 // again, so that the main loop still ends on it.
 void DispatchPendingMessages();
 
-// Sleeps for ms milliseconds; 0 gives the rest of the time slice to another
-// thread that is ready to run.
-void SleepMilliseconds(int ms);
-
-// Marks the program as terminating and asks the main loop to end with the
-// exit code. The mark is never cleared.
-void RequestQuit(int exitCode);
-void MarkApplicationTerminating();
-bool ApplicationTerminating();
+// The loop above as the program's message loop; Quit posts WM_QUIT.
+IMessageLoop& Win32MessageLoop();
 
 } // namespace win32

@@ -42,10 +42,24 @@ TEST(LocaleMarks, ReadFormatSettingsTakesTheUsersLocale)
 {
     const TFormatSettings saved = FormatSettings();
     FormatSettings() = {U'#', U'#'};
-    ReadFormatSettings();
+    FormatSettings() = win32::Win32LocaleMarks().Read();
     const TFormatSettings user = win32::FormatSettingsOfLocaleName(LOCALE_NAME_USER_DEFAULT);
     EXPECT_EQ(FormatSettings().DecimalMark, user.DecimalMark);
     EXPECT_EQ(FormatSettings().ThousandsMark, user.ThousandsMark);
     EXPECT_NE(FormatSettings().DecimalMark, U'#');
     FormatSettings() = saved;
+}
+
+// The change notice follows WM_SETTINGCHANGE for "intl" only.
+TEST(LocaleMarks, ChangeNoticeFollowsTheInternationalSettings)
+{
+    int notices = 0;
+    win32::Win32LocaleMarks().SetOnChange([&] { ++notices; });
+    const HWND watch = FindWindowW(L"KmityLocaleWatch", nullptr);
+    ASSERT_NE(watch, nullptr);
+    SendMessageW(watch, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+    SendMessageW(watch, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Environment"));
+    SendMessageW(watch, WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(notices, 1);
+    win32::Win32LocaleMarks().SetOnChange(nullptr);
 }

@@ -57,11 +57,11 @@ TEST(Win32MessageLoop, DispatchesPendingWithoutWaitingAndEndsOnQuit)
     // A quit taken while pending messages are handled (from inside a
     // running handler) marks the program and still ends the main loop,
     // after the messages posted before it.
-    EXPECT_FALSE(win32::ApplicationTerminating());
+    EXPECT_FALSE(ApplicationTerminating());
     PostMessageW(window, WM_APP, 0, 0);
     PostQuitMessage(7);
     win32::DispatchPendingMessages();
-    EXPECT_TRUE(win32::ApplicationTerminating());
+    EXPECT_TRUE(ApplicationTerminating());
     EXPECT_EQ(Handled, 3);
     EXPECT_EQ(win32::RunMessageLoop(), 7);
     DestroyWindow(window);
@@ -70,11 +70,11 @@ TEST(Win32MessageLoop, DispatchesPendingWithoutWaitingAndEndsOnQuit)
 TEST(Win32MessageLoop, SleepWaitsAtLeastTheTimeAndZeroOnlyYields)
 {
     const auto start = std::chrono::steady_clock::now();
-    win32::SleepMilliseconds(30);
+    SleepMilliseconds(30);
     const auto slept = std::chrono::steady_clock::now() - start;
     EXPECT_GE(slept, std::chrono::milliseconds(25));
     const auto again = std::chrono::steady_clock::now();
     for (int i = 0; i < 100; ++i)
-        win32::SleepMilliseconds(0);
+        SleepMilliseconds(0);
     EXPECT_LT(std::chrono::steady_clock::now() - again, std::chrono::seconds(1));
 }

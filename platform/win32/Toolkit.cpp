@@ -1,0 +1,116 @@
+// The Windows toolkit's factory: each control made as a child window of its
+// parent, named, with its text and rectangle, owned by the main window and
+// handed to the parent's alignment.
+
+#include "platform/win32/Toolkit.h"
+
+#include "platform/win32/LocaleMarks.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/NativeControls.h"
+#include "platform/win32/Panel.h"
+#include "platform/win32/Utf16.h"
+#include "platform/win32/Window.h"
+
+#include <cassert>
+
+namespace win32 {
+
+namespace {
+
+// Every control of ours is a native one; its window the parent of new ones.
+HWND ParentHandle(IContainer& parent)
+{
+    auto* native = dynamic_cast<TNativeControl*>(&parent);
+    assert(native && "a Windows control's parent is a Windows container");
+    return native->Handle();
+}
+
+TWindow& OwningWindow(IContainer& parent)
+{
+    TWindow* window = MainWindowOf(ParentHandle(parent));
+    assert(window && "controls are made inside the main window");
+    return *window;
+}
+
+// Names the new control, gives it its accessible name, places it, hands it
+// to the parent's alignment and the window's ownership.
+template <class Control>
+Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControlSpec& spec)
+{
+    Control* control = OwningWindow(parent).Own(std::move(made));
+    control->SetName(spec.Name);
+    if (!spec.AccessibleName.empty() || !spec.AccessibleDescription.empty())
+        control->SetAccessibleName(spec.AccessibleName, spec.AccessibleDescription);
+    control->SetBounds(spec.Bounds);
+    parent.Layout().Add(*control);
+    return control;
+}
+
+class TWin32Toolkit final : public IToolkit {
+public:
+    std::unique_ptr<IWindow> CreateMainWindow(const TWindowSpec& spec) override
+    {
+        auto window = std::make_unique<TWindow>(spec.Title, spec.Bounds,
+                                                TWindowFont{Utf16FromUtf8(spec.Font.Family), spec.Font.PixelSize});
+        window->SetName(spec.Name);
+        return window;
+    }
+
+    IPanel* CreatePanel(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    ILabel* CreateLabel(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    IEdit* CreateEdit(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    IButton* CreateButton(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent,
+                     std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    ICheckBox* CreateCheckBox(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent,
+                     std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    IMemo* CreateMemo(IContainer& parent, const TControlSpec& spec) override
+    {
+        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+                     spec);
+    }
+
+    IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel&) override
+    {
+        return Place(parent,
+                     std::make_unique<TChartPlaceholder>(OwningWindow(parent), ParentHandle(parent), parent.Layout()),
+                     spec);
+    }
+
+    IMessageLoop& MessageLoop() override { return Win32MessageLoop(); }
+    ILocaleMarks& LocaleMarks() override { return Win32LocaleMarks(); }
+};
+
+} // namespace
+
+IToolkit& Win32Toolkit()
+{
+    static TWin32Toolkit toolkit;
+    return toolkit;
+}
+
+} // namespace win32
