@@ -52,8 +52,8 @@ const wchar_t* TargetWindowClass(const wchar_t* name, HBRUSH background)
     return name;
 }
 
-HWND CreateTargetWindow(TMessageTarget& target, const wchar_t* className, DWORD style, DWORD exStyle,
-                        HWND parent, const RECT& rect, const wchar_t* text)
+HWND CreateTargetWindow(TMessageTarget& target, const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
+                        const RECT& rect, const wchar_t* text)
 {
     return CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
                            rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), &target);

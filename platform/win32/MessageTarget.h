@@ -21,8 +21,8 @@ const wchar_t* TargetWindowClass(const wchar_t* name, HBRUSH background);
 // Creates a window of such a class whose messages go to `target` from the
 // first one on (WM_NCCREATE); the target stays attached until
 // WM_NCDESTROY, or until DetachTarget.
-HWND CreateTargetWindow(TMessageTarget& target, const wchar_t* className, DWORD style, DWORD exStyle,
-                        HWND parent, const RECT& rect, const wchar_t* text = L"");
+HWND CreateTargetWindow(TMessageTarget& target, const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
+                        const RECT& rect, const wchar_t* text = L"");
 
 // The target of a window made by CreateTargetWindow, or null.
 TMessageTarget* TargetOf(HWND window);

@@ -88,14 +88,16 @@ void TCheckBox::Command(WORD code)
 
 TMemo::TMemo(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text)
 {
-    Attach(CreateNativeControl(L"EDIT", text, ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE, parent),
+    Attach(CreateNativeControl(L"EDIT", text, ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
+                               parent),
            host, &layout);
 }
 
 TChartPlaceholder::TChartPlaceholder(TControlHost& host, HWND parent, TAlignContainer& layout)
 {
-    const HWND handle = CreateTargetWindow(*this, TargetWindowClass(L"KmityChartPlaceholder", GetSysColorBrush(COLOR_BTNFACE)),
-                                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent, RECT{0, 0, 0, 0});
+    const HWND handle =
+        CreateTargetWindow(*this, TargetWindowClass(L"KmityChartPlaceholder", GetSysColorBrush(COLOR_BTNFACE)),
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent, RECT{0, 0, 0, 0});
     Attach(handle, host, &layout);
 }
 

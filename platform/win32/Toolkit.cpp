@@ -58,19 +58,22 @@ public:
 
     IPanel* CreatePanel(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+        return Place(parent,
+                     std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
                      spec);
     }
 
     ILabel* CreateLabel(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+        return Place(parent,
+                     std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
                      spec);
     }
 
     IEdit* CreateEdit(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+        return Place(parent,
+                     std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
                      spec);
     }
 
@@ -83,14 +86,15 @@ public:
 
     ICheckBox* CreateCheckBox(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(
+            parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+            spec);
     }
 
     IMemo* CreateMemo(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
+        return Place(parent,
+                     std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
                      spec);
     }
 

@@ -1,30 +1,53 @@
-// The Windows program's entry point. The command line is answered first,
-// without a window; everything else runs inside a boundary that shows an
-// escaping exception in the error box instead of letting the program vanish.
+// The Windows program's entry point: the command line answered without a
+// window, then the platform's services installed (application title, error
+// box, message loop, COM for the accessible names) and the program's own
+// start-up. The manifest makes the process per-monitor DPI aware (v2).
 
+#include "app/CommandLine.h"
+#include "app/StartUp.h"
+#include "platform/win32/ApplicationTitle.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/MessageBoxErrorBox.h"
-
-#include "support/numbers/FormatSettings.h"
+#include "platform/win32/MessageLoop.h"
+#include "platform/win32/Toolkit.h"
+#include "support/runtime/ErrorBox.h"
+#include "support/runtime/MessageLoop.h"
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <exception>
+#include <string>
+#include <vector>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    win32::TMessageBoxErrorBox errorBox;
+    std::vector<std::string> arguments = win32::CommandLineArguments();
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    if (const std::optional<int> status = AnswerCommandLine(static_cast<int>(arguments.size()), argv.data()))
+        return *status;
+
+    SetApplicationTitle(win32::RunningApplicationTitle());
+    SetPlatformErrorBox(&win32::ApplicationErrorBox());
+    SetMessageLoop(&win32::Win32MessageLoop());
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    int status = 1;
+    // The program's handlers catch for themselves; this is for start-up,
+    // so that a failure is shown instead of the program vanishing.
     try {
-        if (const auto answered = win32::AnswerCommandLine(win32::CommandLineArguments()))
-            return *answered;
-        ReadFormatSettings();
-        // The main window and its message loop join here once the
-        // platform's window layer is in place.
-        return 0;
+        status = RunProgram(win32::Win32Toolkit());
     } catch (const std::exception& error) {
-        errorBox.Show(error.what(), "kmity");
+        ShowHandlerError(error);
     } catch (...) {
-        errorBox.Show("Unknown error", "kmity");
+        ShowHandlerErrorMessage("Unknown error");
     }
-    return 1;
+    SetMessageLoop(nullptr);
+    SetPlatformErrorBox(nullptr);
+    if (com)
+        CoUninitialize();
+    return status;
 }

@@ -57,10 +57,9 @@ bool HasAllGlyphs(HFONT font, const std::wstring& text)
 TWindow::TWindow(const std::string& title, const TRect& clientArea, const TWindowFont& font)
     : FLayout([this] { return ClientArea(); }), FFontSpec(font)
 {
-    const HWND handle =
-        CreateTargetWindow(*this, TargetWindowClass(WindowClassName, GetSysColorBrush(COLOR_BTNFACE)), WindowStyle,
-                           WindowExStyle, nullptr, RECT{clientArea.Left, clientArea.Top, clientArea.Right, clientArea.Bottom},
-                           Utf16FromUtf8(title).c_str());
+    const HWND handle = CreateTargetWindow(
+        *this, TargetWindowClass(WindowClassName, GetSysColorBrush(COLOR_BTNFACE)), WindowStyle, WindowExStyle, nullptr,
+        RECT{clientArea.Left, clientArea.Top, clientArea.Right, clientArea.Bottom}, Utf16FromUtf8(title).c_str());
     if (!handle)
         throw std::runtime_error("Cannot create the main window");
     // The monitor the window is on decides its scale; without per-monitor

@@ -1,0 +1,179 @@
+// The main window built by the Windows toolkit: every control at the
+// rectangle the form's alignment gives on Linux too (at 96 dpi), the
+// captions, the tab ring, and the handlers reached through the system's
+// own messages, with a real run that dispatches messages itself.
+
+#include "app/MainWindow.h"
+#include "chart/LineSeries.h"
+#include "platform/win32/ApplicationTitle.h"
+#include "platform/win32/NativeControls.h"
+#include "platform/win32/Toolkit.h"
+#include "platform/win32/Window.h"
+#include "support/runtime/MessageLoop.h"
+#include "tests/support/runtime/ErrorBoxRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+HWND H(const IControl* control) { return dynamic_cast<const win32::TNativeControl*>(control)->Handle(); }
+
+// The window's rectangle in its parent's client area, in device pixels.
+TRect DeviceBounds(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
+std::wstring Text(HWND window)
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::unique_ptr<TForm1> ShownForm()
+{
+    auto form = std::make_unique<TForm1>(win32::Win32Toolkit());
+    form->Window->Show();
+    DispatchPendingMessages();
+    return form;
+}
+
+// The form's rectangles, the same the Linux tests expect of the Qt window.
+TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
+{
+    auto form = ShownForm();
+    RECT client;
+    GetClientRect(H(form->Window.get()), &client);
+    EXPECT_EQ(client.right, 1077);
+    EXPECT_EQ(client.bottom, 737);
+    EXPECT_EQ(form->Window->Title(), "Form1");
+    const struct {
+        const IControl* Control;
+        const IControl* Parent;
+        TRect Bounds;
+    } cases[] = {
+        {form->Panel1, form->Window.get(), {0, 0, 1077, 737}},
+        {form->Panel2, form->Panel1, {1, 1, 1076, 201}},
+        {form->Panel3, form->Panel1, {1, 201, 1076, 401}},
+        {form->Panel4, form->Panel1, {1, 401, 1076, 601}},
+        {form->Panel5, form->Panel2, {1, 1, 258, 199}},
+        {form->Panel6, form->Panel3, {1, 1, 258, 199}},
+        {form->Panel7, form->Panel4, {1, 1, 258, 199}},
+        {form->Edit1, form->Panel5, {120, 16, 241, 37}},
+        {form->Edit2, form->Panel5, {120, 48, 241, 69}},
+        {form->Edit5, form->Panel5, {120, 80, 241, 101}},
+        {form->Edit3, form->Panel6, {120, 16, 241, 37}},
+        {form->Edit4, form->Panel6, {120, 48, 241, 69}},
+        {form->Edit6, form->Panel6, {120, 80, 241, 101}},
+        {form->Button1, form->Panel7, {24, 32, 99, 57}},
+        {form->Button2, form->Panel7, {24, 64, 99, 89}},
+        {form->Button3, form->Panel7, {24, 96, 99, 121}},
+        {form->CheckBox1, form->Panel7, {160, 37, 217, 54}},
+        {form->Output, form->Panel1, {8, 608, 257, 737}},
+    };
+    for (const auto& c : cases) {
+        const HWND window = H(c.Control);
+        EXPECT_EQ(GetParent(window), H(c.Parent)) << dynamic_cast<const win32::TNativeControl*>(c.Control)->Name();
+        EXPECT_EQ(DeviceBounds(window), c.Bounds) << dynamic_cast<const win32::TNativeControl*>(c.Control)->Name();
+        EXPECT_EQ(c.Control->Bounds(), c.Bounds);
+    }
+    // The charts' places: the rest of each row.
+    for (const IPanel* row : {form->Panel2, form->Panel3, form->Panel4}) {
+        const HWND chart = GetWindow(H(row), GW_CHILD) ? GetWindow(GetWindow(H(row), GW_CHILD), GW_HWNDNEXT) : nullptr;
+        ASSERT_NE(chart, nullptr);
+        EXPECT_EQ(DeviceBounds(chart), (TRect{258, 1, 1074, 199}));
+    }
+    // Labels at their places, sized to their text; the Greek letters in a
+    // face that has them.
+    const struct {
+        const ILabel* Label;
+        const wchar_t* Text;
+        int Left;
+        int Top;
+    } labels[] = {
+        {form->Label1, L"amplituda A1 [m]", 16, 24}, {form->Label3, L"frekvence", 16, 56},
+        {form->Label7, L"\u03C91", 72, 56},           {form->Label5, L"\u03D51", 16, 88},
+        {form->Label2, L"amplituda A2 [m]", 16, 24}, {form->Label8, L"\u03D52", 16, 88},
+    };
+    for (const auto& l : labels) {
+        const TRect r = DeviceBounds(H(l.Label));
+        EXPECT_EQ(Text(H(l.Label)), l.Text);
+        EXPECT_EQ(r.Left, l.Left);
+        EXPECT_EQ(r.Top, l.Top);
+        EXPECT_GT(r.Width(), 0);
+        EXPECT_GE(r.Height(), 11);
+    }
+    EXPECT_EQ(form->Panel1->Caption(), "Panel1");
+    EXPECT_EQ(form->Panel3->Caption(), "Panel2");
+    EXPECT_EQ(Text(H(form->Button1)), L"Start");
+    EXPECT_EQ(Text(H(form->CheckBox1)), L"pomalu");
+    EXPECT_EQ(Text(H(form->Edit1)), L"5");
+
+    // A wider window widens only the charts.
+    form->Window->SetBounds(TRect{248, 79, 1277 + 248, 837 + 79});
+    EXPECT_EQ(DeviceBounds(H(form->Panel4)), (TRect{1, 401, 1276, 601}));
+    EXPECT_EQ(DeviceBounds(H(form->Panel7)), (TRect{1, 1, 258, 199}));
+}
+
+TEST(Win32MainWindow, TabFollowsTheRingAndSelectsAnEditBoxsText)
+{
+    auto form = ShownForm();
+    auto* window = dynamic_cast<win32::TWindow*>(form->Window.get());
+    const IControl* ring[] = {form->Edit1,   form->Edit2,   form->Edit5,   form->Edit3,     form->Edit4, form->Edit6,
+                              form->Button1, form->Button2, form->Button3, form->CheckBox1, form->Output};
+    SetFocus(H(ring[0]));
+    for (size_t i = 1; i <= std::size(ring); ++i) {
+        ASSERT_TRUE(window->MoveFocus(GetFocus(), false));
+        EXPECT_EQ(GetFocus(), H(ring[i % std::size(ring)])) << i;
+    }
+    ASSERT_TRUE(window->MoveFocus(GetFocus(), true));
+    EXPECT_EQ(GetFocus(), H(form->Output));
+    // From the check box to the memo and on to Edit1, whose text is selected.
+    window->MoveFocus(GetFocus(), false);
+    DWORD from = 1, to = 0;
+    SendMessageW(H(form->Edit1), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 1u);
+    // A Tab key message goes through the loop's window keys.
+    PostMessageW(H(form->Edit1), WM_KEYDOWN, VK_TAB, 0);
+    DispatchPendingMessages();
+    EXPECT_EQ(GetFocus(), H(form->Edit2));
+}
+
+TEST(Win32MainWindow, StartWithATextThatIsNoNumberShowsTheError)
+{
+    TErrorBoxRecorder errors;
+    const std::string title = ApplicationTitle();
+    SetApplicationTitle(win32::ApplicationTitleFromPath("C:\\Program Files\\kmity\\kmity.exe"));
+    auto form = ShownForm();
+    SendMessageW(H(form->Edit1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    SendMessageW(H(form->Button1), BM_CLICK, 0, 0);
+    ASSERT_EQ(errors.Texts.size(), 1u);
+    EXPECT_EQ(errors.Texts[0], "'abc' is not a valid floating point value.");
+    EXPECT_EQ(errors.Captions[0], "kmity");
+    EXPECT_EQ(form->RunDepth(), 0);
+    SetApplicationTitle(title);
+}
+
+// Stop, waiting in the queue, is dispatched by the run itself.
+TEST(Win32MainWindow, StopEndsARunStartedByItsButton)
+{
+    TErrorBoxRecorder errors;
+    auto form = ShownForm();
+    PostMessageW(H(form->Button2), BM_CLICK, 0, 0);
+    SendMessageW(H(form->Button1), BM_CLICK, 0, 0);
+    EXPECT_TRUE(errors.Texts.empty());
+    EXPECT_EQ(form->RunDepth(), 0);
+    EXPECT_GT(form->Series1->PointCount(), 0);
+}
+
+} // namespace
