@@ -19,8 +19,9 @@ std::string LowerCase(const std::string& utf8)
     if (text.empty())
         return utf8;
     std::wstring lowered(text.size() * 2, L'\0');
-    const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), static_cast<int>(text.size()),
-                                     lowered.data(), static_cast<int>(lowered.size()), nullptr, nullptr, 0);
+    const int length =
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), static_cast<int>(text.size()),
+                      lowered.data(), static_cast<int>(lowered.size()), nullptr, nullptr, 0);
     if (length <= 0)
         return utf8;
     lowered.resize(static_cast<size_t>(length));

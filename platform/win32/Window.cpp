@@ -132,7 +132,11 @@ void TWindow::SetBounds(const TRect& bounds)
 
 void TWindow::PlaceOnScreen(const TRect& clientArea)
 {
-    RECT outer = FScale.ToDevice(clientArea);
+    // The size scaled as a whole, as the client area's WM_SIZE reads it
+    // back, rather than from the scaled edges.
+    const int left = FScale.ToDevice(clientArea.Left);
+    const int top = FScale.ToDevice(clientArea.Top);
+    RECT outer{left, top, left + FScale.ToDevice(clientArea.Width()), top + FScale.ToDevice(clientArea.Height())};
     AdjustWindowRectExForDpi(&outer, WindowStyle, FALSE, WindowExStyle, FScale.Dpi);
     SetWindowPos(FHandle, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -61,24 +61,15 @@ TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
         const IControl* Parent;
         TRect Bounds;
     } cases[] = {
-        {form->Panel1, form->Window.get(), {0, 0, 1077, 737}},
-        {form->Panel2, form->Panel1, {1, 1, 1076, 201}},
-        {form->Panel3, form->Panel1, {1, 201, 1076, 401}},
-        {form->Panel4, form->Panel1, {1, 401, 1076, 601}},
-        {form->Panel5, form->Panel2, {1, 1, 258, 199}},
-        {form->Panel6, form->Panel3, {1, 1, 258, 199}},
-        {form->Panel7, form->Panel4, {1, 1, 258, 199}},
-        {form->Edit1, form->Panel5, {120, 16, 241, 37}},
-        {form->Edit2, form->Panel5, {120, 48, 241, 69}},
-        {form->Edit5, form->Panel5, {120, 80, 241, 101}},
-        {form->Edit3, form->Panel6, {120, 16, 241, 37}},
-        {form->Edit4, form->Panel6, {120, 48, 241, 69}},
-        {form->Edit6, form->Panel6, {120, 80, 241, 101}},
-        {form->Button1, form->Panel7, {24, 32, 99, 57}},
-        {form->Button2, form->Panel7, {24, 64, 99, 89}},
-        {form->Button3, form->Panel7, {24, 96, 99, 121}},
-        {form->CheckBox1, form->Panel7, {160, 37, 217, 54}},
-        {form->Output, form->Panel1, {8, 608, 257, 737}},
+        {form->Panel1, form->Window.get(), {0, 0, 1077, 737}}, {form->Panel2, form->Panel1, {1, 1, 1076, 201}},
+        {form->Panel3, form->Panel1, {1, 201, 1076, 401}},     {form->Panel4, form->Panel1, {1, 401, 1076, 601}},
+        {form->Panel5, form->Panel2, {1, 1, 258, 199}},        {form->Panel6, form->Panel3, {1, 1, 258, 199}},
+        {form->Panel7, form->Panel4, {1, 1, 258, 199}},        {form->Edit1, form->Panel5, {120, 16, 241, 37}},
+        {form->Edit2, form->Panel5, {120, 48, 241, 69}},       {form->Edit5, form->Panel5, {120, 80, 241, 101}},
+        {form->Edit3, form->Panel6, {120, 16, 241, 37}},       {form->Edit4, form->Panel6, {120, 48, 241, 69}},
+        {form->Edit6, form->Panel6, {120, 80, 241, 101}},      {form->Button1, form->Panel7, {24, 32, 99, 57}},
+        {form->Button2, form->Panel7, {24, 64, 99, 89}},       {form->Button3, form->Panel7, {24, 96, 99, 121}},
+        {form->CheckBox1, form->Panel7, {160, 37, 217, 54}},   {form->Output, form->Panel1, {8, 608, 257, 737}},
     };
     for (const auto& c : cases) {
         const HWND window = H(c.Control);
@@ -101,7 +92,7 @@ TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
         int Top;
     } labels[] = {
         {form->Label1, L"amplituda A1 [m]", 16, 24}, {form->Label3, L"frekvence", 16, 56},
-        {form->Label7, L"\u03C91", 72, 56},           {form->Label5, L"\u03D51", 16, 88},
+        {form->Label7, L"\u03C91", 72, 56},          {form->Label5, L"\u03D51", 16, 88},
         {form->Label2, L"amplituda A2 [m]", 16, 24}, {form->Label8, L"\u03D52", 16, 88},
     };
     for (const auto& l : labels) {
@@ -122,6 +113,25 @@ TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
     form->Window->SetBounds(TRect{248, 79, 1277 + 248, 837 + 79});
     EXPECT_EQ(DeviceBounds(H(form->Panel4)), (TRect{1, 401, 1276, 601}));
     EXPECT_EQ(DeviceBounds(H(form->Panel7)), (TRect{1, 1, 258, 199}));
+}
+
+// Moved to a monitor at 150 %: the controls keep their logical rectangles
+// and stand at 1.5 times them, in a font 1.5 times the height.
+TEST(Win32MainWindow, NewDpiScalesTheControlsAndTheirFont)
+{
+    auto form = ShownForm();
+    const HWND window = H(form->Window.get());
+    RECT outer;
+    GetWindowRect(window, &outer);
+    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                   outer.top + (outer.bottom - outer.top) * 3 / 2};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(DeviceBounds(H(form->Edit1)), (TRect{180, 24, 362, 56}));
+    EXPECT_EQ(DeviceBounds(H(form->Button1)), (TRect{36, 48, 149, 86}));
+    EXPECT_EQ(form->Edit1->Bounds(), (TRect{120, 16, 241, 37}));
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(H(form->Edit1), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -17);
 }
 
 TEST(Win32MainWindow, TabFollowsTheRingAndSelectsAnEditBoxsText)
