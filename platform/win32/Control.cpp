@@ -11,11 +11,10 @@
 
 namespace win32 {
 
-void TNativeControl::Attach(HWND handle, TControlHost& host, TAlignContainer* layout)
+void TNativeControl::Attach(HWND handle, TControlHost& host)
 {
     FHandle = handle;
     FHost = &host;
-    FParentLayout = layout;
     SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FHost->FontFor(L"")), FALSE);
 }
 

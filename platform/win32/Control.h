@@ -45,11 +45,13 @@ public:
     // The window's DPI or font changed: places the window and sets its font
     // again.
     virtual void Rescale();
+    // From now on the control's moves, resizes and visibility changes ask
+    // the parent's alignment to run.
+    void JoinLayout(TAlignContainer& parentLayout) { FParentLayout = &parentLayout; }
 
 protected:
-    // Takes the window made for the control; `layout` is the parent's
-    // alignment (null for the main window).
-    void Attach(HWND handle, TControlHost& host, TAlignContainer* layout);
+    // Takes the window made for the control.
+    void Attach(HWND handle, TControlHost& host);
     void Place(const TRect& bounds, const ILayoutControl& self);
     bool Visible() const;
     void ApplyAccessibleName(const std::string& name, const std::string& description);

@@ -13,9 +13,9 @@ HWND CreateNativeControl(const wchar_t* className, const std::string& text, DWOR
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-TLabel::TLabel(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text)
+TLabel::TLabel(TControlHost& host, HWND parent, const std::string& text)
 {
-    Attach(CreateNativeControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, parent), host, &layout);
+    Attach(CreateNativeControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, parent), host);
     SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(host.FontFor(Utf16FromUtf8(text))), FALSE);
 }
 
@@ -46,14 +46,14 @@ void TLabel::Rescale()
     SetBounds(FBounds);
 }
 
-TEdit::TEdit(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text)
+TEdit::TEdit(TControlHost& host, HWND parent, const std::string& text)
 {
-    Attach(CreateNativeControl(L"EDIT", text, ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent), host, &layout);
+    Attach(CreateNativeControl(L"EDIT", text, ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, parent), host);
 }
 
-TButton::TButton(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& caption)
+TButton::TButton(TControlHost& host, HWND parent, const std::string& caption)
 {
-    Attach(CreateNativeControl(L"BUTTON", caption, BS_PUSHBUTTON, 0, parent), host, &layout);
+    Attach(CreateNativeControl(L"BUTTON", caption, BS_PUSHBUTTON, 0, parent), host);
 }
 
 void TButton::Command(WORD code)
@@ -62,9 +62,9 @@ void TButton::Command(WORD code)
         FOnClick();
 }
 
-TCheckBox::TCheckBox(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& caption)
+TCheckBox::TCheckBox(TControlHost& host, HWND parent, const std::string& caption)
 {
-    Attach(CreateNativeControl(L"BUTTON", caption, BS_AUTOCHECKBOX, 0, parent), host, &layout);
+    Attach(CreateNativeControl(L"BUTTON", caption, BS_AUTOCHECKBOX, 0, parent), host);
 }
 
 bool TCheckBox::Checked() const { return SendMessageW(FHandle, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -86,19 +86,19 @@ void TCheckBox::Command(WORD code)
         FOnChange();
 }
 
-TMemo::TMemo(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text)
+TMemo::TMemo(TControlHost& host, HWND parent, const std::string& text)
 {
     Attach(CreateNativeControl(L"EDIT", text, ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
                                parent),
-           host, &layout);
+           host);
 }
 
-TChartPlaceholder::TChartPlaceholder(TControlHost& host, HWND parent, TAlignContainer& layout)
+TChartPlaceholder::TChartPlaceholder(TControlHost& host, HWND parent)
 {
     const HWND handle =
         CreateTargetWindow(*this, TargetWindowClass(L"KmityChartPlaceholder", GetSysColorBrush(COLOR_BTNFACE)),
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent, RECT{0, 0, 0, 0});
-    Attach(handle, host, &layout);
+    Attach(handle, host);
 }
 
 LRESULT TChartPlaceholder::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -18,7 +18,7 @@ HWND CreateNativeControl(const wchar_t* className, const std::string& text, DWOR
 // from the rectangle it is given.
 class TLabel final : public TWin32Control<ILabel> {
 public:
-    TLabel(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text);
+    TLabel(TControlHost& host, HWND parent, const std::string& text);
     std::string Text() const override { return WindowTextUtf8(FHandle); }
     void SetBounds(const TRect& bounds) override;
     void Rescale() override;
@@ -32,7 +32,7 @@ private:
 // the system's dialog manager does for an edit box).
 class TEdit final : public TWin32Control<IEdit> {
 public:
-    TEdit(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text);
+    TEdit(TControlHost& host, HWND parent, const std::string& text);
     std::string Text() const override { return WindowTextUtf8(FHandle); }
     void SetText(const std::string& text) override { SetWindowTextUtf8(FHandle, text); }
 };
@@ -41,7 +41,7 @@ public:
 // it, and it never becomes the default button.
 class TButton final : public TWin32Control<IButton> {
 public:
-    TButton(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& caption);
+    TButton(TControlHost& host, HWND parent, const std::string& caption);
     std::string Caption() const override { return WindowTextUtf8(FHandle); }
     void SetOnClick(std::function<void()> handler) override { FOnClick = std::move(handler); }
     void Command(WORD code) override;
@@ -54,7 +54,7 @@ private:
 // us; SetChecked changes it and tells the handler the same way.
 class TCheckBox final : public TWin32Control<ICheckBox> {
 public:
-    TCheckBox(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& caption);
+    TCheckBox(TControlHost& host, HWND parent, const std::string& caption);
     std::string Caption() const override { return WindowTextUtf8(FHandle); }
     bool Checked() const override;
     void SetChecked(bool checked) override;
@@ -69,7 +69,7 @@ private:
 // horizontal scrolling); Return starts a new line.
 class TMemo final : public TWin32Control<IMemo> {
 public:
-    TMemo(TControlHost& host, HWND parent, TAlignContainer& layout, const std::string& text);
+    TMemo(TControlHost& host, HWND parent, const std::string& text);
     std::string Text() const override { return WindowTextUtf8(FHandle); }
 };
 
@@ -77,7 +77,7 @@ public:
 // button face colour, until the chart is drawn by a window of its own here.
 class TChartPlaceholder final : public TWin32Control<IControl>, public TMessageTarget {
 public:
-    TChartPlaceholder(TControlHost& host, HWND parent, TAlignContainer& layout);
+    TChartPlaceholder(TControlHost& host, HWND parent);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 

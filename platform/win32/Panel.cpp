@@ -17,13 +17,13 @@ COLORREF ToColorRef(TColor color)
     return RGB(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
-TPanel::TPanel(TControlHost& host, HWND parent, TAlignContainer& parentLayout, const std::string& caption)
+TPanel::TPanel(TControlHost& host, HWND parent, const std::string& caption)
     : FLayout([this] { return FrameGeometry(TFrameStyle{}, ClientArea()).Inside; }), FCaption(caption)
 {
     const HWND handle = CreateTargetWindow(*this, TargetWindowClass(L"KmityPanel", nullptr),
                                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, parent,
                                            RECT{0, 0, 0, 0}, Utf16FromUtf8(caption).c_str());
-    Attach(handle, host, &parentLayout);
+    Attach(handle, host);
 }
 
 void TPanel::SetBounds(const TRect& bounds)

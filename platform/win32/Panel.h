@@ -14,7 +14,7 @@ namespace win32 {
 
 class TPanel final : public TWin32Control<IPanel>, public TMessageTarget {
 public:
-    TPanel(TControlHost& host, HWND parent, TAlignContainer& parentLayout, const std::string& caption);
+    TPanel(TControlHost& host, HWND parent, const std::string& caption);
 
     TAlignContainer& Layout() override { return FLayout; }
     // A new size re-aligns the children at once, also while hidden.

@@ -43,6 +43,7 @@ Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControl
         control->SetAccessibleName(spec.AccessibleName, spec.AccessibleDescription);
     control->SetBounds(spec.Bounds);
     parent.Layout().Add(*control);
+    control->JoinLayout(parent.Layout());
     return control;
 }
 
@@ -58,51 +59,37 @@ public:
 
     IPanel* CreatePanel(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     ILabel* CreateLabel(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     IEdit* CreateEdit(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     IButton* CreateButton(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(parent, std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     ICheckBox* CreateCheckBox(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(
-            parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-            spec);
+        return Place(parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     IMemo* CreateMemo(IContainer& parent, const TControlSpec& spec) override
     {
-        return Place(parent,
-                     std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), parent.Layout(), spec.Text),
-                     spec);
+        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
     IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel&) override
     {
-        return Place(parent,
-                     std::make_unique<TChartPlaceholder>(OwningWindow(parent), ParentHandle(parent), parent.Layout()),
-                     spec);
+        return Place(parent, std::make_unique<TChartPlaceholder>(OwningWindow(parent), ParentHandle(parent)), spec);
     }
 
     IMessageLoop& MessageLoop() override { return Win32MessageLoop(); }

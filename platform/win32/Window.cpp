@@ -67,7 +67,7 @@ TWindow::TWindow(const std::string& title, const TRect& clientArea, const TWindo
     const UINT dpi = GetDpiForWindow(handle);
     FScale.Dpi = dpi ? dpi : USER_DEFAULT_SCREEN_DPI;
     MakeFonts();
-    Attach(handle, *this, nullptr);
+    Attach(handle, *this);
     SetBounds(clientArea);
     ApplicationErrorBox().SetOwner(handle);
 }
