@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ChartWidget.h"
 #include "support/layout/AlignContainer.h"
 
 namespace {
@@ -60,14 +61,22 @@ void ConfigureSeries(TLineSeries& series)
 
 TChart* CreateFormChart(QWidget* parent, const char* name, const char* title, int left, int top, int width, int height)
 {
-    auto* chart = new TChart(parent);
-    chart->setObjectName(QString::fromUtf8(name));
+    auto owned = std::make_unique<TChart>();
+    TChart* chart = owned.get();
     TLoadingScope loading(chart);
-    chart->setGeometry(left, top, width, height);
-    chart->setFocusPolicy(Qt::NoFocus);
+    chart->SetClientSize(width, height);
+    TChartWidget* window = nullptr;
+    if (parent) {
+        // The window owns the chart and goes with its parent.
+        window = new TChartWidget(std::move(owned), parent);
+        window->setObjectName(QString::fromUtf8(name));
+        window->setGeometry(left, top, width, height);
+        window->setFocusPolicy(Qt::NoFocus);
+    }
     ConfigureChart(*chart, title);
-    SetControlAlign(chart, alClient);
-    return chart;
+    if (window)
+        SetControlAlign(window, alClient);
+    return owned ? owned.release() : chart;
 }
 
 TLineSeries* CreateFormSeries(TChart* chart)

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/LocaleWatcher.h"
 #include "app/MainWindow.h"
+#include "platform/qt/DrawingServices.h"
 #include "support/numbers/NumberText.h"
 #include "support/runtime/MessageLoop.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
         return *status;
     ReadFormatSettings();
     TApplication app(argc, argv);
+    InstallDrawingServices(); // the charts' text and system colours
     SetApplicationIdentity(); // version, menu entry id, icon
     TLocaleWatcher localeWatcher;
     app.installEventFilter(&localeWatcher);

@@ -1,3 +1,5 @@
+#include "platform/qt/DrawingServices.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallDrawingServices();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

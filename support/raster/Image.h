@@ -12,6 +12,7 @@
 // 200 %); everything drawn on the image is given in logical pixels and
 // mapped by DeviceScale.h.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -35,14 +36,20 @@ public:
     // Row y starts at Bits() + y * Width(); nullptr for the null image.
     TPixel* Bits() { return Pixels.empty() ? nullptr : Pixels.data(); }
     const TPixel* Bits() const { return Pixels.empty() ? nullptr : Pixels.data(); }
-    TPixel* ScanLine(int32_t y) { return Bits() + static_cast<size_t>(y) * static_cast<size_t>(W); }
-    const TPixel* ScanLine(int32_t y) const { return Bits() + static_cast<size_t>(y) * static_cast<size_t>(W); }
+    TPixel* ScanLine(int32_t y) { return Bits() + static_cast<std::size_t>(y) * static_cast<std::size_t>(W); }
+    const TPixel* ScanLine(int32_t y) const
+    {
+        return Bits() + static_cast<std::size_t>(y) * static_cast<std::size_t>(W);
+    }
 
     bool Valid(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < W && y < H; }
     // Precondition: Valid(x, y).
     TPixel Pixel(int32_t x, int32_t y) const { return *(ScanLine(y) + x); }
     void SetPixel(int32_t x, int32_t y, TPixel pixel) { *(ScanLine(y) + x) = pixel; }
     void Fill(TPixel pixel);
+    // The part of the image at (x, y), width x height, with the same ratio;
+    // what lies outside the image is left black.
+    TImage Copy(int32_t x, int32_t y, int32_t width, int32_t height) const;
 
     // Same size, ratio and pixels.
     friend bool operator==(const TImage&, const TImage&) = default;

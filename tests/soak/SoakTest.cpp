@@ -7,6 +7,7 @@
 #include "SoakSession.h"
 
 #include "chart/LineSeries.h"
+#include "platform/qt/DrawingServices.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
+    InstallDrawingServices();
     SetApplicationTitle(ApplicationTitleFromPath(argc > 0 ? argv[0] : "kmity"));
     return RUN_ALL_TESTS();
 }

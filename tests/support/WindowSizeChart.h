@@ -6,6 +6,7 @@
 #include "app/FormCharts.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ImageView.h"
 
 #include <QImage>
 
@@ -25,7 +26,7 @@ struct TWindowSizeChart {
     QImage RenderedPicture()
     {
         Render();
-        return Chart->WindowImage().copy();
+        return ImageView(Chart->WindowImage()).copy();
     }
     // The chart deletes the series that are still in its list.
     std::unique_ptr<TChart> Chart;
