@@ -16,16 +16,16 @@ TForm1::TForm1(IToolkit& toolkit)
 
 TForm1::~TForm1()
 {
-    // A series leaves its chart when it is destroyed, so the series go while
-    // the charts are still alive. The charts go before the window: here a
-    // chart is its own host widget, which the window would delete too.
+    // The window goes first: the charts' host controls in it show the
+    // charts, which must outlive them. A series leaves its chart when it is
+    // destroyed, so the series go while the charts are still alive.
+    Window.reset();
     delete Series1;
     delete Series2;
     delete Series3;
     delete Chart1;
     delete Chart2;
     delete Chart3;
-    Window.reset();
 }
 
 void TForm1::WireHandlers()

@@ -2,7 +2,7 @@
 // draws backdrop, headings, walls, axes and series in a fixed order.
 #include "chart/AxisPanel.h"
 
-TCustomAxisPanel::TCustomAxisPanel(QWidget* parent) : TCustomLynPanelExtended(parent)
+TCustomAxisPanel::TCustomAxisPanel()
 {
     Bottom = std::make_unique<TChartAxis>(this, true, false, false, 0);
     Top = std::make_unique<TChartAxis>(this, true, true, false, 0);

@@ -18,7 +18,7 @@ using TAxisOnGetLabel =
 
 class TCustomAxisPanel : public TCustomLynPanelExtended {
 public:
-    explicit TCustomAxisPanel(QWidget* parent = nullptr);
+    TCustomAxisPanel();
     ~TCustomAxisPanel() override;
 
     // --- series -----------------------------------------------------------------

@@ -104,7 +104,7 @@ void TCustomChartAxis::RepaintNow()
     if (!Chart)
         return;
     Chart->RequestRepaint();
-    Chart->repaint();
+    Chart->PaintNow();
 }
 
 void TCustomChartAxis::Assign(const TCustomChartAxis& source)

@@ -69,9 +69,9 @@ TChartMouseSettings& ChartMouseSettings()
 
 // Title, Foot, BackWall, LeftWall, Legend, BottomWall: the members are
 // declared in this order, so they are built in it.
-TCustomChart::TCustomChart(QWidget* parent)
-    : TCustomAxisPanel(parent), TitleValue(std::make_unique<TChartTitle>(this)),
-      FootValue(std::make_unique<TChartTitle>(this)), BackWallValue(std::make_unique<TChartWall>(this, clDefault)),
+TCustomChart::TCustomChart()
+    : TitleValue(std::make_unique<TChartTitle>(this)), FootValue(std::make_unique<TChartTitle>(this)),
+      BackWallValue(std::make_unique<TChartWall>(this, clDefault)),
       LeftWallValue(std::make_unique<TChartWall>(this, 0x80FFFF)), LegendValue(std::make_unique<TChartLegend>(this)),
       BottomWallValue(std::make_unique<TChartWall>(this, clWhite))
 {
@@ -82,12 +82,13 @@ TCustomChart::~TCustomChart() = default;
 
 TColor TCustomChart::BackColor() const { return BackWallValue->Color(); }
 
-// At run time a back colour is meant to be seen, so the wall's brush
-// becomes solid; while the window definition loads it stays as stored.
+// At run time (in a window) a back colour is meant to be seen, so the
+// wall's brush becomes solid; while the window definition loads it stays
+// as stored.
 void TCustomChart::SetBackColor(TColor value)
 {
     BackWallValue->SetColor(value);
-    if (parentWidget() != nullptr && !Loading)
+    if (Host() != nullptr && !Loading)
         BackWallValue->Brush().SetStyle(bsSolid);
 }
 

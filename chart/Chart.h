@@ -4,8 +4,6 @@
 
 #include "chart/AxisPanel.h"
 
-#include <QCursor>
-
 #include <array>
 #include <string>
 #include <utility>
@@ -13,7 +11,6 @@
 
 class TCustomChart;
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
 
 // A heading above (Title) or below (Foot) the chart.
@@ -130,7 +127,7 @@ TChartMouseSettings& ChartMouseSettings();
 
 class TCustomChart : public TCustomAxisPanel {
 public:
-    explicit TCustomChart(QWidget* parent = nullptr);
+    TCustomChart();
     ~TCustomChart() override;
 
     TChartTitle& Title() { return *TitleValue; }
@@ -171,7 +168,7 @@ public:
     TChartClick OnClickBackground;
     TChartClick OnClickLegend;
 
-    // Mouse actions in chart client pixels (the Qt event handlers call these).
+    // Mouse actions in chart client pixels (the input handlers call these).
     void ChartMouseDown(TMouseButton button, int32_t x, int32_t y);
     void ChartMouseMove(int32_t x, int32_t y);
     void ChartMouseUp(TMouseButton button, int32_t x, int32_t y);
@@ -182,6 +179,18 @@ public:
     // changed keeps the window as it is instead of copying the frameless
     // picture over it.
     void HandlePaint() override;
+
+    // --- input from the host window --------------------------------------------------
+    void MouseDown(const TMouseInput& input) override;
+    void MouseMove(const TMouseInput& input) override;
+    void MouseUp(const TMouseInput& input) override;
+    // Small deltas add up to whole notches, each one turn of ChartMouseWheel.
+    void MouseWheel(const TWheelInput& input) override;
+    void MouseLeave() override;
+    // An error box interrupted a drag: both drags end, a zoom frame still
+    // shown is erased, so the chart never waits for a release that went to
+    // the box.
+    void CancelMouseMode() override;
 
 protected:
     TRect DrawHeadings(TLynCanvas3D& canvas, const TRect& plot) override;
@@ -201,13 +210,6 @@ protected:
     // b is drawn in black (white on black) so that it shows.
     void SetBrushFill(TLynCanvas3D& canvas, TColor color, TBrushStyle style, TColor background);
 
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
-
 private:
     // What a press landed on: a series' point, else an axis, else nothing.
     struct TPressedItem {
@@ -223,13 +225,8 @@ private:
     void ShowZoomFrame();
     void EndZoomDrag();
     void ShowWindowCanvas();
-    void CancelDrags();
-
-    // The cursor rule looks at every pointer move, not only at drags.
-    struct TMouseTrackingSwitch {
-        explicit TMouseTrackingSwitch(QWidget* widget) { widget->setMouseTracking(true); }
-    };
-    TMouseTrackingSwitch MouseTracking{this};
+    void CaptureMouse();
+    void ReleaseMouse();
     // RenderCount() when the zoom drag began: a paint during the drag leaves
     // the frame in the stored picture, which must then be rendered anew.
     int64_t RendersAtZoomStart = 0;
@@ -243,7 +240,8 @@ private:
     std::unique_ptr<TChartWall> LeftWallValue;
     std::unique_ptr<TChartLegend> LegendValue;
     std::unique_ptr<TChartWall> BottomWallValue;
-    QCursor RestingCursor;
+    // The chart's cursor when loading ended: the window's default.
+    TCursorShape RestingCursor = crDefault;
 };
 
 class TChart : public TCustomChart {

@@ -5,12 +5,7 @@
 #include "chart/Chart.h"
 
 #include "support/numbers/Float80.h"
-#include "support/runtime/ErrorBox.h"
 #include "support/runtime/Exceptions.h"
-#include "support/runtime/MouseCapture.h"
-
-#include <QMouseEvent>
-#include <QWheelEvent>
 
 #include <cmath>
 #include <cstdlib>
@@ -26,7 +21,7 @@ constexpr int32_t ZoomDragThreshold = 16;
 // The wheel scrolls the vertical axes by 3 percent of their range.
 F80_CONST Float80 WheelPercent = 3;
 
-// One notch of a classic mouse wheel in Qt's eighths of a degree. Touchpads
+// One notch of a classic mouse wheel in eighths of a degree. Touchpads
 // and smooth wheels report a notch as many smaller deltas.
 constexpr int WheelNotch = 120;
 
@@ -158,7 +153,7 @@ void TCustomChart::ZoomAxes()
                                 static_cast<double>(max - (max - newMax) / divisor));
             }
             RequestRepaint();
-            repaint();
+            PaintNow();
         }
     }
     for (auto [axis, newMin, newMax] : targets)
@@ -295,19 +290,19 @@ bool TCustomChart::BeginDrag(TMouseButton button, int32_t x, int32_t y)
     const TChartMouseSettings& settings = ChartMouseSettings();
     bool began = false;
     if (AllowZoom && button == settings.ZoomMouseButton) {
-        setCursor(Qt::ArrowCursor);
+        ShowCursor(crDefault);
         ZoomRecord.BeginAt(x, y);
         RendersAtZoomStart = RenderCount();
         ShowZoomFrame();
         began = true;
     }
     if (AllowPanning != pmNone && button == settings.ScrollMouseButton) {
-        setCursor(Qt::ArrowCursor);
+        ShowCursor(crDefault);
         PanRecord.BeginAt(x, y);
         began = true;
     }
     if (began)
-        SetMouseCaptureHolder(this);
+        CaptureMouse();
     return began;
 }
 
@@ -339,7 +334,7 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
     bool seriesCursor = false;
     for (TChartSeries* series : SeriesList()) {
         if (series->Active() && series->Cursor() != 0 && series->PointAtPixel(x, y) != -1) {
-            setCursor(static_cast<Qt::CursorShape>(series->Cursor()));
+            ShowCursor(static_cast<TCursorShape>(series->Cursor()));
             seriesCursor = true;
             break;
         }
@@ -347,14 +342,14 @@ void TCustomChart::ChartMouseMove(int32_t x, int32_t y)
     for (TChartSeries* series : SeriesList())
         series->MouseMoved(x, y);
     if (!seriesCursor)
-        setCursor(RestingCursor);
+        ShowCursor(RestingCursor);
 }
 
 void TCustomChart::ScrollDragMove(int32_t x, int32_t y)
 {
     if (!Layout().PlotRect.Contains(x, y)) {
         PanRecord.IsActive = false;
-        ReleaseMouseCaptureHolder(this);
+        ReleaseMouse();
         return;
     }
     if (x == PanRecord.LastX && y == PanRecord.LastY)
@@ -401,7 +396,7 @@ void TCustomChart::ChartMouseUp(TMouseButton button, int32_t x, int32_t y)
     }
     PanRecord.IsActive = false;
     if (!ZoomRecord.IsActive)
-        ReleaseMouseCaptureHolder(this);
+        ReleaseMouse();
 }
 
 void TCustomChart::ChartMouseWheel(bool down)
@@ -421,14 +416,11 @@ void TCustomChart::ChartMouseWheel(bool down)
 
 void TCustomChart::ChartMouseLeave()
 {
-    setCursor(RestingCursor);
+    ShowCursor(RestingCursor);
     PanRecord.IsActive = false;
 }
 
-// An error box interrupted the drag: end both drags, erasing a zoom frame
-// that is still shown, so the chart never waits for a release that went to
-// the box.
-void TCustomChart::CancelDrags()
+void TCustomChart::CancelMouseMode()
 {
     if (ZoomRecord.IsActive)
         EndZoomDrag();
@@ -447,60 +439,18 @@ void TCustomChart::EndZoomDrag()
         RequestRepaint();
 }
 
-// --- Qt events --------------------------------------------------------------------
+// --- input from the host window ------------------------------------------------------
 
-namespace {
+void TCustomChart::MouseDown(const TMouseInput& input) { ChartMouseDown(input.Button, input.X, input.Y); }
+void TCustomChart::MouseMove(const TMouseInput& input) { ChartMouseMove(input.X, input.Y); }
+void TCustomChart::MouseUp(const TMouseInput& input) { ChartMouseUp(input.Button, input.X, input.Y); }
 
-bool ToMouseButton(Qt::MouseButton qtButton, TMouseButton& button)
+// The rest of a notch waits for the next event. A delta the other way drops
+// what was gathered, so a touchpad that wobbles back and forth does not
+// scroll. Horizontal deltas never reach the chart.
+void TCustomChart::MouseWheel(const TWheelInput& input)
 {
-    switch (qtButton) {
-    case Qt::LeftButton:
-        button = mbLeft;
-        return true;
-    case Qt::RightButton:
-        button = mbRight;
-        return true;
-    case Qt::MiddleButton:
-        button = mbMiddle;
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-void TCustomChart::mousePressEvent(QMouseEvent* event)
-{
-    TMouseButton button;
-    if (!ToMouseButton(event->button(), button))
-        return;
-    const QPoint p = event->position().toPoint();
-    GuardHandler([&] { ChartMouseDown(button, p.x(), p.y()); });
-}
-
-void TCustomChart::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    GuardHandler([&] { ChartMouseMove(p.x(), p.y()); });
-}
-
-void TCustomChart::mouseReleaseEvent(QMouseEvent* event)
-{
-    TMouseButton button;
-    if (!ToMouseButton(event->button(), button))
-        return;
-    const QPoint p = event->position().toPoint();
-    GuardHandler([&] { ChartMouseUp(button, p.x(), p.y()); });
-}
-
-// Small deltas add up to whole notches, each one turn; the rest waits for
-// the next event. A delta the other way drops what was gathered, so a
-// touchpad that wobbles back and forth does not scroll. Horizontal deltas
-// are not gathered at all.
-void TCustomChart::wheelEvent(QWheelEvent* event)
-{
-    const int delta = event->angleDelta().y();
+    const int delta = input.AngleDelta;
     if (delta == 0)
         return;
     if ((delta < 0) != (WheelRemainder < 0))
@@ -509,28 +459,30 @@ void TCustomChart::wheelEvent(QWheelEvent* event)
     const int64_t gathered = int64_t{WheelRemainder} + delta;
     const int64_t turns = gathered / WheelNotch;
     WheelRemainder = static_cast<int>(gathered - turns * WheelNotch);
-    GuardHandler([&] {
-        for (int64_t i = 0; i < std::llabs(turns); ++i)
-            ChartMouseWheel(turns < 0);
-    });
+    for (int64_t i = 0; i < std::llabs(turns); ++i)
+        ChartMouseWheel(turns < 0);
 }
 
-void TCustomChart::leaveEvent(QEvent*)
+void TCustomChart::MouseLeave() { ChartMouseLeave(); }
+
+void TCustomChart::CaptureMouse()
 {
-    GuardHandler([&] { ChartMouseLeave(); });
+    if (Host())
+        Host()->SetMouseCapture();
 }
 
-bool TCustomChart::event(QEvent* event)
+void TCustomChart::ReleaseMouse()
 {
-    if (event->type() == CancelModeEvent) {
-        GuardHandler([&] { CancelDrags(); });
-        return true;
-    }
-    return TCustomAxisPanel::event(event);
+    if (Host())
+        Host()->ReleaseMouseCapture();
 }
 
 // Shows what was drawn straight on the window canvas (the zoom frame).
-void TCustomChart::ShowWindowCanvas() { update(); }
+void TCustomChart::ShowWindowCanvas()
+{
+    if (Host())
+        Host()->Invalidate();
+}
 
 void TCustomChart::HandlePaint()
 {

@@ -20,7 +20,7 @@ void TView3DOptions::Assign(const TView3DOptions& s)
 TLynCanvas3D::TLynCanvas3D() : S(std::make_unique<State>()) {}
 TLynCanvas3D::~TLynCanvas3D() = default;
 
-void TLynCanvas3D::BindWindowCanvas(QImage* windowImage)
+void TLynCanvas3D::BindWindowCanvas(TImage* windowImage)
 {
     S->WindowTarget.Device.SetTarget(windowImage);
     S->Current = &S->WindowTarget;
@@ -30,7 +30,7 @@ void TLynCanvas3D::SetOnNeedRepaint(TNotifyChange onNeedRepaint) { S->OnNeedRepa
 
 // --- frames ---------------------------------------------------------------------
 
-TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect, bool view3D,
+TRect TLynCanvas3D::BeginFrame(TImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect, bool view3D,
                                TColor)
 {
     S->Bounds = panelRect;
@@ -47,16 +47,14 @@ TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* optio
     const int32_t h = std::max(0, panelRect.Height());
     // The bitmap has the window's resolution; the paint still counts in
     // logical pixels.
-    const TDeviceScale scale = TDeviceScale::ForRatio(windowCanvas ? windowCanvas->devicePixelRatio() : 1.0);
+    const TDeviceScale scale = TDeviceScale::ForRatio(windowCanvas ? windowCanvas->DevicePixelRatio() : 1.0);
     const int32_t deviceWidth = scale.Map(w);
     const int32_t deviceHeight = scale.Map(h);
-    if (S->Bitmap && (S->Bitmap->width() != deviceWidth || S->Bitmap->height() != deviceHeight ||
-                      S->Bitmap->devicePixelRatio() != scale.Ratio))
+    if (S->Bitmap && (S->Bitmap->Width() != deviceWidth || S->Bitmap->Height() != deviceHeight ||
+                      S->Bitmap->DevicePixelRatio() != scale.Ratio))
         S->Bitmap.reset();
-    if (!S->Bitmap) {
-        S->Bitmap = std::make_unique<QImage>(deviceWidth, deviceHeight, QImage::Format_RGB32);
-        S->Bitmap->setDevicePixelRatio(scale.Ratio);
-    }
+    if (!S->Bitmap)
+        S->Bitmap = std::make_unique<TImage>(deviceWidth, deviceHeight, scale.Ratio);
     // Re-binding also drops a clip or pen position that an interrupted paint
     // may have left behind; pen, brush and font stay as the last paint left
     // them.
@@ -65,14 +63,31 @@ TRect TLynCanvas3D::BeginFrame(QImage* windowCanvas, const TView3DOptions* optio
     return TRect{0, 0, w, h};
 }
 
-void TLynCanvas3D::PresentFrame(QImage* destination, QImage* windowCanvas, const TRect& panelRect)
+namespace {
+
+// Black where a pixel's grey (red 11, green 16, blue 5 parts of 32) is
+// under half, else white: $808080 stays white, $7F7F7F turns black.
+void ReduceToBlackAndWhite(TImage& image)
+{
+    TPixel* p = image.Bits();
+    const size_t count = static_cast<size_t>(image.Width()) * static_cast<size_t>(image.Height());
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t r = (p[i] >> 16) & 0xFF;
+        const uint32_t g = (p[i] >> 8) & 0xFF;
+        const uint32_t b = p[i] & 0xFF;
+        p[i] = (r * 11 + g * 16 + b * 5) / 32 < 128 ? 0xFF000000u : 0xFFFFFFFFu;
+    }
+}
+
+} // namespace
+
+void TLynCanvas3D::PresentFrame(TImage* destination, TImage* windowCanvas, const TRect& panelRect)
 {
     if (S->Buffered && S->Bitmap) {
         // A monochrome bitmap keeps only black and white; the stored picture
         // is reduced too, so a repaint from it shows no colour either.
         if (S->Mono)
-            *S->Bitmap = S->Bitmap->convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
-                             .convertToFormat(QImage::Format_RGB32);
+            ReduceToBlackAndWhite(*S->Bitmap);
         if (destination)
             TRasterDevice::CopyImage(*S->Bitmap, *destination, panelRect.Left, panelRect.Top);
         S->Stale = false;
@@ -85,7 +100,7 @@ bool TLynCanvas3D::RepaintFromBuffer()
 {
     if (S->Stale)
         return false;
-    QImage* target = S->Current->Device.Target();
+    TImage* target = S->Current->Device.Target();
     if (S->Bitmap && target)
         TRasterDevice::CopyImage(*S->Bitmap, *target, 0, 0);
     return true;
@@ -118,7 +133,7 @@ void TLynCanvas3D::SetMonochrome(bool value)
         S->OnNeedRepaint();
 }
 
-const QImage* TLynCanvas3D::OffscreenBitmap() const { return S->Bitmap.get(); }
+const TImage* TLynCanvas3D::OffscreenBitmap() const { return S->Bitmap.get(); }
 
 TRasterDevice& TLynCanvas3D::Device() { return S->Current->Device; }
 const TRect& TLynCanvas3D::Bounds() const { return S->Bounds; }

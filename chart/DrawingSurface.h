@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-class QImage;
+class TImage;
 class TRasterDevice;
 
 // Text anchor flags: one horizontal plus one vertical flag.
@@ -77,7 +77,7 @@ public:
 
     // The window canvas: the image the widget shows. Between paints the
     // surface draws on it; during a buffered paint on the off-screen bitmap.
-    void BindWindowCanvas(QImage* windowImage);
+    void BindWindowCanvas(TImage* windowImage);
 
     // Called when the surface needs its chart repainted (Monochrome change).
     void SetOnNeedRepaint(TNotifyChange onNeedRepaint);
@@ -86,11 +86,11 @@ public:
     // Starts a paint of the panel rectangle R; returns the drawing rectangle:
     // (0, 0, width, height) on the off-screen bitmap, or R itself when
     // buffering is off.
-    TRect BeginFrame(QImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect, bool view3D,
+    TRect BeginFrame(TImage* windowCanvas, const TView3DOptions* options, const TRect& panelRect, bool view3D,
                      TColor panelColor);
     // Copies the bitmap to destination at R's top-left corner and clears the
     // stale mark; the window canvas becomes the target again.
-    void PresentFrame(QImage* destination, QImage* windowCanvas, const TRect& panelRect);
+    void PresentFrame(TImage* destination, TImage* windowCanvas, const TRect& panelRect);
     // Copies the stored picture to the current target when it is not stale.
     bool RepaintFromBuffer();
     void MarkStale();
@@ -101,7 +101,7 @@ public:
     bool Monochrome() const;
     void SetMonochrome(bool value);
     // The off-screen bitmap of the last buffered paint, or nullptr.
-    const QImage* OffscreenBitmap() const;
+    const TImage* OffscreenBitmap() const;
 
     // --- state ---------------------------------------------------------------
     void ApplyChartPen(const TChartPen& pen);
@@ -150,10 +150,11 @@ public:
     // A linear blend from one colour to the other across R: top to bottom
     // when vertical, else left to right.
     void GradientFill(const TRect& r, TColor from, TColor to, bool vertical);
-    // A picture at (x, y) in its own size, or stretched over R; nothing for
-    // an empty picture. Both honour the clip.
-    void DrawPicture(int32_t x, int32_t y, const QImage& picture);
-    void StretchDrawPicture(const TRect& r, const QImage& picture);
+    // A picture at (x, y) in its own size (logical pixels), or stretched
+    // over R, each device pixel taking the picture's pixel under its centre;
+    // nothing for an empty picture. Both honour the clip.
+    void DrawPicture(int32_t x, int32_t y, const TImage& picture);
+    void StretchDrawPicture(const TRect& r, const TImage& picture);
 
     void PutText(int32_t x, int32_t y, std::string_view text);
     void PutRotatedText(int32_t x, int32_t y, int angle, std::string_view text);

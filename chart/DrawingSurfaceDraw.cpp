@@ -2,8 +2,6 @@
 // target's device with the current pen, brush and font.
 #include "chart/DrawingSurfaceState.h"
 
-#include <QPainter>
-
 #include <algorithm>
 
 void TLynCanvas3D::Pixel(int32_t x, int32_t y, TColor color) { Device().SetPixel(x, y, ColorToRGB(color)); }
@@ -64,35 +62,34 @@ void TLynCanvas3D::GradientFill(const TRect& r, TColor from, TColor to, bool ver
     }
 }
 
-namespace {
-
-// Draws with Qt on the device's image, under the device's clip.
-template <class Draw>
-void PaintOnTarget(TRasterDevice& device, Draw&& draw)
+void TLynCanvas3D::DrawPicture(int32_t x, int32_t y, const TImage& picture)
 {
-    QImage* target = device.Target();
-    if (target == nullptr || target->isNull())
-        return;
-    QPainter painter(target);
-    if (const auto clip = device.Clip())
-        painter.setClipRect(QRect(clip->Left, clip->Top, clip->Width(), clip->Height()));
-    draw(painter);
+    StretchDrawPicture(TRect{x, y, x + picture.Width(), y + picture.Height()}, picture);
 }
 
-} // namespace
-
-void TLynCanvas3D::DrawPicture(int32_t x, int32_t y, const QImage& picture)
+// Device pixel (dx, dy) of the target takes the picture's pixel under its
+// centre: column floor((dx - left + 0.5) * width / target width).
+void TLynCanvas3D::StretchDrawPicture(const TRect& r, const TImage& picture)
 {
-    if (picture.isNull())
+    TRasterDevice& d = Device();
+    TImage* target = d.Target();
+    if (picture.IsNull() || target == nullptr || target->IsNull() || r.IsEmpty())
         return;
-    PaintOnTarget(Device(), [&](QPainter& p) { p.drawImage(QPoint(x, y), picture); });
-}
-
-void TLynCanvas3D::StretchDrawPicture(const TRect& r, const QImage& picture)
-{
-    if (picture.isNull())
+    const TDeviceScale scale = TDeviceScale::ForRatio(target->DevicePixelRatio());
+    const TRect box = scale.Map(r);
+    TRect area = box;
+    if (const auto clip = d.Clip())
+        IntersectRect(area, area, scale.Map(*clip));
+    if (!IntersectRect(area, area, TRect{0, 0, target->Width(), target->Height()}))
         return;
-    PaintOnTarget(Device(), [&](QPainter& p) { p.drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), picture); });
+    for (int32_t y = area.Top; y < area.Bottom; ++y) {
+        const auto sy =
+            static_cast<int32_t>((2 * int64_t{y - box.Top} + 1) * picture.Height() / (2 * int64_t{box.Height()}));
+        TPixel* row = target->ScanLine(y);
+        const TPixel* from = picture.ScanLine(sy);
+        for (int32_t x = area.Left; x < area.Right; ++x)
+            row[x] = from[(2 * int64_t{x - box.Left} + 1) * picture.Width() / (2 * int64_t{box.Width()})] | 0xFF000000u;
+    }
 }
 
 // --- text ------------------------------------------------------------------------------

@@ -9,7 +9,7 @@
 #include "chart/DrawingSurface.h"
 #include "support/raster/RasterDevice.h"
 
-#include <QImage>
+#include "support/raster/Image.h"
 
 #include <memory>
 
@@ -24,7 +24,7 @@ struct TLynCanvas3D::State {
     TSurfaceTarget WindowTarget;
     TSurfaceTarget BitmapTarget;
     TSurfaceTarget* Current = &WindowTarget;
-    std::unique_ptr<QImage> Bitmap;
+    std::unique_ptr<TImage> Bitmap;
 
     bool Stale = true;
     bool Buffered = true;

@@ -1,25 +1,15 @@
-// The chart panel base: repaint gating, paint handling, the rectangles of a
-// paint, bevels, and the panel properties.
+// The chart panel base: its window, repaint gating, paint handling, the
+// rectangles of a paint, bevels, and the panel properties.
 #include "chart/PanelBase.h"
 
 #include "chart/ChartMessages.h"
 #include "support/numbers/Rounding.h"
 #include "support/raster/DeviceScale.h"
-#include "support/runtime/ErrorBox.h"
 
-#include <QMoveEvent>
-#include <QPainter>
-#include <QResizeEvent>
-
-TCustomLynPanel::TCustomLynPanel(QWidget* parent)
-    : QWidget(parent), Options3D(std::make_unique<TView3DOptions>()), Surface(std::make_unique<TLynCanvas3D>()),
-      ColorValue(clBtnFace)
+TCustomLynPanel::TCustomLynPanel()
+    : Options3D(std::make_unique<TView3DOptions>()), Surface(std::make_unique<TLynCanvas3D>()), ColorValue(clBtnFace)
 {
     RepaintEnabled = false;
-    // The paint covers every pixel, so Qt need not erase the background.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
-    resize(400, 250);
     Surface->BindWindowCanvas(&WindowCanvas);
     Surface->SetOnNeedRepaint([this] { RequestRepaint(); });
     Options3D->SetOnChange([this] { RequestRepaint(); });
@@ -28,12 +18,57 @@ TCustomLynPanel::TCustomLynPanel(QWidget* parent)
 
 TCustomLynPanel::~TCustomLynPanel() { RepaintEnabled = false; }
 
+// --- the window --------------------------------------------------------------------
+
+void TCustomLynPanel::SetHost(IChartHost* host) { HostWindow = host; }
+
+int32_t TCustomLynPanel::ClientWidth() const { return HostWindow ? HostWindow->ClientWidth() : OwnWidth; }
+int32_t TCustomLynPanel::ClientHeight() const { return HostWindow ? HostWindow->ClientHeight() : OwnHeight; }
+
+// As for a window not yet shown, the next paint fits the picture to it.
+void TCustomLynPanel::SetClientSize(int32_t width, int32_t height)
+{
+    OwnWidth = width;
+    OwnHeight = height;
+}
+
+void TCustomLynPanel::HostResized()
+{
+    FitWindowCanvas();
+    RequestRepaint();
+}
+
+// On a screen of another device-pixel ratio the pictures are made anew at
+// its resolution, and the chart repaints once.
+void TCustomLynPanel::HostRatioChanged()
+{
+    FitWindowCanvas();
+    RequestRepaint();
+}
+
+void TCustomLynPanel::HostMoved() { RequestRepaint(); }
+
+void TCustomLynPanel::ShowCursor(TCursorShape shape)
+{
+    if (HostWindow)
+        HostWindow->SetCursorShape(shape);
+}
+
+// --- painting ------------------------------------------------------------------------
+
 void TCustomLynPanel::RequestRepaint()
 {
     if (!RepaintEnabled)
         return;
     Surface->MarkStale();
-    update();
+    if (HostWindow)
+        HostWindow->Invalidate();
+}
+
+void TCustomLynPanel::PaintNow()
+{
+    if (HostWindow)
+        HostWindow->PaintNow();
 }
 
 void TCustomLynPanel::HandlePaint()
@@ -46,33 +81,36 @@ void TCustomLynPanel::HandlePaint()
     RenderTo(&WindowCanvas, ClientRectangle());
 }
 
-// The window's image always has the widget's size at the device's
-// resolution. Qt delivers the resize of a hidden widget only when it is
-// shown, and a new screen may come without an event, so the size and ratio
-// are checked here too.
+// The window's image always has the client size at the device's
+// resolution. A window system may deliver the resize of a hidden window
+// only when it is shown, and a new screen may come without an event, so
+// the size and ratio are checked here too.
 void TCustomLynPanel::FitWindowCanvas()
 {
-    const qreal ratio = PictureRatio();
-    const TDeviceScale scale = TDeviceScale::ForRatio(ratio);
-    const int32_t w = scale.Map(width());
-    const int32_t h = scale.Map(height());
-    if (WindowCanvas.width() == w && WindowCanvas.height() == h && WindowCanvas.devicePixelRatio() == scale.Ratio)
+    const TDeviceScale scale = TDeviceScale::ForRatio(PictureRatio());
+    const int32_t w = scale.Map(ClientWidth());
+    const int32_t h = scale.Map(ClientHeight());
+    if (WindowCanvas.Width() == w && WindowCanvas.Height() == h && WindowCanvas.DevicePixelRatio() == scale.Ratio)
         return;
-    WindowCanvas = QImage(w, h, QImage::Format_RGB32);
-    WindowCanvas.setDevicePixelRatio(scale.Ratio);
+    WindowCanvas = TImage(w, h, scale.Ratio);
     Surface->MarkStale();
 }
 
-qreal TCustomLynPanel::PictureRatio() const { return ForcedRatio > 0 ? ForcedRatio : devicePixelRatioF(); }
+double TCustomLynPanel::PictureRatio() const
+{
+    if (ForcedRatio > 0)
+        return ForcedRatio;
+    return HostWindow ? HostWindow->DevicePixelRatio() : 1.0;
+}
 
-void TCustomLynPanel::ForcePictureRatio(qreal ratio)
+void TCustomLynPanel::ForcePictureRatio(double ratio)
 {
     ForcedRatio = ratio;
     FitWindowCanvas();
     RequestRepaint();
 }
 
-void TCustomLynPanel::RenderTo(QImage* target, const TRect& rect)
+void TCustomLynPanel::RenderTo(TImage* target, const TRect& rect)
 {
     ++Renders;
     const TRect outer = Surface->BeginFrame(target, Options3D.get(), rect, View3DValue, ColorValue);
@@ -100,11 +138,11 @@ TRect TCustomLynPanel::NormalizedPlotRect(const TRect& outer, TRect r) const
     if (r.Left > r.Right)
         r.Right = r.Left + 1;
     else if (r.Left == r.Right)
-        r.Right = r.Left + width();
+        r.Right = r.Left + ClientWidth();
     if (r.Top > r.Bottom)
         r.Bottom = r.Top + 1;
     else if (r.Top == r.Bottom)
-        r.Bottom = r.Top + height();
+        r.Bottom = r.Top + ClientHeight();
     return r;
 }
 
@@ -129,7 +167,7 @@ void TCustomLynPanel::DrawBevels(TLynCanvas3D& c, const TRect& rect)
     }
 }
 
-TRect TCustomLynPanel::ClientRectangle() const { return TRect{0, 0, width(), height()}; }
+TRect TCustomLynPanel::ClientRectangle() const { return TRect{0, 0, ClientWidth(), ClientHeight()}; }
 
 // --- properties ------------------------------------------------------------------
 
@@ -153,48 +191,9 @@ void TCustomLynPanel::SetChart3DPercent(int v)
     StoreAndRepaint(Chart3DPercentValue, v);
 }
 
-// --- Qt handlers: no exception may cross into Qt's event dispatch --------------------
-
-void TCustomLynPanel::paintEvent(QPaintEvent*)
-{
-    GuardHandler([this] { HandlePaint(); });
-    QPainter painter(this);
-    painter.drawImage(0, 0, WindowCanvas);
-}
-
-void TCustomLynPanel::resizeEvent(QResizeEvent*)
-{
-    GuardHandler([this] {
-        FitWindowCanvas();
-        RequestRepaint();
-    });
-}
-
-// On a screen of another device-pixel ratio the pictures are made anew at
-// its resolution, and the chart repaints once.
-bool TCustomLynPanel::event(QEvent* event)
-{
-    const bool newScreen = event->type() == QEvent::ScreenChangeInternal
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-                           || event->type() == QEvent::DevicePixelRatioChange
-#endif
-        ;
-    if (newScreen)
-        GuardHandler([this] {
-            FitWindowCanvas();
-            RequestRepaint();
-        });
-    return QWidget::event(event);
-}
-
-void TCustomLynPanel::moveEvent(QMoveEvent*)
-{
-    GuardHandler([this] { RequestRepaint(); });
-}
-
 // --- extended panel ---------------------------------------------------------------
 
-TCustomLynPanelExtended::TCustomLynPanelExtended(QWidget* parent) : TCustomLynPanel(parent)
+TCustomLynPanelExtended::TCustomLynPanelExtended()
 {
     GradientValue.SetOnChange([this] { RequestRepaint(); });
 }
@@ -229,15 +228,15 @@ void TCustomLynPanelExtended::DrawBackImageIn(TLynCanvas3D& c, const TRect& rect
     }
     c.ClipToRect(rect);
     if (BackImageModeValue == pbmTile) {
-        for (int32_t y = rect.Top; y < rect.Bottom; y += BackImage.height())
-            for (int32_t x = rect.Left; x < rect.Right; x += BackImage.width())
+        for (int32_t y = rect.Top; y < rect.Bottom; y += BackImage.Height())
+            for (int32_t x = rect.Left; x < rect.Right; x += BackImage.Width())
                 c.DrawPicture(x, y, BackImage);
     } else {
         c.SetBrushColor(Color());
         c.SetBrushStyle(bsSolid);
         c.EraseBox(rect);
-        c.DrawPicture(rect.Left + (rect.Width() - BackImage.width()) / 2,
-                      rect.Top + (rect.Height() - BackImage.height()) / 2, BackImage);
+        c.DrawPicture(rect.Left + (rect.Width() - BackImage.Width()) / 2,
+                      rect.Top + (rect.Height() - BackImage.Height()) / 2, BackImage);
     }
     c.RemoveClip();
 }

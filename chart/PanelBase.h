@@ -1,16 +1,18 @@
 #pragma once
-// The chart panel base: a widget that paints itself through its drawing
-// surface into an off-screen picture, and keeps what its last paint laid
-// out (the outer rectangle, the plot rectangle the paint's steps narrowed
-// until the series were drawn inside it, and the axes' part).
+// The chart panel base: what lives in a window (its host, ChartHost.h) and
+// paints itself through its drawing surface into an off-screen picture,
+// and keeps what its last paint laid out (the outer rectangle, the plot
+// rectangle the paint's steps narrowed until the series were drawn inside
+// it, and the axes' part). The host calls its handlers; the panel calls
+// the host back for its size, ratio, repaints and cursor.
 
+#include "chart/ChartHost.h"
 #include "chart/DrawingSurface.h"
+#include "chart/InputEvents.h"
 #include "chart/PaintLayout.h"
 #include "support/layout/Panel.h"
 #include "support/raster/Geometry.h"
-
-#include <QImage>
-#include <QWidget>
+#include "support/raster/Image.h"
 
 #include <memory>
 
@@ -39,18 +41,51 @@ public:
     }
 };
 
-class TCustomLynPanel : public QWidget {
+class TCustomLynPanel {
 public:
-    explicit TCustomLynPanel(QWidget* parent = nullptr);
-    ~TCustomLynPanel() override;
+    TCustomLynPanel();
+    virtual ~TCustomLynPanel();
+    TCustomLynPanel(const TCustomLynPanel&) = delete;
+    TCustomLynPanel& operator=(const TCustomLynPanel&) = delete;
+
+    // --- the window ------------------------------------------------------------------
+    // The window the panel lives in (nullptr: none, as in tests). The host
+    // attaches itself and detaches before it goes.
+    void SetHost(IChartHost* host);
+    IChartHost* Host() const { return HostWindow; }
+    // The client size: the host's, or without one the panel's own
+    // (400 x 250 until SetClientSize).
+    int32_t ClientWidth() const;
+    int32_t ClientHeight() const;
+    void SetClientSize(int32_t width, int32_t height);
+
+    // --- handlers the host calls (an exception may leave them: the host
+    // guards every call) ------------------------------------------------------------------
+    // The client area changed its size, or the window moved to a screen of
+    // another device-pixel ratio: the picture is made anew for it.
+    void HostResized();
+    void HostRatioChanged();
+    void HostMoved();
+    virtual void MouseDown(const TMouseInput&) {}
+    virtual void MouseMove(const TMouseInput&) {}
+    virtual void MouseUp(const TMouseInput&) {}
+    virtual void MouseWheel(const TWheelInput&) {}
+    virtual void KeyDown(const TKeyInput&) {}
+    virtual void MouseLeave() {}
+    // The window lost the mouse capture to something else (an error box):
+    // whatever drag was going on ends here.
+    virtual void CancelMouseMode() {}
 
     // Marks the picture stale and invalidates the window; never draws.
     virtual void RequestRepaint();
+    // Asks the host to paint at once (nothing without a host).
+    void PaintNow();
     // The answer to the window system's paint request: copies the stored
     // picture when it is not stale, else renders into the window image.
+    // The host then shows WindowImage().
     virtual void HandlePaint();
     // Draws the whole chart for rectangle R of the target image.
-    virtual void RenderTo(QImage* target, const TRect& rect);
+    virtual void RenderTo(TImage* target, const TRect& rect);
     // Repairs an empty or inverted plot rectangle so that painting can go
     // on: its left and top edges are kept inside the outer rectangle.
     TRect NormalizedPlotRect(const TRect& outer, TRect r) const;
@@ -59,15 +94,15 @@ public:
 
     TLynCanvas3D& Canvas() { return *Surface; }
     const TLynCanvas3D& Canvas() const { return *Surface; }
-    // The image the widget shows; PresentFrame copies each paint into it.
-    // It has the device's resolution: devicePixelRatio() device pixels to
+    // The image the window shows; PresentFrame copies each paint into it.
+    // It has the device's resolution: DevicePixelRatio() device pixels to
     // the logical pixel in which all of the chart's geometry is counted.
-    const QImage& WindowImage() const { return WindowCanvas; }
-    // The device-pixel ratio the chart draws at: the widget's own, unless
-    // another is forced (a picture for a screen the chart is not on, as
-    // tests and screenshots need; 0 follows the widget again).
-    qreal PictureRatio() const;
-    void ForcePictureRatio(qreal ratio);
+    const TImage& WindowImage() const { return WindowCanvas; }
+    // The device-pixel ratio the chart draws at: the host's, unless another
+    // is forced (a picture for a screen the chart is not on, as tests and
+    // screenshots need; 0 follows the host again); 1 without a host.
+    double PictureRatio() const;
+    void ForcePictureRatio(double ratio);
 
     // What the last paint laid out (during a paint, the paint so far).
     const TPaintLayout& Layout() const { return PaintLayout; }
@@ -128,18 +163,19 @@ protected:
     // Written only by the paint's own steps.
     TPaintLayout PaintLayout;
 
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool event(QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    // Asks the host for a pointer shape (nothing without a host).
+    void ShowCursor(TCursorShape shape);
 
 private:
     void FitWindowCanvas();
 
+    IChartHost* HostWindow = nullptr;
+    int32_t OwnWidth = 400;
+    int32_t OwnHeight = 250;
     std::unique_ptr<TView3DOptions> Options3D;
     std::unique_ptr<TLynCanvas3D> Surface;
-    QImage WindowCanvas;
-    qreal ForcedRatio = 0;
+    TImage WindowCanvas;
+    double ForcedRatio = 0;
     TColor ColorValue;
     TBevelCut BevelOuterValue = bvRaised;
     TBevelCut BevelInnerValue = bvNone;
@@ -178,12 +214,12 @@ private:
 
 class TCustomLynPanelExtended : public TCustomLynPanel {
 public:
-    explicit TCustomLynPanelExtended(QWidget* parent = nullptr);
+    TCustomLynPanelExtended();
 
     TChartGradient& Gradient() { return GradientValue; }
     // The background picture; no picture is ever loaded in this program.
-    bool HasBackImage() const { return !BackImage.isNull(); }
-    QImage BackImage;
+    bool HasBackImage() const { return !BackImage.IsNull(); }
+    TImage BackImage;
     TLynBackImageMode BackImageMode() const { return BackImageModeValue; }
     void SetBackImageMode(TLynBackImageMode v) { StoreAndRepaint(BackImageModeValue, v); }
     bool BackImageInside() const { return BackImageInsideValue; }

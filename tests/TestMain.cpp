@@ -1,4 +1,7 @@
 #include "platform/qt/Application.h"
+#include "platform/qt/DrawingServices.h"
+#include "support/runtime/MessageLoop.h"
+
 #include <gtest/gtest.h>
 
 // Every test runs headless: the widgets are real, the screen is not.
@@ -8,5 +11,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
+    InstallDrawingServices();
     return RUN_ALL_TESTS();
 }

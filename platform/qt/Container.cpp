@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <cassert>
 
-TQtContainerWidget::TQtContainerWidget(QWidget* parent)
-    : QWidget(parent), FLayout([this] { return AlignFreeArea(); })
+TQtContainerWidget::TQtContainerWidget(QWidget* parent) : QWidget(parent), FLayout([this] { return AlignFreeArea(); })
 {
 }
 
@@ -42,8 +41,8 @@ bool TQtContainerWidget::event(QEvent* event)
         // address is compared.
         const QObject* child = static_cast<QChildEvent*>(event)->child();
         if (ILayoutControl* control = AdoptedControl(child)) {
-            FAdopted.erase(std::find_if(FAdopted.begin(), FAdopted.end(),
-                                        [&](const auto& a) { return a.first == child; }));
+            FAdopted.erase(
+                std::find_if(FAdopted.begin(), FAdopted.end(), [&](const auto& a) { return a.first == child; }));
             FLayout.Remove(*control);
         }
         break;

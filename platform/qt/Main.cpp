@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/ApplicationIdentity.h"
+#include "platform/qt/DrawingServices.h"
 #include "platform/qt/Toolkit.h"
 
 int main(int argc, char** argv)
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
         return *status;
     TApplication app(argc, argv);
     SetApplicationIdentity(); // version, menu entry id, icon
+    InstallDrawingServices(); // the charts' text and system colours
     return RunProgram(QtToolkit());
 }

@@ -39,7 +39,21 @@ constexpr TColor clBtnHighlight = SystemColor(20);
 
 constexpr bool IsSystemColor(TColor c) { return c < 0; }
 
-// RGB of any colour: system colours from the application palette, others
+// The platform's table of system colours: the RGB of each index (the low
+// byte of a system colour). The platform sets it at start-up, before the
+// first paint, and may answer from the desktop's current theme each time.
+class ISystemColors {
+public:
+    virtual ~ISystemColors() = default;
+    virtual TColor SystemColorRGB(int index) const = 0;
+};
+
+// Replaces the table (nullptr restores the built-in one: window white, text
+// black, button face light grey $F0F0F0, its shadow $A0A0A0, its highlight
+// white, every other index the button face); returns the previous one.
+const ISystemColors* SetSystemColors(const ISystemColors* colors);
+
+// RGB of any colour: system colours from the platform's table, others
 // unchanged. Marker values (clDefault, clNone) are passed through as they
 // are; callers resolve them before drawing.
 TColor ColorToRGB(TColor color);

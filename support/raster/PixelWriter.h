@@ -1,5 +1,5 @@
 #pragma once
-// Direct pixel access to a Format_RGB32 image (0xFFRRGGBB per pixel) with a
+// Direct pixel access to an image of ours (0xFFRRGGBB per pixel) with a
 // raster operation, limited to a bounds rectangle (image ∩ clip). Every
 // primitive of the raster device writes through one of these, so clipping,
 // raster operations and the step from logical to device pixels on a

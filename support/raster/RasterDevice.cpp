@@ -6,13 +6,12 @@
 #include "support/raster/SpanCoverage.h"
 #include "support/raster/WidePen.h"
 
-#include <cassert>
 #include <cmath>
 #include <cstring>
 
-TRasterDevice::TRasterDevice(QImage* target) : TargetImage(target) {}
+TRasterDevice::TRasterDevice(TImage* target) : TargetImage(target) {}
 
-void TRasterDevice::SetTarget(QImage* target)
+void TRasterDevice::SetTarget(TImage* target)
 {
     TargetImage = target;
     ClipRect.reset();
@@ -21,19 +20,19 @@ void TRasterDevice::SetTarget(QImage* target)
 
 TDeviceScale TRasterDevice::Scale() const
 {
-    if (TargetImage == nullptr || TargetImage->isNull())
+    if (TargetImage == nullptr || TargetImage->IsNull())
         return TDeviceScale{};
-    return TDeviceScale::ForRatio(TargetImage->devicePixelRatio());
+    return TDeviceScale::ForRatio(TargetImage->DevicePixelRatio());
 }
 
 // In logical pixels: on a high-density image, the logical pixels that reach
 // it.
 TRect TRasterDevice::DrawBounds() const
 {
-    if (TargetImage == nullptr || TargetImage->isNull())
+    if (TargetImage == nullptr || TargetImage->IsNull())
         return TRect{};
     const TDeviceScale scale = Scale();
-    TRect bounds{0, 0, TargetImage->width(), TargetImage->height()};
+    TRect bounds{0, 0, TargetImage->Width(), TargetImage->Height()};
     if (!scale.IsIdentity())
         bounds = TRect{0, 0, scale.Unmap(bounds.Right), scale.Unmap(bounds.Bottom)};
     if (ClipRect)
@@ -48,17 +47,11 @@ TPixelWriter TRasterDevice::Writer(TDevicePenMode mode)
     w.Bounds = DrawBounds();
     if (w.Bounds.IsEmpty())
         return w;
-    // Every pixel is one 32-bit word; the device is meant for Format_RGB32.
-    assert(TargetImage->depth() == 32);
-    if (TargetImage->depth() != 32) {
-        w.Bounds = TRect{};
-        return w;
-    }
-    w.Bits = TargetImage->bits();
-    w.Stride = TargetImage->bytesPerLine();
+    w.Bits = reinterpret_cast<uint8_t*>(TargetImage->Bits());
+    w.Stride = TargetImage->StrideBytes();
     w.Scale = Scale();
     if (!w.Scale.IsIdentity())
-        IntersectRect(w.DeviceBounds, w.Scale.Map(w.Bounds), TRect{0, 0, TargetImage->width(), TargetImage->height()});
+        IntersectRect(w.DeviceBounds, w.Scale.Map(w.Bounds), TRect{0, 0, TargetImage->Width(), TargetImage->Height()});
     return w;
 }
 
@@ -172,9 +165,9 @@ TColor TRasterDevice::GetPixel(int32_t x, int32_t y) const
         x = scale.Map(x);
         y = scale.Map(y);
     }
-    if (!TargetImage->valid(x, y))
+    if (!TargetImage->Valid(x, y))
         return clNone;
-    return FromPixel(TargetImage->pixel(x, y));
+    return FromPixel(TargetImage->Pixel(x, y));
 }
 
 namespace {
@@ -221,31 +214,23 @@ void TRasterDevice::RemoveClip() { ClipRect.reset(); }
 
 // (x, y) is logical: on a high-density destination it is mapped to its
 // device pixel, and both images hold device pixels.
-void TRasterDevice::CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y)
+void TRasterDevice::CopyImage(const TImage& src, TImage& dst, int32_t x, int32_t y)
 {
-    if (src.isNull() || dst.isNull())
+    if (src.IsNull() || dst.IsNull())
         return;
-    const TDeviceScale scale = TDeviceScale::ForRatio(dst.devicePixelRatio());
+    const TDeviceScale scale = TDeviceScale::ForRatio(dst.DevicePixelRatio());
     if (!scale.IsIdentity()) {
         x = scale.Map(x);
         y = scale.Map(y);
     }
-    assert(dst.depth() == 32);
-    const QImage converted = src.depth() == 32 ? QImage() : src.convertToFormat(QImage::Format_RGB32);
-    const QImage& source = src.depth() == 32 ? src : converted;
     TRect area;
-    if (!IntersectRect(area, TRect{x, y, x + source.width(), y + source.height()},
-                       TRect{0, 0, dst.width(), dst.height()}))
+    if (!IntersectRect(area, TRect{x, y, x + src.Width(), y + src.Height()}, TRect{0, 0, dst.Width(), dst.Height()}))
         return;
-    uchar* target = dst.bits();
-    const uchar* from = source.constBits();
-    const size_t bytes = static_cast<size_t>(area.Width()) * 4;
+    const size_t bytes = static_cast<size_t>(area.Width()) * sizeof(TPixel);
     // A copy within one image downwards must start at the bottom row.
-    const bool bottomUp = from == target && y > 0;
+    const bool bottomUp = &src == &dst && y > 0;
     for (int32_t i = 0; i < area.Height(); ++i) {
         const int32_t row = bottomUp ? area.Bottom - 1 - i : area.Top + i;
-        uchar* d = target + row * dst.bytesPerLine() + area.Left * 4;
-        const uchar* s = from + (row - y) * source.bytesPerLine() + (area.Left - x) * 4;
-        std::memmove(d, s, bytes);
+        std::memmove(dst.ScanLine(row) + area.Left, src.ScanLine(row - y) + (area.Left - x), bytes);
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A device context of our own over a Format_RGB32 QImage. Lines, figures,
-// fills and pixels are written straight into the image's scan lines with the
-// platform's pixel conventions; text is measured and drawn with Qt on the
-// same image under the same clip.
+// A device context of our own over an image of our own (Image.h). Lines,
+// figures, fills and pixels are written straight into the image's scan
+// lines with the platform's pixel conventions; text is placed here and
+// measured and drawn by the platform's text renderer (TextRenderer.h) on
+// the same image under the same clip.
 //
 // Conventions:
 //  - rectangles and fills cover columns left..right-1 and rows top..bottom-1;
@@ -26,11 +27,9 @@
 
 #include "support/raster/DeviceScale.h"
 #include "support/raster/DeviceTypes.h"
-#include "support/raster/FontCache.h"
 #include "support/raster/Geometry.h"
-
-#include <QFont>
-#include <QImage>
+#include "support/raster/Image.h"
+#include "support/raster/TextRenderer.h"
 
 #include <optional>
 #include <string_view>
@@ -40,12 +39,17 @@ struct TStrokePaint;
 
 class TRasterDevice {
 public:
-    explicit TRasterDevice(QImage* target = nullptr);
+    explicit TRasterDevice(TImage* target = nullptr);
 
     // A new target is a new surface: the clip is removed and the current
     // position goes to (0, 0); pen, brush, font and modes stay.
-    void SetTarget(QImage* target);
-    QImage* Target() const { return TargetImage; }
+    void SetTarget(TImage* target);
+    TImage* Target() const { return TargetImage; }
+
+    // The renderer that measures and draws this device's text: the process's
+    // (CurrentTextRenderer) unless another is set here (nullptr: the
+    // process's again).
+    void SetTextRenderer(ITextRenderer* renderer) { OwnRenderer = renderer; }
 
     TDevicePen Pen;
     TDeviceBrush Brush;
@@ -109,16 +113,13 @@ public:
 
     // src onto dst with its top-left corner at (x, y), a plain copy limited
     // to dst's bounds.
-    static void CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y);
-
-    // How many Qt fonts the device has built; tests read it.
-    int64_t FontBuilds() const { return Fonts.Builds(); }
+    static void CopyImage(const TImage& src, TImage& dst, int32_t x, int32_t y);
 
 private:
-    QImage* TargetImage = nullptr;
+    TImage* TargetImage = nullptr;
+    ITextRenderer* OwnRenderer = nullptr;
     TPoint Position;
     std::optional<TRect> ClipRect;
-    mutable TFontCache Fonts;
 
     TDeviceScale Scale() const;
     TRect DrawBounds() const;
@@ -133,6 +134,6 @@ private:
     void BrushSpan(const TPixelWriter& w, int32_t y, int32_t x0, int32_t x1) const;
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);
-    const QFont& QtFont() const;
-    const QFont& QtFontFor(const TDeviceFont& font) const;
+    ITextRenderer* Renderer() const;
+    double Ratio() const;
 };

@@ -1,35 +1,32 @@
+// The mouse capture holder: one process-wide slot.
 #include "support/runtime/MouseCapture.h"
-
-#include <QCoreApplication>
-#include <QPointer>
-#include <QWidget>
 
 namespace {
 
-QPointer<QWidget>& Holder()
+IMouseCaptureHolder*& Holder()
 {
-    static QPointer<QWidget> holder;
+    static IMouseCaptureHolder* holder = nullptr;
     return holder;
 }
 
 } // namespace
 
-void SetMouseCaptureHolder(QWidget* holder) { Holder() = holder; }
+void SetMouseCaptureHolder(IMouseCaptureHolder* holder) { Holder() = holder; }
 
-void ReleaseMouseCaptureHolder(QWidget* holder)
+void ReleaseMouseCaptureHolder(IMouseCaptureHolder* holder)
 {
     if (Holder() == holder)
         Holder() = nullptr;
 }
 
-QWidget* MouseCaptureHolder() { return Holder().data(); }
+IMouseCaptureHolder* MouseCaptureHolder() { return Holder(); }
 
+// Forgotten before it is told, so a holder that starts a new drag while
+// cancelling keeps its new capture.
 void CancelMouseCaptureMode()
 {
-    QPointer<QWidget> holder = Holder();
+    IMouseCaptureHolder* holder = Holder();
     Holder() = nullptr;
-    if (holder) {
-        QEvent cancel(CancelModeEvent);
-        QCoreApplication::sendEvent(holder.data(), &cancel);
-    }
+    if (holder)
+        holder->CancelMode();
 }

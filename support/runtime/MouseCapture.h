@@ -1,18 +1,21 @@
 #pragma once
-// The one widget that holds the mouse capture (a chart during a zoom or
+// The one object that holds the mouse capture (a chart during a zoom or
 // scroll drag). Showing an error box tells it to cancel that mode first, so
 // a drag never outlives the error that interrupted it.
 
-#include <QEvent>
+// What holds the capture: told to leave its capture mode.
+class IMouseCaptureHolder {
+public:
+    virtual ~IMouseCaptureHolder() = default;
+    // Ends the drag as if it had been abandoned; must not throw.
+    virtual void CancelMode() noexcept = 0;
+};
 
-class QWidget;
+void SetMouseCaptureHolder(IMouseCaptureHolder* holder);
+// Forgets the holder if it is this one (a holder calls it when its drag ends
+// and when it is destroyed).
+void ReleaseMouseCaptureHolder(IMouseCaptureHolder* holder);
+IMouseCaptureHolder* MouseCaptureHolder();
 
-// The event a capture holder receives when it must leave its capture mode.
-inline const QEvent::Type CancelModeEvent = static_cast<QEvent::Type>(QEvent::User + 1);
-
-void SetMouseCaptureHolder(QWidget* holder);
-void ReleaseMouseCaptureHolder(QWidget* holder);
-QWidget* MouseCaptureHolder();
-
-// Sends CancelModeEvent to the holder, if any, and forgets it.
+// Tells the holder, if any, to cancel its mode, and forgets it.
 void CancelMouseCaptureMode();

@@ -5,6 +5,7 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ChartWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -62,7 +63,7 @@ TEST(ChartMouseWindow, AZoomDuringARunMakesTheMaximumSwitchRepeatEveryStepPastFi
         if (*count == 100) {
             ASSERT_TRUE(chart1->Layout().PlotRect.Contains(from.x(), from.y()));
             zoomedMinimum = chart1->BottomAxis().PositionToValue(from.x());
-            PostLeftDrag(chart1, from, to);
+            PostLeftDrag(ChartWidgetOf(*chart1), from, to);
         }
         if (*count < 502)
             return;
@@ -97,13 +98,13 @@ TEST(ChartMouseWindow, StartIsRefusedWhileAZoomKeepsTheMinimumAboveFiftyAndRunsA
     TChart* chart1 = form->Chart1;
     StopAfterPoints(*form, 620);
     QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
-    chart1->repaint();
+    chart1->PaintNow();
     ASSERT_GT(chart1->BottomAxis().Maximum(), 61);
 
     const QPoint from(chart1->BottomAxis().ValueToPosition(55), chart1->LeftAxis().ValueToPosition(8));
     const QPoint to(chart1->BottomAxis().ValueToPosition(60), chart1->LeftAxis().ValueToPosition(-8));
-    LeftDragNow(chart1, from, to);
-    chart1->repaint();
+    LeftDragNow(ChartWidgetOf(*chart1), from, to);
+    chart1->PaintNow();
     ASSERT_GT(chart1->BottomAxis().Minimum(), 50);
 
     StopAfterPoints(*form, 5);
@@ -113,8 +114,8 @@ TEST(ChartMouseWindow, StartIsRefusedWhileAZoomKeepsTheMinimumAboveFiftyAndRunsA
 
     // The undo restores the automatic axis; its paint resolves the minimum
     // from the (now empty) series again.
-    LeftDragNow(chart1, to, from);
-    chart1->repaint();
+    LeftDragNow(ChartWidgetOf(*chart1), to, from);
+    chart1->PaintNow();
     EXPECT_TRUE(chart1->BottomAxis().Automatic());
     QTest::mouseClick(Q(form->Button1), Qt::LeftButton);
     EXPECT_EQ(errors.Texts.size(), 1u);

@@ -170,12 +170,13 @@ TEST(PictureCorpus, TheWindowThroughRunsAndMouseActionsDrawsAsRecorded)
     RunAndAdd(corpus, *form, 250, "run-250-steps");
     RunAndAdd(corpus, *form, 520, "run-past-fifty");
 
-    TChart* chart = form->Chart1;
+    TChart* shown = form->Chart1;
+    QWidget* chart = ChartWidgetOf(*shown);
     Drag(chart, Qt::LeftButton, QPoint(100, 50), QPoint(300, 150));
     AddCharts(corpus, *form, "zoomed");
     SendMouse(chart, QEvent::MouseButtonPress, QPoint(150, 60), Qt::LeftButton, Qt::LeftButton);
     SendMouse(chart, QEvent::MouseMove, QPoint(260, 130), Qt::NoButton, Qt::LeftButton);
-    corpus.Add("zoom-frame.window", chart->WindowImage());
+    corpus.Add("zoom-frame.window", ImageView(shown->WindowImage()).copy());
     SendMouse(chart, QEvent::MouseButtonRelease, QPoint(152, 62), Qt::LeftButton, Qt::NoButton);
     AddCharts(corpus, *form, "zoom-frame-erased");
     Drag(chart, Qt::LeftButton, QPoint(300, 150), QPoint(100, 50));

@@ -5,6 +5,8 @@
 #include "AppTestSupport.h"
 #include "app/MainWindow.h"
 #include "chart/Chart.h"
+#include "platform/qt/ChartWidget.h"
+#include "platform/qt/ImageView.h"
 
 #include <QImage>
 #include <QPushButton>
@@ -37,14 +39,14 @@ inline bool PaintPendingCharts(TForm1& form)
 // The chart's picture of its last paint, which is also what its window shows.
 inline QImage PaintedPicture(TChart& chart)
 {
-    const QImage* bitmap = chart.Canvas().OffscreenBitmap();
+    const TImage* bitmap = chart.Canvas().OffscreenBitmap();
     if (!bitmap) {
         ADD_FAILURE() << "no off-screen picture";
         return {};
     }
-    EXPECT_EQ(bitmap->size(), chart.size());
+    EXPECT_EQ(ImageView(*bitmap).size(), ChartWidgetOf(chart)->size());
     EXPECT_TRUE(*bitmap == chart.WindowImage()) << "the window does not show the rendered picture";
-    return bitmap->convertToFormat(QImage::Format_RGB32);
+    return ImageView(*bitmap).copy();
 }
 
 inline bool IsSeriesRed(QRgb c) { return qRed(c) == 255 && qGreen(c) == 0 && qBlue(c) == 0; }

@@ -318,11 +318,12 @@ TEST(WindowPixelsHighDensity, EveryChartDrawsAtTheRatioWithItsCurveInsideTheWall
     for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
         const TDeviceScale scale = TDeviceScale::ForRatio(ratio);
         for (TChart* chart : {form->Chart1, form->Chart2, form->Chart3}) {
-            SCOPED_TRACE(chart->objectName().toStdString() + " at " + std::to_string(ratio));
+            const QWidget* window = ChartWidgetOf(*chart);
+            SCOPED_TRACE(window->objectName().toStdString() + " at " + std::to_string(ratio));
             chart->ForcePictureRatio(ratio);
-            chart->repaint();
-            const QImage& picture = chart->WindowImage();
-            ASSERT_EQ(picture.size(), QSize(scale.Map(chart->width()), scale.Map(chart->height())));
+            chart->PaintNow();
+            const QImage picture = ImageView(chart->WindowImage());
+            ASSERT_EQ(picture.size(), QSize(scale.Map(window->width()), scale.Map(window->height())));
             const TRect& p = chart->Layout().PlotRect;
             const TRect clip = scale.Map(TRect{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1});
             const TInkBox red = FindInk(picture, picture.rect(), IsSeriesRed);

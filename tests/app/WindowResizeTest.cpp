@@ -48,7 +48,7 @@ TEST(WindowResize, TallerKeepsTheRowsAndTheMemoAndShowsPanel1sCaptionOnceItsMidd
     ExpectGeometryIn(Q(form->Panel3), Q(form->Panel1), QRect(1, 201, 1075, 200));
     ExpectGeometryIn(Q(form->Panel4), Q(form->Panel1), QRect(1, 401, 1075, 200));
     ExpectGeometryIn(Q(form->Output), Q(form->Panel1), QRect(8, 608, 249, 129));
-    ExpectGeometryIn(form->Chart3, Q(form->Panel4), QRect(258, 1, 816, 198));
+    ExpectGeometryIn(ChartWidgetOf(*form->Chart3), Q(form->Panel4), QRect(258, 1, 816, 198));
     // At 900 the caption's middle (about 450) is still behind the third row.
     QImage panel = Q(form->Panel1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(panel.size(), QSize(1077, 900));
@@ -88,8 +88,8 @@ TEST(WindowResize, SmallerCutsTheLowerRowsAndNarrowsTheCharts)
     EXPECT_EQ(Q(form->Panel3)->visibleRegion().boundingRect(), QRect(0, 0, 598, 99));
     // Only the charts narrow: 598 less the bevels and the 257-pixel column.
     ExpectGeometryIn(Q(form->Panel5), Q(form->Panel2), QRect(1, 1, 257, 198));
-    ExpectGeometryIn(form->Chart1, Q(form->Panel2), QRect(258, 1, 339, 198));
-    ExpectGeometryIn(form->Chart3, Q(form->Panel4), QRect(258, 1, 339, 198));
+    ExpectGeometryIn(ChartWidgetOf(*form->Chart1), Q(form->Panel2), QRect(258, 1, 339, 198));
+    ExpectGeometryIn(ChartWidgetOf(*form->Chart3), Q(form->Panel4), QRect(258, 1, 339, 198));
 
     // The first chart, shown, paints at its new width with its margins.
     RunSteps(*form, 20);

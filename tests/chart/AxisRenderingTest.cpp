@@ -5,7 +5,7 @@
 #include "tests/chart/ChartMouseTestSupport.h"
 #include "tests/support/runtime/ExpectThrowMessage.h"
 
-#include <QImage>
+#include "support/raster/Image.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,12 +21,12 @@ int32_t LineHeightOf(TChart& chart, const TChartFont& font)
 struct RenderedChart {
     TChart Chart;
     TChartSeries Series;
-    QImage Image{816, 420, QImage::Format_RGB32};
+    TImage Image{816, 420};
 
     RenderedChart()
     {
         Chart.SetView3D(false);
-        Chart.resize(816, 420);
+        Chart.SetClientSize(816, 420);
         Chart.AddSeries(&Series);
         Series.AddPoint(0, 0, "", clDefault);
         Chart.BottomAxis().Title().SetCaption("t");
@@ -36,7 +36,7 @@ struct RenderedChart {
     }
     ~RenderedChart() { Chart.RemoveSeries(&Series); }
     void Render() { Chart.RenderTo(&Image, TRect{0, 0, 816, 420}); }
-    bool IsGray(int32_t x, int32_t y) const { return (Image.pixel(x, y) & 0xFFFFFF) == 0x808080; }
+    bool IsGray(int32_t x, int32_t y) const { return (Image.Pixel(x, y) & 0xFFFFFF) == 0x808080; }
 };
 } // namespace
 
@@ -291,7 +291,7 @@ TEST(AxisDrawing, BottomAxisBands)
     bool ink = false;
     for (int32_t y = axis.Layout().TitlePos; y < axis.Layout().TitlePos + h; ++y)
         for (int32_t x = axis.Mapping().CenterPixel() - 6; x <= axis.Mapping().CenterPixel() + 6; ++x)
-            ink = ink || (rendered.Image.pixel(x, y) & 0xFFFFFF) == 0;
+            ink = ink || (rendered.Image.Pixel(x, y) & 0xFFFFFF) == 0;
     EXPECT_TRUE(ink);
 }
 

@@ -25,7 +25,7 @@ struct TDenseChart {
         T.Chart.ForcePictureRatio(ratio);
         T.Paint();
     }
-    const QImage& Picture() const { return T.Chart.WindowImage(); }
+    QImage Picture() const { return ImageView(T.Chart.WindowImage()); }
     // Device rows [Map(top), Map(bottom)) and columns likewise.
     QRect Device(const TRect& r) const
     {
@@ -44,12 +44,12 @@ TEST(ChartHighDensity, ThePictureHasTheDeviceSizeAndIsShownOneToOne)
     for (double ratio : Ratios) {
         SCOPED_TRACE(ratio);
         TDenseChart c(ratio);
-        EXPECT_EQ(c.Picture().width(), c.Scale.Map(c.T.Chart.width()));
-        EXPECT_EQ(c.Picture().height(), c.Scale.Map(c.T.Chart.height()));
+        EXPECT_EQ(c.Picture().width(), c.Scale.Map(c.T.Window.width()));
+        EXPECT_EQ(c.Picture().height(), c.Scale.Map(c.T.Window.height()));
         EXPECT_EQ(c.Picture().devicePixelRatio(), ratio);
         // The off-screen bitmap is the window's picture, pixel for pixel.
         ASSERT_NE(c.T.Chart.Canvas().OffscreenBitmap(), nullptr);
-        EXPECT_TRUE(*c.T.Chart.Canvas().OffscreenBitmap() == c.Picture());
+        EXPECT_TRUE(ImageView(*c.T.Chart.Canvas().OffscreenBitmap()) == c.Picture());
     }
 }
 
@@ -202,8 +202,8 @@ TEST(ChartHighDensity, ANewScreenRepaintsOnce)
     TMouseTestChart t;
     const int64_t renders = t.Chart.RenderCount();
     QEvent screen(QEvent::ScreenChangeInternal);
-    QApplication::sendEvent(&t.Chart, &screen);
-    QApplication::sendEvent(&t.Chart, &screen);
+    QApplication::sendEvent(&t.Window, &screen);
+    QApplication::sendEvent(&t.Window, &screen);
     QApplication::processEvents();
     t.Paint();
     EXPECT_EQ(t.Chart.RenderCount(), renders + 1);

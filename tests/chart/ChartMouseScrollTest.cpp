@@ -125,7 +125,7 @@ TEST_F(ChartMouseScroll, LeavingTheChartEndsTheScroll)
 {
     T.Press(Qt::RightButton, Start);
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&T.Chart, &leave);
+    QApplication::sendEvent(&T.Window, &leave);
     EXPECT_FALSE(T.Chart.PanRecord.IsActive);
     T.Move(Start + QPoint(40, 0), Qt::RightButton);
     EXPECT_EQ(T.Chart.BottomAxis().Minimum(), 0);
@@ -231,17 +231,17 @@ TEST(ChartMouseWheel, GathersSmallDeltasIntoWholeNotches)
 TEST(ChartMousePointer, ASeriesCursorShowsOverItsLineAndTheRestingCursorElsewhere)
 {
     TMouseTestChart t;
-    t.Series->SetCursor(Qt::CrossCursor);
+    t.Series->SetCursor(crCross);
     const QPoint onLine(t.Series->PointPixelX(20), t.Series->PointPixelY(20));
     ASSERT_NE(t.Series->PointAtPixel(onLine.x(), onLine.y()), -1);
     t.Move(onLine, Qt::NoButton);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::CrossCursor);
     t.Move(QPoint(onLine.x(), t.Chart.LeftAxis().ValueToPosition(9)), Qt::NoButton);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::ArrowCursor);
     t.Move(onLine, Qt::NoButton);
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&t.Chart, &leave);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    QApplication::sendEvent(&t.Window, &leave);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::ArrowCursor);
 }
 
 namespace {
@@ -276,15 +276,15 @@ TEST(ChartMousePointer, EverySeriesReceivesAMoveOutsideADrag)
         s->AddPoint(50, 0, "", clDefault);
     }
     second->SetActive(false);
-    first->SetCursor(Qt::CrossCursor);
+    first->SetCursor(crCross);
     t.Paint();
     const QPoint onFirst(first->PointPixelX(0) + 100, first->PointPixelY(0));
     ASSERT_NE(first->PointAtPixel(onFirst.x(), onFirst.y()), -1);
     t.Move(onFirst, Qt::NoButton);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::CrossCursor);
     const QPoint elsewhere(onFirst.x(), onFirst.y() - 30);
     t.Move(elsewhere, Qt::NoButton);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::ArrowCursor);
     const std::string at = std::to_string(onFirst.x()) + ",";
     EXPECT_EQ(log, (std::vector<std::string>{
                        "first " + at + std::to_string(onFirst.y()), "second " + at + std::to_string(onFirst.y()),
@@ -298,10 +298,10 @@ TEST(ChartMousePointer, EverySeriesReceivesAMoveOutsideADrag)
 TEST(ChartMousePointer, MovesThroughTheWindowSystemReachTheChartWithoutAButton)
 {
     TMouseTestChart t;
-    t.Series->SetCursor(Qt::CrossCursor);
+    t.Series->SetCursor(crCross);
     const QPoint onLine(t.Series->PointPixelX(20), t.Series->PointPixelY(20));
-    QTest::mouseMove(&t.Chart, onLine);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::CrossCursor);
-    QTest::mouseMove(&t.Chart, QPoint(onLine.x(), t.Chart.LeftAxis().ValueToPosition(9)));
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(&t.Window, onLine);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(&t.Window, QPoint(onLine.x(), t.Chart.LeftAxis().ValueToPosition(9)));
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::ArrowCursor);
 }

@@ -6,6 +6,8 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ChartWidget.h"
+#include "platform/qt/ImageView.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -36,17 +38,17 @@ public:
         Series->SetParentChart(&Chart);
         for (int i = 0; i <= 100; ++i)
             Series->AddPoint(i * 0.5, 5 * std::sin(i * 0.5), "", clDefault);
-        Chart.resize(width, height);
-        Chart.show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&Chart);
+        Window.resize(width, height);
+        Window.show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&Window);
         Paint();
     }
 
     // Delivers a pending paint now (a paint with nothing changed copies the
     // stored picture or, during a zoom drag, keeps the window as it is).
-    void Paint() { Chart.repaint(); }
+    void Paint() { Window.repaint(); }
 
-    QImage Pixels() const { return Chart.WindowImage().copy(); }
+    QImage Pixels() const { return ImageView(Chart.WindowImage()).copy(); }
 
     // Widens the chart until its bottom axis spans exactly `pixels` pixels.
     bool FitBottomAxisLength(int pixels)
@@ -55,7 +57,7 @@ public:
             const int length = Chart.BottomAxis().Mapping().PixelLength;
             if (length == pixels)
                 return true;
-            Chart.resize(Chart.width() + pixels - length, Chart.height());
+            Window.resize(Window.width() + pixels - length, Window.height());
             Chart.RequestRepaint();
             Paint();
         }
@@ -64,8 +66,8 @@ public:
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, QPointF(at), QPointF(Chart.mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&Chart, &event);
+        QMouseEvent event(type, QPointF(at), QPointF(Window.mapToGlobal(at)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&Window, &event);
     }
     void Press(Qt::MouseButton button, QPoint at, Qt::MouseButtons held = Qt::NoButton)
     {
@@ -90,12 +92,14 @@ public:
     // A wheel event with the angle delta in eighths of a degree.
     void WheelBy(QPoint angle, QPoint at)
     {
-        QWheelEvent event(QPointF(at), QPointF(Chart.mapToGlobal(at)), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+        QWheelEvent event(QPointF(at), QPointF(Window.mapToGlobal(at)), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&Chart, &event);
+        QApplication::sendEvent(&Window, &event);
     }
 
     TChart Chart;
+    // The chart's window; it shows the chart and goes before it.
+    TChartWidget Window{Chart, nullptr};
     TLineSeries* Series;
 };
 

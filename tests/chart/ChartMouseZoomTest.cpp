@@ -129,7 +129,7 @@ TEST(ChartMouseZoom, FrameFollowsThePointerAndSurvivesRepaintsDuringTheDrag)
     EXPECT_EQ(withFrame.pixel(150, 100), pixelsBefore.pixel(150, 100));
 
     // A paint with nothing changed keeps the frame on the window.
-    t.Chart.update();
+    t.Window.update();
     t.Paint();
     EXPECT_EQ(t.Pixels(), withFrame);
     // A full render during the drag draws the frame into the new picture.
@@ -144,7 +144,7 @@ TEST(ChartMouseZoom, FrameFollowsThePointerAndSurvivesRepaintsDuringTheDrag)
     t.Release(Qt::LeftButton, QPoint(110, 60));
     t.Paint();
     EXPECT_EQ(t.Pixels(), pixelsBefore);
-    t.Chart.update();
+    t.Window.update();
     t.Paint();
     EXPECT_EQ(t.Pixels(), pixelsBefore);
 }
@@ -307,13 +307,13 @@ TEST(ChartMousePress, RightAfterTheSeriesWasClearedFindsNoPointAndRaisesNothing)
 {
     TErrorBoxRecorder box;
     TMouseTestChart t;
-    t.Series->SetCursor(Qt::CrossCursor);
+    t.Series->SetCursor(crCross);
     const QPoint onLine(t.Series->PointPixelX(60), t.Series->PointPixelY(60));
     ASSERT_NE(t.Series->PointAtPixel(onLine.x(), onLine.y()), -1);
     // Cleared, and the pointer arrives before the repaint that follows.
     t.Series->ClearPoints();
     t.Move(onLine, Qt::NoButton);
-    EXPECT_EQ(t.Chart.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(t.Window.cursor().shape(), Qt::ArrowCursor);
     t.Press(Qt::LeftButton, onLine);
     EXPECT_TRUE(box.Texts.empty());
     EXPECT_TRUE(t.Chart.ZoomRecord.IsActive);
@@ -393,10 +393,10 @@ TEST(ChartMouseZoom, DragThroughTheWindowSystemZooms)
 {
     TMouseTestChart t;
     const TZoomTargets v = TargetsOf(t.Chart, ZoomFrom, ZoomTo);
-    QTest::mousePress(&t.Chart, Qt::LeftButton, Qt::NoModifier, ZoomFrom);
-    QTest::mouseMove(&t.Chart, QPoint(200, 100));
-    QTest::mouseMove(&t.Chart, ZoomTo);
-    QTest::mouseRelease(&t.Chart, Qt::LeftButton, Qt::NoModifier, ZoomTo);
+    QTest::mousePress(&t.Window, Qt::LeftButton, Qt::NoModifier, ZoomFrom);
+    QTest::mouseMove(&t.Window, QPoint(200, 100));
+    QTest::mouseMove(&t.Window, ZoomTo);
+    QTest::mouseRelease(&t.Window, Qt::LeftButton, Qt::NoModifier, ZoomTo);
     EXPECT_EQ(t.Chart.BottomAxis().Minimum(), v.BottomMin);
     EXPECT_EQ(t.Chart.BottomAxis().Maximum(), v.BottomMax);
     EXPECT_EQ(t.Chart.LeftAxis().Minimum(), v.LeftMin);

@@ -11,7 +11,7 @@
 
 namespace {
 
-TColor PixelAt(const QImage& image, int x, int y) { return FromPixel(image.pixel(x, y)); }
+TColor PixelAt(const TImage& image, int x, int y) { return FromPixel(image.Pixel(x, y)); }
 
 // The zoom frame's pen is the panel colour, combined by not-xor.
 TColor NotXorWithFace(TColor under) { return ~(under ^ ColorToRGB(clBtnFace)) & 0xFFFFFF; }
@@ -21,7 +21,7 @@ void PaintSystemChart(TProbeChart& chart)
 {
     chart.Title().SetText({"Kmity 1"});
     chart.BackWall().Brush().SetStyle(bsClear);
-    chart.resize(816, 198);
+    chart.SetClientSize(816, 198);
     chart.HandlePaint();
 }
 
@@ -34,7 +34,7 @@ TEST(ChartPaintSequence, StepsRunInTheirFixedOrder)
     chart.OnBeforeDrawSeries = [&](TCustomAxisPanel*) { chart.Steps.push_back("before series"); };
     chart.OnAfterDraw = [&](TCustomAxisPanel*) { chart.Steps.push_back("after draw"); };
     chart.AddSeries(new TBoxSeries(&chart.Steps));
-    chart.resize(300, 200);
+    chart.SetClientSize(300, 200);
     chart.HandlePaint();
     const std::vector<std::string> expected = {
         "series before chart", "headings",      "layout",     "margins",     "walls",
@@ -47,7 +47,7 @@ TEST(ChartPaintSequence, WithoutAxesTheAxisStepIsSkipped)
     TProbeChart chart;
     chart.OnBeforeDrawAxes = [&](TCustomAxisPanel*) { chart.Steps.push_back("before axes"); };
     chart.SetAxisVisible(false);
-    chart.resize(300, 200);
+    chart.SetClientSize(300, 200);
     chart.HandlePaint();
     EXPECT_EQ(std::count(chart.Steps.begin(), chart.Steps.end(), "before axes"), 0);
 }
@@ -56,7 +56,7 @@ TEST(ChartPaintSequence, ASeriesWithNoShownPointIsNotDrawn)
 {
     TProbeChart chart;
     chart.AddSeries(new TBoxSeries(&chart.Steps, false));
-    chart.resize(300, 200);
+    chart.SetClientSize(300, 200);
     chart.HandlePaint();
     EXPECT_EQ(std::count(chart.Steps.begin(), chart.Steps.end(), "find shown"), 1);
     EXPECT_EQ(std::count(chart.Steps.begin(), chart.Steps.end(), "draw points"), 0);
@@ -68,7 +68,7 @@ TEST(ChartPaintSequence, AnInactiveSeriesIsNeitherPreparedNorDrawn)
     auto* series = new TBoxSeries(&chart.Steps);
     chart.AddSeries(series);
     series->SetActive(false);
-    chart.resize(300, 200);
+    chart.SetClientSize(300, 200);
     chart.HandlePaint();
     EXPECT_EQ(std::count(chart.Steps.begin(), chart.Steps.end(), "series before chart"), 0);
     EXPECT_EQ(std::count(chart.Steps.begin(), chart.Steps.end(), "find shown"), 0);
@@ -78,7 +78,7 @@ TEST(ChartPaintPixels, BevelRingIsLightTopLeftAndDarkBottomRight)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage& image = chart.WindowImage();
+    const TImage& image = chart.WindowImage();
     const TColor light = ColorToRGB(clBtnHighlight);
     const TColor dark = ColorToRGB(clBtnShadow);
     const TColor face = ColorToRGB(clBtnFace);
@@ -99,7 +99,7 @@ TEST(ChartPaintPixels, BackWallOutlineLiesExactlyOnThePlotRectBorder)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage& image = chart.WindowImage();
+    const TImage& image = chart.WindowImage();
     const TRect p = chart.Layout().PlotRect;
     const TColor face = ColorToRGB(clBtnFace);
     for (int x = p.Left; x <= p.Right; x += 7) {
@@ -119,7 +119,7 @@ TEST(ChartPaintPixels, TitleInkIsBlueAndInsideTheTitleBox)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage& image = chart.WindowImage();
+    const TImage& image = chart.WindowImage();
     const TRect box = chart.Title().TitleBox;
     EXPECT_EQ(box.Top, 8);
     EXPECT_EQ(box.Left, 24);
@@ -146,7 +146,7 @@ TEST(ChartPaintPixels, TitleTextIsCentredOnThePlotRect)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage& image = chart.WindowImage();
+    const TImage& image = chart.WindowImage();
     const TColor face = ColorToRGB(clBtnFace);
     int left = 816;
     int right = 0;
@@ -165,11 +165,11 @@ TEST(ChartPaintPixels, SeriesDrawingIsClippedToTheInsideOfTheBackWall)
     TProbeChart chart;
     chart.AddSeries(new TBoxSeries(&chart.Steps));
     PaintSystemChart(chart);
-    const QImage& image = chart.WindowImage();
+    const TImage& image = chart.WindowImage();
     const TRect p = chart.Layout().PlotRect;
     const TRect inside{p.Left + 1, p.Top + 1, p.Right, p.Bottom - 1};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
             ASSERT_EQ(PixelAt(image, x, y) == clRed, inside.Contains(x, y)) << x << "," << y;
     EXPECT_EQ(PixelAt(image, p.Left, p.Top + 10), clBlack);
     EXPECT_EQ(PixelAt(image, p.Left + 10, p.Bottom), clBlack);
@@ -188,7 +188,7 @@ TEST(ChartPaintPixels, ZoomFrameDrawnTwiceRestoresThePicture)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage before = chart.WindowImage().copy();
+    const TImage before = chart.WindowImage();
     chart.ZoomRecord.BeginAt(100, 50);
     chart.ZoomRecord.LastX = 200;
     chart.ZoomRecord.LastY = 120;
@@ -205,7 +205,7 @@ TEST(ChartPaintPixels, AnActiveZoomDragIsDrawnByThePaint)
 {
     TProbeChart chart;
     PaintSystemChart(chart);
-    const QImage before = chart.WindowImage().copy();
+    const TImage before = chart.WindowImage();
     chart.ZoomRecord.BeginAt(100, 50);
     chart.ZoomRecord.LastX = 200;
     chart.ZoomRecord.LastY = 120;

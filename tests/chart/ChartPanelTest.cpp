@@ -6,6 +6,8 @@
 #include "tests/chart/ChartProbe.h"
 #include "tests/support/runtime/ExpectThrowMessage.h"
 
+#include "platform/qt/ChartWidget.h"
+
 #include <QCoreApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -14,7 +16,7 @@ namespace {
 
 void PaintAt(TCustomLynPanel& chart, int width, int height)
 {
-    chart.resize(width, height);
+    chart.SetClientSize(width, height);
     chart.HandlePaint();
 }
 
@@ -78,7 +80,7 @@ TEST(ChartPanelLayout, FootLinesMoveTheBottomUp)
 TEST(ChartPanelLayout, NormalizedPlotRectRepairsInvertedAndEmptyRectangles)
 {
     TProbeChart chart;
-    chart.resize(300, 200);
+    chart.SetClientSize(300, 200);
     const TRect outer{0, 0, 300, 200};
 
     EXPECT_EQ(chart.NormalizedPlotRect(outer, TRect{-5, -7, 50, 40}), (TRect{0, 0, 50, 40}));
@@ -123,7 +125,7 @@ TEST(ChartPanelBuffer, APaintWithNothingChangedOnlyCopiesThePicture)
     TProbeChart chart;
     PaintAt(chart, 816, 198);
     EXPECT_EQ(chart.RenderCount(), 1);
-    const QImage first = chart.WindowImage().copy();
+    const TImage first = chart.WindowImage();
     chart.Steps.clear();
     chart.HandlePaint();
     EXPECT_EQ(chart.RenderCount(), 1);
@@ -134,9 +136,10 @@ TEST(ChartPanelBuffer, APaintWithNothingChangedOnlyCopiesThePicture)
 TEST(ChartPanelBuffer, TwoRepaintRequestsBeforeThePaintGiveOneRender)
 {
     TProbeChart chart;
-    chart.resize(400, 200);
-    chart.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    TChartWidget window(chart, nullptr);
+    window.resize(400, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
     const int64_t before = chart.RenderCount();
     EXPECT_GE(before, 1);
@@ -154,11 +157,14 @@ TEST(ChartPanelBuffer, AResizeRecreatesTheBitmapAtTheNewSizeAndRedraws)
     TProbeChart chart;
     PaintAt(chart, 816, 198);
     ASSERT_NE(chart.Canvas().OffscreenBitmap(), nullptr);
-    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->size(), QSize(816, 198));
+    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->Width(), 816);
+    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->Height(), 198);
     PaintAt(chart, 800, 198);
     EXPECT_EQ(chart.RenderCount(), 2);
-    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->size(), QSize(800, 198));
-    EXPECT_EQ(chart.WindowImage().size(), QSize(800, 198));
+    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->Width(), 800);
+    EXPECT_EQ(chart.Canvas().OffscreenBitmap()->Height(), 198);
+    EXPECT_EQ(chart.WindowImage().Width(), 800);
+    EXPECT_EQ(chart.WindowImage().Height(), 198);
     EXPECT_EQ(chart.Layout().OuterRect, (TRect{0, 0, 800, 198}));
 }
 
@@ -170,7 +176,7 @@ TEST(ChartPanelBuffer, AnExceptionInsideThePaintLeavesThePictureStale)
         if (fail)
             throw ChartException("broken handler");
     };
-    chart.resize(200, 100);
+    chart.SetClientSize(200, 100);
     EXPECT_THROW(chart.HandlePaint(), ChartException);
     EXPECT_TRUE(chart.Canvas().IsStale());
     fail = false;
@@ -184,8 +190,8 @@ TEST(ChartPanelBuffer, AnExceptionInsideThePaintLeavesThePictureStale)
 TEST(ChartPanelProperties, ConstructionGivesTheDocumentedDefaults)
 {
     TChart chart;
-    EXPECT_EQ(chart.width(), 400);
-    EXPECT_EQ(chart.height(), 250);
+    EXPECT_EQ(chart.ClientWidth(), 400);
+    EXPECT_EQ(chart.ClientHeight(), 250);
     EXPECT_EQ(chart.Color(), clBtnFace);
     EXPECT_EQ(chart.BevelOuter(), bvRaised);
     EXPECT_EQ(chart.BevelInner(), bvNone);
@@ -245,7 +251,7 @@ TEST(ChartPanelProperties, SettingTheValueAlreadyThereRequestsNoRepaint)
 TEST(ChartPanelProperties, EveryRealChangeRequestsARepaint)
 {
     TChart chart;
-    chart.resize(200, 100);
+    chart.SetClientSize(200, 100);
     const std::vector<std::function<void()>> changes = {
         [&] { chart.SetColor(clWhite); },
         [&] { chart.SetMarginLeft(5); },
@@ -292,8 +298,8 @@ TEST(ChartPanelProperties, BackColorAtRunTimeMakesTheBackWallSolid)
     EXPECT_EQ(loose.BackWall().Color(), clRed);
     EXPECT_EQ(loose.BackWall().Brush().Style(), bsClear); // no parent yet
 
-    QWidget window;
-    TChart placed(&window);
+    TChart placed;
+    TChartWidget window(placed, nullptr);
     placed.SetBackColor(clRed);
     EXPECT_EQ(placed.BackColor(), clRed);
     EXPECT_EQ(placed.BackWall().Brush().Style(), bsSolid);

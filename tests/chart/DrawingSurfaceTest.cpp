@@ -12,7 +12,7 @@ namespace {
 
 // A surface bound to a window image, as a panel binds its own.
 struct TSurfaceFixture {
-    QImage Window = BlankImage(816, 198, clYellow);
+    TImage Window = BlankImage(816, 198, clYellow);
     TView3DOptions Options;
     TLynCanvas3D Surface;
     TSurfaceFixture() { Surface.BindWindowCanvas(&Window); }
@@ -27,24 +27,25 @@ TEST(CanvasFrame, BufferedFrameDrawsIntoABitmapOfThePanelSizeAndReusesIt)
 {
     TSurfaceFixture f;
     EXPECT_EQ(f.Begin(TRect{0, 0, 816, 198}), (TRect{0, 0, 816, 198}));
-    const QImage* bitmap = f.Surface.OffscreenBitmap();
+    const TImage* bitmap = f.Surface.OffscreenBitmap();
     ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(bitmap->size(), QSize(816, 198));
+    EXPECT_EQ((TPoint{bitmap->Width(), bitmap->Height()}), (TPoint{816, 198}));
     f.Surface.Pixel(3, 4, clRed);
     // Nothing reaches the window before the frame is presented.
-    EXPECT_EQ(FromPixel(f.Window.pixel(3, 4)), clYellow);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(3, 4)), clYellow);
     f.Present(TRect{0, 0, 816, 198});
-    EXPECT_EQ(FromPixel(f.Window.pixel(3, 4)), clRed);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(3, 4)), clRed);
 
     // Same size: the same bitmap, its content kept.
     f.Begin(TRect{0, 0, 816, 198});
     EXPECT_EQ(f.Surface.OffscreenBitmap(), bitmap);
-    EXPECT_EQ(FromPixel(f.Surface.OffscreenBitmap()->pixel(3, 4)), clRed);
+    EXPECT_EQ(FromPixel(f.Surface.OffscreenBitmap()->Pixel(3, 4)), clRed);
     f.Present(TRect{0, 0, 816, 198});
 
     // Another size: a new bitmap of that size.
     EXPECT_EQ(f.Begin(TRect{0, 0, 800, 198}), (TRect{0, 0, 800, 198}));
-    EXPECT_EQ(f.Surface.OffscreenBitmap()->size(), QSize(800, 198));
+    EXPECT_EQ((TPoint{f.Surface.OffscreenBitmap()->Width(), f.Surface.OffscreenBitmap()->Height()}),
+              (TPoint{800, 198}));
 }
 
 TEST(CanvasFrame, PresentCopiesToThePanelCornerAndOnlyThenClearsTheStaleMark)
@@ -56,8 +57,8 @@ TEST(CanvasFrame, PresentCopiesToThePanelCornerAndOnlyThenClearsTheStaleMark)
     EXPECT_FALSE(f.Surface.RepaintFromBuffer());
     f.Present(TRect{10, 20, 30, 40});
     EXPECT_FALSE(f.Surface.IsStale());
-    EXPECT_EQ(FromPixel(f.Window.pixel(10, 20)), clRed);
-    EXPECT_EQ(FromPixel(f.Window.pixel(0, 0)), clYellow);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(10, 20)), clRed);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(0, 0)), clYellow);
 }
 
 TEST(CanvasFrame, RepaintFromBufferCopiesTheStoredPictureUntilMarkedStale)
@@ -66,13 +67,13 @@ TEST(CanvasFrame, RepaintFromBufferCopiesTheStoredPictureUntilMarkedStale)
     f.Begin(TRect{0, 0, 816, 198});
     f.Surface.Pixel(5, 5, clRed);
     f.Present(TRect{0, 0, 816, 198});
-    f.Window.fill(ToPixel(clWhite)); // another window covered ours
+    f.Window.Fill(ToPixel(clWhite)); // another window covered ours
     EXPECT_TRUE(f.Surface.RepaintFromBuffer());
-    EXPECT_EQ(FromPixel(f.Window.pixel(5, 5)), clRed);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(5, 5)), clRed);
     f.Surface.MarkStale();
-    f.Window.fill(ToPixel(clWhite));
+    f.Window.Fill(ToPixel(clWhite));
     EXPECT_FALSE(f.Surface.RepaintFromBuffer());
-    EXPECT_EQ(FromPixel(f.Window.pixel(5, 5)), clWhite);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(5, 5)), clWhite);
 }
 
 TEST(CanvasFrame, WithoutTheBufferEveryPaintDrawsStraightIntoTheWindowAndRedraws)
@@ -81,7 +82,7 @@ TEST(CanvasFrame, WithoutTheBufferEveryPaintDrawsStraightIntoTheWindowAndRedraws
     f.Surface.SetUseOffscreenBuffer(false);
     EXPECT_EQ(f.Begin(TRect{10, 20, 30, 40}), (TRect{10, 20, 30, 40}));
     f.Surface.Pixel(12, 22, clRed);
-    EXPECT_EQ(FromPixel(f.Window.pixel(12, 22)), clRed);
+    EXPECT_EQ(FromPixel(f.Window.Pixel(12, 22)), clRed);
     f.Present(TRect{10, 20, 30, 40});
     EXPECT_EQ(f.Surface.OffscreenBitmap(), nullptr);
     EXPECT_TRUE(f.Surface.IsStale());
@@ -122,11 +123,11 @@ TEST(CanvasFrame, AMonochromeFrameIsStoredInBlackAndWhite)
     f.Surface.Pixel(1, 0, clYellow);
     f.Surface.Pixel(2, 0, clBlue);
     f.Present(TRect{0, 0, 4, 2});
-    const std::string presented = InkMap(f.Window.copy(0, 0, 4, 2));
+    const std::string presented = InkMap(f.Window.Copy(0, 0, 4, 2));
     EXPECT_EQ(InkMap(*f.Surface.OffscreenBitmap()), presented);
-    f.Window.fill(ToPixel(clGreen)); // another window covered ours
+    f.Window.Fill(ToPixel(clGreen)); // another window covered ours
     EXPECT_TRUE(f.Surface.RepaintFromBuffer());
-    EXPECT_EQ(InkMap(f.Window.copy(0, 0, 4, 2)), presented);
+    EXPECT_EQ(InkMap(f.Window.Copy(0, 0, 4, 2)), presented);
     EXPECT_EQ(presented.find('?'), std::string::npos) << presented;
 }
 
@@ -152,13 +153,13 @@ TEST(CanvasClip, ClipPlotAreaLeavesTheBackWallOutlineFree)
     f.Surface.SetBrushColor(clRed);
     f.Surface.FillBox(TRect{0, 0, 816, 198});
     f.Surface.RemoveClip();
-    const QImage& image = *f.Surface.OffscreenBitmap();
+    const TImage& image = *f.Surface.OffscreenBitmap();
     EXPECT_EQ(InkBounds(image), (TRect{25, 31, 792, 159}));
-    EXPECT_EQ(FromPixel(image.pixel(25, 31)), clRed);
-    EXPECT_EQ(FromPixel(image.pixel(791, 158)), clRed);
+    EXPECT_EQ(FromPixel(image.Pixel(25, 31)), clRed);
+    EXPECT_EQ(FromPixel(image.Pixel(791, 158)), clRed);
     // After RemoveClip the whole bitmap can be drawn on again.
     f.Surface.Pixel(0, 0, clBlue);
-    EXPECT_EQ(FromPixel(image.pixel(0, 0)), clBlue);
+    EXPECT_EQ(FromPixel(image.Pixel(0, 0)), clBlue);
 }
 
 TEST(CanvasClip, ClipsOnlyNarrowUntilRemoved)
@@ -247,9 +248,9 @@ TEST(CanvasText, RotatedTextTakesAnglesAboveAFullTurnOnceAroundAndRestoresTheFon
         f.Surface.PutRotatedText(40, 60, angle, "x axis");
         EXPECT_EQ(f.Surface.Device().Font.EscapementTenths, 0);
         EXPECT_EQ(f.Surface.BrushStyle(), bsClear);
-        return f.Surface.OffscreenBitmap()->copy();
+        return TImage(*f.Surface.OffscreenBitmap());
     };
-    const QImage upwards = draw(90);
+    const TImage upwards = draw(90);
     EXPECT_EQ(draw(450), upwards);
     EXPECT_EQ(draw(360), draw(0));
     EXPECT_NE(upwards, draw(0));
@@ -270,10 +271,10 @@ TEST(CanvasText, PutTextUsesTheFontColourAndMeasuresInTheSelectedFont)
     f.Surface.SetBackgroundMode(bmTransparent);
     f.Surface.PutText(2, 2, "W");
     bool fullBlue = false;
-    const QImage& image = *f.Surface.OffscreenBitmap();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            fullBlue = fullBlue || FromPixel(image.pixel(x, y)) == clBlue;
+    const TImage& image = *f.Surface.OffscreenBitmap();
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            fullBlue = fullBlue || FromPixel(image.Pixel(x, y)) == clBlue;
     EXPECT_TRUE(fullBlue);
     EXPECT_EQ(f.Surface.FontLineHeight(), f.Surface.MeasureTextHeight("W"));
     EXPECT_EQ(f.Surface.FontLineHeight(), f.Surface.Device().TextExtent("W").Y);
@@ -344,7 +345,7 @@ TEST(CanvasState, AFrameBegunIn3DDrawsLinesAsAFlatOne)
 
 TEST(CanvasState, FrontPlaneTurnsThe3DSwitchOffAndBackOn)
 {
-    QImage window = BlankImage(10, 10);
+    TImage window = BlankImage(10, 10);
     TView3DOptions options;
     TLynCanvas3D surface;
     surface.BindWindowCanvas(&window);

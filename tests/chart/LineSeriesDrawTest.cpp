@@ -16,11 +16,11 @@ TEST(LineSeriesDraw, JoinsPointsInThePointColour)
     b.Draw();
     EXPECT_TRUE(b.IsRed(20, 50));
     EXPECT_TRUE(b.IsRed(59, 50));
-    EXPECT_EQ(b.At(60, 50), QColor(0, 0, 255)); // the segment into a blue point is blue
-    EXPECT_EQ(b.At(99, 50), QColor(0, 0, 255));
-    EXPECT_EQ(b.At(100, 50), QColor(Qt::white)); // the last pixel is left out
-    EXPECT_EQ(b.At(19, 50), QColor(Qt::white)); // nothing before the first point
-    EXPECT_EQ(b.At(20, 49), QColor(Qt::white));
+    EXPECT_EQ(b.At(60, 50), clBlue); // the segment into a blue point is blue
+    EXPECT_EQ(b.At(99, 50), clBlue);
+    EXPECT_EQ(b.At(100, 50), clWhite); // the last pixel is left out
+    EXPECT_EQ(b.At(19, 50), clWhite); // nothing before the first point
+    EXPECT_EQ(b.At(20, 49), clWhite);
 }
 
 TEST(LineSeriesDraw, SinglePointDrawsNothing)
@@ -92,8 +92,8 @@ TEST(LineSeriesDraw, StairsStepAcrossThenUp)
     EXPECT_TRUE(b.IsRed(40, 50));
     EXPECT_TRUE(b.IsRed(60, 50));
     EXPECT_TRUE(b.IsRed(60, 40));
-    EXPECT_EQ(b.At(40, 40), QColor(Qt::white));
-    EXPECT_EQ(b.At(20, 40), QColor(Qt::white));
+    EXPECT_EQ(b.At(40, 40), clWhite);
+    EXPECT_EQ(b.At(20, 40), clWhite);
 }
 
 TEST(LineSeriesDraw, InvertedStairsStepUpThenAcross)
@@ -108,8 +108,8 @@ TEST(LineSeriesDraw, InvertedStairsStepUpThenAcross)
     EXPECT_TRUE(b.IsRed(20, 40));
     EXPECT_TRUE(b.IsRed(20, 30));
     EXPECT_TRUE(b.IsRed(40, 30));
-    EXPECT_EQ(b.At(40, 50), QColor(Qt::white));
-    EXPECT_EQ(b.At(60, 40), QColor(Qt::white));
+    EXPECT_EQ(b.At(40, 50), clWhite);
+    EXPECT_EQ(b.At(60, 40), clWhite);
 }
 
 TEST(LineSeriesDraw, NullPointIsNeitherDrawnNorJoined)
@@ -121,8 +121,8 @@ TEST(LineSeriesDraw, NullPointIsNeitherDrawnNorJoined)
     b.Series->AddPoint(50, 2, "", clDefault);
     b.Series->AddPoint(70, 2, "", clDefault);
     b.Draw();
-    EXPECT_EQ(b.At(30, 50), QColor(Qt::white));
-    EXPECT_EQ(b.At(50, 50), QColor(Qt::white));
+    EXPECT_EQ(b.At(30, 50), clWhite);
+    EXPECT_EQ(b.At(50, 50), clWhite);
     EXPECT_TRUE(b.IsRed(60, 50));
     EXPECT_TRUE(b.IsRed(79, 50));
 }
@@ -140,8 +140,8 @@ TEST(LineSeriesEdgeLine, StartsAtTheLeftEdgeAtTheInterpolatedHeight)
     EXPECT_EQ(b.Series->FirstShownIndex, 1);
     // At x = 10 the line from (0, 0) to (20, 10) is at y = 5: row 35.
     EXPECT_TRUE(b.IsRed(10, 35));
-    EXPECT_EQ(b.At(9, 35), QColor(Qt::white));
-    EXPECT_EQ(b.At(10, 60), QColor(Qt::white));
+    EXPECT_EQ(b.At(9, 35), clWhite);
+    EXPECT_EQ(b.At(10, 60), clWhite);
 }
 
 TEST(LineSeriesEdgeLine, WithStairsStartsAtThePreviousPointsHeight)
@@ -155,7 +155,7 @@ TEST(LineSeriesEdgeLine, WithStairsStartsAtThePreviousPointsHeight)
     EXPECT_TRUE(b.IsRed(10, 50));
     EXPECT_TRUE(b.IsRed(34, 50));
     EXPECT_TRUE(b.IsRed(35, 30));
-    EXPECT_EQ(b.At(10, 35), QColor(Qt::white));
+    EXPECT_EQ(b.At(10, 35), clWhite);
 }
 
 TEST(LineSeriesEdgeLine, InvertedAxisStartsAtTheRightEdge)
@@ -167,7 +167,7 @@ TEST(LineSeriesEdgeLine, InvertedAxisStartsAtTheRightEdge)
     b.Series->AddPoint(20, 10, "", clDefault); // (85, 10)
     b.Draw();
     EXPECT_TRUE(b.IsRed(110, 35));
-    EXPECT_EQ(b.At(10, 35), QColor(Qt::white));
+    EXPECT_EQ(b.At(10, 35), clWhite);
 }
 
 TEST(LineSeriesEdgeLine, NoEdgeLineFromANullPoint)
@@ -178,7 +178,7 @@ TEST(LineSeriesEdgeLine, NoEdgeLineFromANullPoint)
     b.Series->AddPoint(20, 10, "", clDefault);
     b.Series->AddPoint(40, 10, "", clDefault);
     b.Draw();
-    EXPECT_EQ(b.At(10, 35), QColor(Qt::white));
+    EXPECT_EQ(b.At(10, 35), clWhite);
     EXPECT_TRUE(b.IsRed(40, 10));
 }
 
@@ -189,8 +189,8 @@ TEST(LineSeriesMarkers, VisiblePointerBoxesTheLastPointInPenAndPointColour)
     b.Series->Pointer().SetVisible(true);
     b.Series->AddPoint(30, 4, "", clDefault); // (40, 40)
     b.Draw();
-    EXPECT_EQ(b.At(36, 36), QColor(Qt::black)); // outline, HorizSize 4
-    EXPECT_EQ(b.At(44, 44), QColor(Qt::black));
+    EXPECT_EQ(b.At(36, 36), clBlack); // outline, HorizSize 4
+    EXPECT_EQ(b.At(44, 44), clBlack);
     EXPECT_TRUE(b.IsRed(40, 40)); // brush of clDefault takes the point colour
-    EXPECT_EQ(b.At(45, 40), QColor(Qt::white));
+    EXPECT_EQ(b.At(45, 40), clWhite);
 }

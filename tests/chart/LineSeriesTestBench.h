@@ -9,9 +9,8 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
-
-#include <QColor>
-#include <QImage>
+#include "support/raster/Image.h"
+#include "support/raster/PixelWriter.h"
 
 // A chart whose plot rectangle is set by hand instead of by a paint.
 class TPlacedChart : public TChart {
@@ -21,9 +20,9 @@ public:
 
 class LineSeriesBench {
 public:
-    LineSeriesBench() : Image(140, 80, QImage::Format_RGB32)
+    LineSeriesBench() : Image(140, 80)
     {
-        Image.fill(Qt::white);
+        Image.Fill(ToPixel(clWhite));
         Series = new TLineSeries; // the chart deletes it
         Series->SetSeriesColor(clRed);
         Series->SetParentChart(&Chart);
@@ -46,19 +45,19 @@ public:
         Series->DrawShownPoints(Chart.Canvas());
     }
 
-    QColor At(int x, int y) const { return Image.pixelColor(x, y); }
-    bool IsRed(int x, int y) const { return At(x, y) == QColor(255, 0, 0); }
+    TColor At(int x, int y) const { return FromPixel(Image.Pixel(x, y)); }
+    bool IsRed(int x, int y) const { return At(x, y) == clRed; }
     int CountNonWhite() const
     {
         int n = 0;
-        for (int y = 0; y < Image.height(); ++y)
-            for (int x = 0; x < Image.width(); ++x)
-                n += Image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        for (int y = 0; y < Image.Height(); ++y)
+            for (int x = 0; x < Image.Width(); ++x)
+                n += At(x, y) != clWhite ? 1 : 0;
         return n;
     }
 
     const TRect Plot{10, 10, 110, 60};
     TPlacedChart Chart;
     TLineSeries* Series;
-    QImage Image;
+    TImage Image;
 };

@@ -168,10 +168,10 @@ std::vector<TReferenceCase> LoadReferenceCases(const std::string& path)
     return cases;
 }
 
-QImage DrawWithDevice(const TReferenceCase& drawing)
+TImage DrawWithDevice(const TReferenceCase& drawing)
 {
-    QImage image(kReferenceSide, kReferenceSide, QImage::Format_RGB32);
-    image.fill(ToPixel(clWhite));
+    TImage image(kReferenceSide, kReferenceSide);
+    image.Fill(ToPixel(clWhite));
     TRasterDevice device(&image);
     device.BkMode = bkOpaque;
     for (const std::string& line : drawing.Lines)

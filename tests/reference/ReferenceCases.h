@@ -2,7 +2,7 @@
 // The drawing cases shared with the platform reference program: reading the
 // case file and drawing one case with the raster device.
 
-#include <QImage>
+#include "support/raster/Image.h"
 
 #include <string>
 #include <vector>
@@ -23,4 +23,4 @@ std::vector<TReferenceCase> LoadReferenceCases(const std::string& path);
 // The case drawn by the raster device on a fresh white image, from the same
 // defaults as a new memory device context. Throws std::runtime_error on a
 // line it does not understand.
-QImage DrawWithDevice(const TReferenceCase& drawing);
+TImage DrawWithDevice(const TReferenceCase& drawing);

@@ -56,7 +56,7 @@ struct TDifference {
     std::string Picture; // reference | device, '.' white, '#' ink, '*' differing in the device column
 };
 
-TDifference Compare(const uint32_t* reference, const QImage& device)
+TDifference Compare(const uint32_t* reference, const TImage& device)
 {
     TDifference d;
     std::ostringstream picture;
@@ -65,7 +65,7 @@ TDifference Compare(const uint32_t* reference, const QImage& device)
         std::string right;
         for (int x = 0; x < kReferenceSide; ++x) {
             const uint32_t want = reference[y * kReferenceSide + x] & 0xFFFFFFu;
-            const uint32_t got = device.pixel(x, y) & 0xFFFFFFu;
+            const uint32_t got = device.Pixel(x, y) & 0xFFFFFFu;
             left += want == 0xFFFFFFu ? '.' : '#';
             right += got == want ? (got == 0xFFFFFFu ? '.' : '#') : '*';
             d.Count += got == want ? 0 : 1;

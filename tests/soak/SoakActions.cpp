@@ -5,6 +5,7 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ChartWidget.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -94,51 +95,55 @@ void TSoakSession::TypeOverflowingAmplitudes()
 
 void TSoakSession::ZoomDrag(TChart* chart)
 {
-    const int w = std::max(chart->width(), 2);
-    const int h = std::max(chart->height(), 2);
+    QWidget* window = ChartWidgetOf(*chart);
+    const int w = std::max(window->width(), 2);
+    const int h = std::max(window->height(), 2);
     const QPoint from(Pick(0, w / 2), Pick(0, h / 2));
     const QPoint to(from.x() + Pick(1, w), from.y() + Pick(1, h));
-    QTest::mousePress(chart, Qt::LeftButton, {}, from);
-    QTest::mouseMove(chart, (from + to) / 2);
-    QTest::mouseMove(chart, to);
-    QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, (from + to) / 2);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
     if (to.x() - from.x() > 16 && to.y() - from.y() > 16 && !chart->BottomAxis().Automatic())
         ++FZoomsApplied;
-    CheckAfterAction("zoom drag on " + chart->objectName().toStdString());
+    CheckAfterAction("zoom drag on " + window->objectName().toStdString());
 }
 
 void TSoakSession::UndoDrag(TChart* chart)
 {
-    const int w = std::max(chart->width(), 2);
-    const int h = std::max(chart->height(), 2);
+    QWidget* window = ChartWidgetOf(*chart);
+    const int w = std::max(window->width(), 2);
+    const int h = std::max(window->height(), 2);
     const QPoint from(Pick(w / 2, w), Pick(h / 2, h));
     const QPoint to(from.x() - Pick(1, w), from.y() - Pick(1, h));
-    QTest::mousePress(chart, Qt::LeftButton, {}, from);
-    QTest::mouseMove(chart, to);
-    QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
-    CheckAfterAction("undo drag on " + chart->objectName().toStdString());
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    CheckAfterAction("undo drag on " + window->objectName().toStdString());
 }
 
 void TSoakSession::ScrollDrag(TChart* chart)
 {
-    const int w = std::max(chart->width(), 2);
-    const int h = std::max(chart->height(), 2);
+    QWidget* window = ChartWidgetOf(*chart);
+    const int w = std::max(window->width(), 2);
+    const int h = std::max(window->height(), 2);
     const QPoint from(Pick(0, w), Pick(0, h));
-    QTest::mousePress(chart, Qt::RightButton, {}, from);
+    QTest::mousePress(window, Qt::RightButton, {}, from);
     for (int moves = Pick(1, 4); moves > 0; --moves)
-        QTest::mouseMove(chart, QPoint(Pick(-w / 2, w + w / 2), Pick(-h / 2, h + h / 2)));
-    QTest::mouseRelease(chart, Qt::RightButton, {}, QPoint(Pick(0, w), Pick(0, h)));
-    CheckAfterAction("scroll drag on " + chart->objectName().toStdString());
+        QTest::mouseMove(window, QPoint(Pick(-w / 2, w + w / 2), Pick(-h / 2, h + h / 2)));
+    QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(Pick(0, w), Pick(0, h)));
+    CheckAfterAction("scroll drag on " + window->objectName().toStdString());
 }
 
 void TSoakSession::TurnWheel(TChart* chart)
 {
-    const QPointF at(Pick(0, std::max(chart->width() - 1, 0)), Pick(0, std::max(chart->height() - 1, 0)));
+    QWidget* window = ChartWidgetOf(*chart);
+    const QPointF at(Pick(0, std::max(window->width() - 1, 0)), Pick(0, std::max(window->height() - 1, 0)));
     const int notches = Pick(-3, 3);
-    QWheelEvent wheel(at, chart->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+    QWheelEvent wheel(at, window->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
-    QApplication::sendEvent(chart, &wheel);
-    CheckAfterAction("wheel " + std::to_string(notches) + " on " + chart->objectName().toStdString());
+    QApplication::sendEvent(window, &wheel);
+    CheckAfterAction("wheel " + std::to_string(notches) + " on " + window->objectName().toStdString());
 }
 
 void TSoakSession::Resize()

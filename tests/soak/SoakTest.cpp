@@ -9,6 +9,7 @@
 
 #include "chart/LineSeries.h"
 #include "platform/qt/Application.h"
+#include "platform/qt/DrawingServices.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
 
@@ -149,6 +150,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
+    InstallDrawingServices();
     SetApplicationTitle(ApplicationTitleFromPath(argc > 0 ? argv[0] : "kmity"));
     return RUN_ALL_TESTS();
 }

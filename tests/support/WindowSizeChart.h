@@ -6,6 +6,7 @@
 #include "app/FormCharts.h"
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
+#include "platform/qt/ImageView.h"
 
 #include <QImage>
 
@@ -19,7 +20,7 @@ struct TWindowSizeChart {
     static std::unique_ptr<TChart> NewChart(const char* title)
     {
         auto chart = std::make_unique<TChart>();
-        chart->setGeometry(0, 0, 816, 198);
+        chart->SetClientSize(816, 198);
         ConfigureFormChart(*chart, title);
         return chart;
     }
@@ -32,7 +33,7 @@ struct TWindowSizeChart {
     QImage RenderedPicture()
     {
         Render();
-        return Chart->WindowImage().copy();
+        return ImageView(Chart->WindowImage()).copy();
     }
     // The chart deletes the series that are still in its list.
     std::unique_ptr<TChart> Chart;

@@ -12,7 +12,7 @@ const std::map<TColor, char> kLegend{{clWhite, '.'}, {clBlack, '#'}, {clRed, 'r'
 
 TEST(RasterDeviceFigure, RectangleOutlinesItsBorderAndFillsTheInside)
 {
-    QImage image = BlankImage(8, 6);
+    TImage image = BlankImage(8, 6);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Rectangle(1, 1, 6, 5);
@@ -30,8 +30,8 @@ TEST(RasterDeviceFigure, RectangleOutlinesItsBorderAndFillsTheInside)
 // device 5, and outline and inside meet without a gap.
 TEST(RasterDeviceFigure, AtARatioOf1Point5TheInsideMeetsTheOutlineOfEvenThickness)
 {
-    QImage image = BlankImage(14, 12);
-    image.setDevicePixelRatio(1.5);
+    TImage image = BlankImage(14, 12);
+    image.SetDevicePixelRatio(1.5);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Rectangle(2, 2, 7, 6);
@@ -51,7 +51,7 @@ TEST(RasterDeviceFigure, AtARatioOf1Point5TheInsideMeetsTheOutlineOfEvenThicknes
 
 TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
 {
-    QImage image = BlankImage(6, 6);
+    TImage image = BlankImage(6, 6);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Rectangle(1, 1, 2, 5);
@@ -74,7 +74,7 @@ TEST(RasterDeviceFigure, OnePixelRectanglesAreASingleLine)
 // two ends changed.
 TEST(RasterDeviceFigure, OnePixelWideNotXorRectanglePaintsItsCoincidingSidesTwice)
 {
-    QImage image = BlankImage(3, 6);
+    TImage image = BlankImage(3, 6);
     TRasterDevice device(&image);
     device.Brush.Style = TDeviceBrushStyle::Clear;
     device.Pen.Mode = TDevicePenMode::NotXor;
@@ -90,7 +90,7 @@ TEST(RasterDeviceFigure, OnePixelWideNotXorRectanglePaintsItsCoincidingSidesTwic
 
 TEST(RasterDeviceFigure, DottedRectangleStartsAtTheTopRightAndRunsAnticlockwise)
 {
-    QImage image = BlankImage(8, 4);
+    TImage image = BlankImage(8, 4);
     TRasterDevice device(&image);
     device.BkMode = bkTransparent;
     device.Brush.Style = TDeviceBrushStyle::Clear;
@@ -104,8 +104,8 @@ TEST(RasterDeviceFigure, DottedRectangleStartsAtTheTopRightAndRunsAnticlockwise)
 
 TEST(RasterDeviceFigure, RectangleCornersMayComeInAnyOrder)
 {
-    QImage forward = BlankImage(7, 6);
-    QImage reversed = BlankImage(7, 6);
+    TImage forward = BlankImage(7, 6);
+    TImage reversed = BlankImage(7, 6);
     TRasterDevice(&forward).Rectangle(1, 1, 6, 5);
     TRasterDevice(&reversed).Rectangle(6, 5, 1, 1);
     EXPECT_EQ(forward, reversed);
@@ -114,7 +114,7 @@ TEST(RasterDeviceFigure, RectangleCornersMayComeInAnyOrder)
 
 TEST(RasterDeviceFigure, ClearBrushAndClearPen)
 {
-    QImage image = BlankImage(12, 5);
+    TImage image = BlankImage(12, 5);
     TRasterDevice device(&image);
     device.Brush.Style = TDeviceBrushStyle::Clear;
     device.Rectangle(0, 0, 5, 5);
@@ -131,7 +131,7 @@ TEST(RasterDeviceFigure, ClearBrushAndClearPen)
 
 TEST(RasterDeviceFigure, WidePenRectangleIsARingCentredOnTheBorder)
 {
-    QImage image = BlankImage(10, 9);
+    TImage image = BlankImage(10, 9);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Pen.Width = 3;
@@ -151,7 +151,7 @@ TEST(RasterDeviceFigure, WidePenRectangleIsARingCentredOnTheBorder)
 
 TEST(RasterDeviceFigure, FillRectCoversExclusiveEdgesWhateverThePenMode)
 {
-    QImage image = BlankImage(6, 6);
+    TImage image = BlankImage(6, 6);
     TRasterDevice device(&image);
     device.Pen.Mode = TDevicePenMode::NotXor;
     device.FillRect(TRect{1, 1, 4, 3}, clBlue);
@@ -169,7 +169,7 @@ TEST(RasterDeviceFigure, FillRectCoversExclusiveEdgesWhateverThePenMode)
 
 TEST(RasterDeviceFigure, PolygonFillsAndOutlinesWithThePen)
 {
-    QImage image = BlankImage(8, 7);
+    TImage image = BlankImage(8, 7);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     const TPoint square[] = {{1, 1}, {6, 1}, {6, 5}, {1, 5}};
@@ -187,7 +187,7 @@ TEST(RasterDeviceFigure, PolygonFillsAndOutlinesWithThePen)
 // and leaving right and bottom ones: row y of this triangle is 6 - y wide.
 TEST(RasterDeviceFigure, PolygonFillSamplesPixelCorners)
 {
-    QImage image = BlankImage(8, 8);
+    TImage image = BlankImage(8, 8);
     TRasterDevice device(&image);
     device.Pen.Style = TDevicePenStyle::Clear;
     device.Brush.Color = clBlack;
@@ -205,21 +205,21 @@ TEST(RasterDeviceFigure, PolygonFillSamplesPixelCorners)
 
 TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
 {
-    QImage image = BlankImage(14, 12);
+    TImage image = BlankImage(14, 12);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Ellipse(2, 1, 12, 9);
     EXPECT_EQ(InkBounds(image), (TRect{2, 1, 12, 9}));
-    EXPECT_EQ(FromPixel(image.pixel(7, 5)), clRed);
-    EXPECT_EQ(FromPixel(image.pixel(2, 1)), clWhite); // the corners stay free
-    EXPECT_EQ(FromPixel(image.pixel(11, 8)), clWhite);
+    EXPECT_EQ(FromPixel(image.Pixel(7, 5)), clRed);
+    EXPECT_EQ(FromPixel(image.Pixel(2, 1)), clWhite); // the corners stay free
+    EXPECT_EQ(FromPixel(image.Pixel(11, 8)), clWhite);
     // Every red pixel has black or red neighbours all round: the outline is closed.
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 14; ++x) {
-            if (FromPixel(image.pixel(x, y)) != clRed)
+            if (FromPixel(image.Pixel(x, y)) != clRed)
                 continue;
             for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                EXPECT_NE(FromPixel(image.pixel(x + dx, y + dy)), clWhite) << x << "," << y;
+                EXPECT_NE(FromPixel(image.Pixel(x + dx, y + dy)), clWhite) << x << "," << y;
             }
         }
     }
@@ -230,7 +230,7 @@ TEST(RasterDeviceFigure, EllipseStaysInItsBoxAndTouchesEverySide)
 // box a ring with no inside, one pixel nothing at all.
 TEST(RasterDeviceFigure, SmallEllipsesFollowTheCurveThroughTheOuterPixels)
 {
-    QImage image = BlankImage(9, 5);
+    TImage image = BlankImage(9, 5);
     TRasterDevice device(&image);
     device.Brush.Color = clRed;
     device.Ellipse(0, 0, 3, 3);
@@ -245,7 +245,7 @@ TEST(RasterDeviceFigure, SmallEllipsesFollowTheCurveThroughTheOuterPixels)
 
 TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpaque)
 {
-    QImage image = BlankImage(8, 3);
+    TImage image = BlankImage(8, 3);
     TRasterDevice device(&image);
     device.Pen.Style = TDevicePenStyle::Clear;
     device.Brush = TDeviceBrush{clBlue, TDeviceBrushStyle::Vertical};
@@ -264,7 +264,7 @@ TEST(RasterDeviceFigure, HatchedBrushLeavesGapsInTransparentModeAndPaintsThemOpa
 
 TEST(RasterDeviceClip, NestedClipsOnlyNarrowUntilRemoved)
 {
-    QImage image = BlankImage(8, 6);
+    TImage image = BlankImage(8, 6);
     TRasterDevice device(&image);
     device.IntersectClip(TRect{1, 1, 7, 5});
     device.IntersectClip(TRect{3, 0, 10, 4});
@@ -293,7 +293,7 @@ TEST(RasterDeviceClip, NestedClipsOnlyNarrowUntilRemoved)
 
 TEST(RasterDeviceClip, FiguresAndWidePensStopAtTheClipAndTheImageEdge)
 {
-    QImage image = BlankImage(6, 6);
+    TImage image = BlankImage(6, 6);
     TRasterDevice device(&image);
     device.IntersectClip(TRect{-5, 2, 4, 20});
     device.Brush.Color = clRed;
@@ -312,9 +312,9 @@ TEST(RasterDeviceClip, FiguresAndWidePensStopAtTheClipAndTheImageEdge)
 
 TEST(RasterDeviceCopy, CopiesAtAnOffsetWithinTheTarget)
 {
-    QImage source = BlankImage(3, 2, clBlue);
-    source.setPixel(0, 0, ToPixel(clRed));
-    QImage target = BlankImage(4, 3);
+    TImage source = BlankImage(3, 2, clBlue);
+    source.SetPixel(0, 0, ToPixel(clRed));
+    TImage target = BlankImage(4, 3);
     TRasterDevice::CopyImage(source, target, 2, 1);
     TRasterDevice::CopyImage(source, target, -2, -1);
     EXPECT_EQ(PixelMap(target, kLegend), "b...\n"

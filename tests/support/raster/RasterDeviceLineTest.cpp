@@ -8,9 +8,9 @@
 
 namespace {
 
-QImage DrawLine(int size, TPoint a, TPoint b)
+TImage DrawLine(int size, TPoint a, TPoint b)
 {
-    QImage image = BlankImage(size, size);
+    TImage image = BlankImage(size, size);
     TRasterDevice device(&image);
     device.MoveTo(a.X, a.Y);
     device.LineTo(b.X, b.Y);
@@ -25,12 +25,12 @@ TEST(RasterDeviceLine, PaintsStartAndNotEndInAllEightDirections)
     const TPoint directions[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
     for (const TPoint d : directions) {
         const TPoint end{centre.X + 3 * d.X, centre.Y + 3 * d.Y};
-        const QImage image = DrawLine(11, centre, end);
+        const TImage image = DrawLine(11, centre, end);
         SCOPED_TRACE(testing::Message() << "direction " << d.X << "," << d.Y);
         EXPECT_EQ(InkCount(image), 3);
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(FromPixel(image.pixel(centre.X + k * d.X, centre.Y + k * d.Y)), clBlack);
-        EXPECT_EQ(FromPixel(image.pixel(end.X, end.Y)), clWhite);
+            EXPECT_EQ(FromPixel(image.Pixel(centre.X + k * d.X, centre.Y + k * d.Y)), clBlack);
+        EXPECT_EQ(FromPixel(image.Pixel(end.X, end.Y)), clWhite);
     }
 }
 
@@ -58,21 +58,21 @@ TEST(RasterDeviceLine, MidpointPixelsAreTheSameInBothDirections)
         for (int b = 0; b < n * n; ++b) {
             const TPoint pa{a % n, a / n};
             const TPoint pb{b % n, b / n};
-            QImage forward = DrawLine(n, pa, pb);
-            QImage backward = DrawLine(n, pb, pa);
+            TImage forward = DrawLine(n, pa, pb);
+            TImage backward = DrawLine(n, pb, pa);
             const int steps = std::max(std::abs(pb.X - pa.X), std::abs(pb.Y - pa.Y));
             ASSERT_EQ(InkCount(forward), steps);
             for (int y = 0; y < n; ++y)
                 for (int x = 0; x < n; ++x) {
-                    if (FromPixel(forward.pixel(x, y)) != clBlack)
+                    if (FromPixel(forward.Pixel(x, y)) != clBlack)
                         continue;
                     const bool xMajor = std::abs(pb.X - pa.X) >= std::abs(pb.Y - pa.Y);
                     const double t = xMajor ? double(x - pa.X) / (pb.X - pa.X) : double(y - pa.Y) / (pb.Y - pa.Y);
                     const double exactMinor = xMajor ? pa.Y + t * (pb.Y - pa.Y) : pa.X + t * (pb.X - pa.X);
                     ASSERT_LE(std::abs((xMajor ? y : x) - exactMinor), 0.5);
                 }
-            forward.setPixel(pb.X, pb.Y, ToPixel(clBlack));
-            backward.setPixel(pa.X, pa.Y, ToPixel(clBlack));
+            forward.SetPixel(pb.X, pb.Y, ToPixel(clBlack));
+            backward.SetPixel(pa.X, pa.Y, ToPixel(clBlack));
             ASSERT_EQ(forward, backward) << pa.X << "," << pa.Y << " -> " << pb.X << "," << pb.Y;
         }
     }
@@ -80,14 +80,14 @@ TEST(RasterDeviceLine, MidpointPixelsAreTheSameInBothDirections)
 
 TEST(RasterDeviceLine, LineToMovesTheCurrentPositionAndPolylineLeavesItsLastPoint)
 {
-    QImage chain = BlankImage(6, 5);
+    TImage chain = BlankImage(6, 5);
     TRasterDevice device(&chain);
     device.MoveTo(0, 0);
     device.LineTo(4, 0);
     device.LineTo(4, 3);
     EXPECT_EQ(device.CurrentPosition(), (TPoint{4, 3}));
 
-    QImage poly = BlankImage(6, 5);
+    TImage poly = BlankImage(6, 5);
     TRasterDevice polyDevice(&poly);
     const TPoint points[] = {{0, 0}, {4, 0}, {4, 3}};
     polyDevice.Polyline(points, 3);
@@ -106,7 +106,7 @@ TEST(RasterDeviceLine, LineToMovesTheCurrentPositionAndPolylineLeavesItsLastPoin
 // visible steps are walked, and they are the steps of the whole line.
 TEST(RasterDeviceLine, HugeCoordinatesAreClippedExactly)
 {
-    QImage image = BlankImage(8, 8);
+    TImage image = BlankImage(8, 8);
     TRasterDevice device(&image);
     device.MoveTo(-1000000000, 2);
     device.LineTo(1000000000, 2);
@@ -122,7 +122,7 @@ TEST(RasterDeviceLine, HugeCoordinatesAreClippedExactly)
                              ".......#\n");
 
     // Steep: x is 3.5 exactly at y = 0 (a tie, so 3) and above 3.5 below it.
-    QImage steep = BlankImage(8, 3);
+    TImage steep = BlankImage(8, 3);
     TRasterDevice steepDevice(&steep);
     steepDevice.MoveTo(3, -2000000000);
     steepDevice.LineTo(4, 2000000000);
@@ -133,7 +133,7 @@ TEST(RasterDeviceLine, HugeCoordinatesAreClippedExactly)
 
 TEST(RasterDeviceLine, ClearPenPaintsNothingButMovesOn)
 {
-    QImage image = BlankImage(5, 5);
+    TImage image = BlankImage(5, 5);
     TRasterDevice device(&image);
     device.Pen.Style = TDevicePenStyle::Clear;
     device.MoveTo(0, 0);
@@ -149,12 +149,12 @@ TEST(RasterDeviceLine, ClippedLineKeepsThePixelsOfTheWholeLine)
     const TPoint lines[][2] = {{{-37, -11}, {230, 93}}, {{211, -5}, {-17, 97}}, {{60, -300}, {73, 400}}};
     const TRect clip{50, 20, 90, 60};
     for (const auto& line : lines) {
-        QImage whole = BlankImage(200, 100);
+        TImage whole = BlankImage(200, 100);
         TRasterDevice wholeDevice(&whole);
         wholeDevice.MoveTo(line[0].X, line[0].Y);
         wholeDevice.LineTo(line[1].X, line[1].Y);
 
-        QImage clipped = BlankImage(200, 100);
+        TImage clipped = BlankImage(200, 100);
         TRasterDevice clippedDevice(&clipped);
         clippedDevice.IntersectClip(clip);
         clippedDevice.MoveTo(line[0].X, line[0].Y);
@@ -163,7 +163,7 @@ TEST(RasterDeviceLine, ClippedLineKeepsThePixelsOfTheWholeLine)
         ASSERT_GT(InkCount(clipped), 10);
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 200; ++x)
-                ASSERT_EQ(clipped.pixel(x, y), clip.Contains(x, y) ? whole.pixel(x, y) : ToPixel(clWhite))
+                ASSERT_EQ(clipped.Pixel(x, y), clip.Contains(x, y) ? whole.Pixel(x, y) : ToPixel(clWhite))
                     << x << "," << y;
     }
 }

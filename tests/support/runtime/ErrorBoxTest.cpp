@@ -40,19 +40,11 @@ TEST(ShowHandlerError, ShowsTheMessageWithTheApplicationTitle)
 
 namespace {
 
-class TCaptureHolder final : public QWidget {
+class TCaptureHolder final : public IMouseCaptureHolder {
 public:
     int Cancels = 0;
 
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == CancelModeEvent) {
-            ++Cancels;
-            return true;
-        }
-        return QWidget::event(e);
-    }
+    void CancelMode() noexcept override { ++Cancels; }
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "platform/qt/TextRenderer.h"
 #include "support/raster/RasterDevice.h"
 
 #include "tests/support/raster/RasterDeviceTestImage.h"
@@ -12,7 +13,7 @@ namespace {
 // is the bounding box of everything that changed.
 TRect OpaqueCell(unsigned align, int escapement, int x, int y, const char* text = "Hello")
 {
-    QImage image = BlankImage(120, 120);
+    TImage image = BlankImage(120, 120);
     TRasterDevice device(&image);
     device.BkMode = bkOpaque;
     device.BkColor = clYellow;
@@ -22,9 +23,9 @@ TRect OpaqueCell(unsigned align, int escapement, int x, int y, const char* text 
     return InkBounds(image);
 }
 
-QImage TransparentText(int escapement, unsigned align = TA_LEFT | TA_TOP)
+TImage TransparentText(int escapement, unsigned align = TA_LEFT | TA_TOP)
 {
-    QImage image = BlankImage(120, 120);
+    TImage image = BlankImage(120, 120);
     TRasterDevice device(&image);
     device.BkMode = bkTransparent;
     device.TextAlign = align;
@@ -53,7 +54,9 @@ TEST(RasterDeviceText, ArialResolvesToLiberationSansAtPixelSizeFromPoints)
 // the text's turn, and after more fonts than the device keeps.
 TEST(RasterDeviceText, FontsMeasuredInTurnAreBuiltOnceAndEachMeasuresAsItself)
 {
+    TQtTextRenderer renderer;
     TRasterDevice device;
+    device.SetTextRenderer(&renderer);
     TDeviceFont title = device.Font;
     title.Size = 12;
     title.Bold = true;
@@ -65,13 +68,13 @@ TEST(RasterDeviceText, FontsMeasuredInTurnAreBuiltOnceAndEachMeasuresAsItself)
         EXPECT_EQ(device.TextExtent("Kmity 1"), label);
         EXPECT_EQ(device.TextExtent(title, "Kmity 1"), titled);
     }
-    EXPECT_EQ(device.FontBuilds(), 2);
+    EXPECT_EQ(renderer.FontBuilds(), 2);
     for (int size = 20; size < 30; ++size) {
         title.Size = size;
         device.TextExtent(title, "W");
     }
     EXPECT_EQ(device.TextExtent("Kmity 1"), label);
-    EXPECT_EQ(device.FontBuilds(), 2 + 10 + 1);
+    EXPECT_EQ(renderer.FontBuilds(), 2 + 10 + 1);
 }
 
 TEST(RasterDeviceText, AnchorsPlaceTheCellAroundThePoint)
@@ -92,7 +95,7 @@ TEST(RasterDeviceText, AnchorsPlaceTheCellAroundThePoint)
 
 TEST(RasterDeviceText, TransparentTextDrawsInkInTheTextColourInsideTheCell)
 {
-    QImage image = BlankImage(80, 30);
+    TImage image = BlankImage(80, 30);
     TRasterDevice device(&image);
     device.BkMode = bkTransparent;
     device.TextColor = clRed;
@@ -106,9 +109,9 @@ TEST(RasterDeviceText, TransparentTextDrawsInkInTheTextColourInsideTheCell)
     EXPECT_GE(ink.Top, 5);
     EXPECT_LE(ink.Bottom, 5 + size.Y);
     // Antialiased red on white: full red, equal green and blue.
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const TColor c = FromPixel(image.pixel(x, y));
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const TColor c = FromPixel(image.Pixel(x, y));
             EXPECT_EQ(RedOf(c), 255) << x << "," << y;
             EXPECT_EQ(GreenOf(c), BlueOf(c)) << x << "," << y;
         }
@@ -141,7 +144,7 @@ TEST(RasterDeviceText, EscapementIsTakenModuloAFullTurn)
 
 TEST(RasterDeviceText, TextHonoursTheClip)
 {
-    QImage image = BlankImage(80, 30);
+    TImage image = BlankImage(80, 30);
     TRasterDevice device(&image);
     device.BkMode = bkOpaque;
     device.BkColor = clYellow;

@@ -1,6 +1,6 @@
-// The raster device's fonts: how a device font becomes a Qt font, and the
-// few that are kept.
-#include "support/raster/FontCache.h"
+// The Qt text renderer's fonts: how a device font becomes a Qt font, and
+// the few that are kept.
+#include "platform/qt/FontCache.h"
 
 #include "support/numbers/Rounding.h"
 

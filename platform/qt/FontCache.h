@@ -1,7 +1,7 @@
 #pragma once
-// The Qt fonts a raster device has built, a few at a time. A chart's paint
-// measures and draws text in turn in its labels' font and its titles'
-// fonts; a new QFont must match a font file and build its engine again
+// The Qt fonts the Qt text renderer has built, a few at a time. A chart's
+// paint measures and draws text in turn in its labels' font and its
+// titles' fonts; a new QFont must match a font file and build its engine again
 // before it can measure, so the fonts asked for recently are kept.
 
 #include "support/raster/DeviceTypes.h"
