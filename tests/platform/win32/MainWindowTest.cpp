@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "chart/LineSeries.h"
 #include "platform/win32/ApplicationTitle.h"
+#include "platform/win32/MessageLoop.h"
 #include "platform/win32/NativeControls.h"
 #include "platform/win32/Toolkit.h"
 #include "platform/win32/Window.h"
@@ -43,12 +44,27 @@ std::unique_ptr<TForm1> ShownForm()
 {
     auto form = std::make_unique<TForm1>(win32::Win32Toolkit());
     form->Window->Show();
+    // The activation comes back from the display (under Wine, X's focus
+    // events): waited for, so that it does not move the focus later.
+    const HWND window = H(form->Window.get());
+    for (int i = 0; i < 200 && GetActiveWindow() != window; ++i) {
+        DispatchPendingMessages();
+        Sleep(10);
+    }
     DispatchPendingMessages();
     return form;
 }
 
+// The program's message loop is the Windows one, as start-up installs it:
+// a run dispatches the pending messages through it.
+class Win32MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { SetMessageLoop(&win32::Win32MessageLoop()); }
+    void TearDown() override { SetMessageLoop(nullptr); }
+};
+
 // The form's rectangles, the same the Linux tests expect of the Qt window.
-TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
+TEST_F(Win32MainWindow, ControlsStandAtTheFormsRectangles)
 {
     auto form = ShownForm();
     RECT client;
@@ -117,7 +133,7 @@ TEST(Win32MainWindow, ControlsStandAtTheFormsRectangles)
 
 // Moved to a monitor at 150 %: the controls keep their logical rectangles
 // and stand at 1.5 times them, in a font 1.5 times the height.
-TEST(Win32MainWindow, NewDpiScalesTheControlsAndTheirFont)
+TEST_F(Win32MainWindow, NewDpiScalesTheControlsAndTheirFont)
 {
     auto form = ShownForm();
     const HWND window = H(form->Window.get());
@@ -134,7 +150,7 @@ TEST(Win32MainWindow, NewDpiScalesTheControlsAndTheirFont)
     EXPECT_EQ(font.lfHeight, -17);
 }
 
-TEST(Win32MainWindow, TabFollowsTheRingAndSelectsAnEditBoxsText)
+TEST_F(Win32MainWindow, TabFollowsTheRingAndSelectsAnEditBoxsText)
 {
     auto form = ShownForm();
     auto* window = dynamic_cast<win32::TWindow*>(form->Window.get());
@@ -159,7 +175,7 @@ TEST(Win32MainWindow, TabFollowsTheRingAndSelectsAnEditBoxsText)
     EXPECT_EQ(GetFocus(), H(form->Edit2));
 }
 
-TEST(Win32MainWindow, StartWithATextThatIsNoNumberShowsTheError)
+TEST_F(Win32MainWindow, StartWithATextThatIsNoNumberShowsTheError)
 {
     TErrorBoxRecorder errors;
     const std::string title = ApplicationTitle();
@@ -175,13 +191,13 @@ TEST(Win32MainWindow, StartWithATextThatIsNoNumberShowsTheError)
 }
 
 // Stop, waiting in the queue, is dispatched by the run itself.
-TEST(Win32MainWindow, StopEndsARunStartedByItsButton)
+TEST_F(Win32MainWindow, StopEndsARunStartedByItsButton)
 {
     TErrorBoxRecorder errors;
     auto form = ShownForm();
     PostMessageW(H(form->Button2), BM_CLICK, 0, 0);
     SendMessageW(H(form->Button1), BM_CLICK, 0, 0);
-    EXPECT_TRUE(errors.Texts.empty());
+    EXPECT_TRUE(errors.Texts.empty()) << (errors.Texts.empty() ? "" : errors.Texts[0]);
     EXPECT_EQ(form->RunDepth(), 0);
     EXPECT_GT(form->Series1->PointCount(), 0);
 }
