@@ -12,9 +12,9 @@ namespace win32 {
 
 COLORREF ToColorRef(TColor color)
 {
-    if (IsSystemColor(color))
-        return GetSysColor(color & 0xFF);
-    return RGB(RedOf(color), GreenOf(color), BlueOf(color));
+    // The table the charts take their system colours from too.
+    const TColor rgb = ColorToRGB(color);
+    return RGB(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
 TPanel::TPanel(TControlHost& host, HWND parent, const std::string& caption)

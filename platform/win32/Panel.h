@@ -32,7 +32,8 @@ private:
     std::string FCaption;
 };
 
-// A system colour (clBtnFace, ...) or an RGB colour as GDI takes it.
+// A system colour (clBtnFace, ...) from the installed table, or an RGB
+// colour, as GDI takes it.
 COLORREF ToColorRef(TColor color);
 
 // The paint and the messages every container of ours shares: the children's
