@@ -4,6 +4,7 @@
 // own messages, with a real run that dispatches messages itself.
 
 #include "app/MainWindow.h"
+#include "app/RunState.h"
 #include "chart/LineSeries.h"
 #include "platform/win32/ApplicationTitle.h"
 #include "platform/win32/MessageLoop.h"
@@ -17,6 +18,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -118,6 +120,13 @@ TEST_F(Win32MainWindow, ControlsStandAtTheFormsRectangles)
         EXPECT_EQ(r.Top, l.Top);
         EXPECT_GT(r.Width(), 0);
         EXPECT_GE(r.Height(), 11);
+        HDC dc = GetDC(H(l.Label));
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(H(l.Label), WM_GETFONT, 0, 0)));
+        WORD glyphs[32] = {};
+        const int length = static_cast<int>(wcslen(l.Text));
+        GetGlyphIndicesW(dc, l.Text, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+        ReleaseDC(H(l.Label), dc);
+        EXPECT_EQ(std::count(glyphs, glyphs + length, WORD(0xFFFF)), 0) << "a missing glyph in label " << r.Left;
     }
     EXPECT_EQ(form->Panel1->Caption(), "Panel1");
     EXPECT_EQ(form->Panel3->Caption(), "Panel2");
@@ -182,6 +191,12 @@ TEST_F(Win32MainWindow, StartWithATextThatIsNoNumberShowsTheError)
     SetApplicationTitle(win32::ApplicationTitleFromPath("C:\\Program Files\\kmity\\kmity.exe"));
     auto form = ShownForm();
     SendMessageW(H(form->Edit1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    // Return presses no button, not even the focused one.
+    SetFocus(H(form->Button1));
+    PostMessageW(H(form->Button1), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(H(form->Button1), WM_CHAR, L'\r', 0);
+    DispatchPendingMessages();
+    EXPECT_TRUE(errors.Texts.empty());
     SendMessageW(H(form->Button1), BM_CLICK, 0, 0);
     ASSERT_EQ(errors.Texts.size(), 1u);
     EXPECT_EQ(errors.Texts[0], "'abc' is not a valid floating point value.");
@@ -200,6 +215,10 @@ TEST_F(Win32MainWindow, StopEndsARunStartedByItsButton)
     EXPECT_TRUE(errors.Texts.empty()) << (errors.Texts.empty() ? "" : errors.Texts[0]);
     EXPECT_EQ(form->RunDepth(), 0);
     EXPECT_GT(form->Series1->PointCount(), 0);
+    // The check box's click reaches its handler, checked.
+    SendMessageW(H(form->CheckBox1), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form->CheckBox1->Checked());
+    EXPECT_EQ(form->RunState.StepDelayMs, SlowStepDelayMs);
 }
 
 } // namespace
