@@ -56,8 +56,8 @@ namespace wide_pen_detail {
 
 inline int32_t Saturate(int64_t v)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // numerator / (2 major) rounded to the nearest integer, halves up.
