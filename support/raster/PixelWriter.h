@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
 
@@ -90,14 +89,14 @@ constexpr uint32_t CombinePixel(uint32_t dst, uint32_t pen, TDevicePenMode mode)
 
 // The pen of a one-pixel line as its pixels are handed to the writer: the
 // colours, the pattern in logical pixels and, for a high-density image, the
-// same pattern in device pixels with the device position reached so far.
+// same pattern in device pixels with the device position the line starts at.
 struct TStrokePaint {
     uint32_t Pen = 0;
     uint32_t Gap = 0;
     bool OpaqueGaps = false;
     TPenPattern Pattern;
     TPenPattern DevicePattern;
-    mutable int64_t DevicePosition = 0;
+    int64_t DevicePosition = 0;
 };
 
 struct TPixelWriter {
@@ -163,50 +162,6 @@ struct TPixelWriter {
         const int32_t bottom = std::min(r.Bottom, Bounds.Bottom);
         for (int32_t y = top; y < bottom; ++y)
             Span(y, r.Left, r.Right, pixel);
-    }
-
-    // Pixel (x, y) of a one-pixel line whose next pixel is (nx, ny), at
-    // position `position` of the pen pattern. Scaled, it is the device line
-    // from this pixel's device corner to the next one's, Thickness pixels
-    // thick to the right of or below it: the corners of consecutive pixels
-    // chain into one even line, whichever way it turns.
-    void Stroke(const TStrokePaint& paint, int64_t position, int32_t x, int32_t y, int32_t nx, int32_t ny) const
-    {
-        if (Scale.IsIdentity()) {
-            if (paint.Pattern.IsOn(position))
-                Put(x, y, paint.Pen);
-            else if (paint.OpaqueGaps)
-                Put(x, y, paint.Gap);
-            return;
-        }
-        if (!Bounds.Contains(x, y))
-            return;
-        // The device line by the midpoint rule, as LineRasterizer.h draws
-        // logical lines; it is a step of a pixel or two, so it is walked
-        // here without the long-line machinery. A step of no length (a ratio
-        // below 1) paints its first pixel.
-        const int64_t fromX = Scale.Map(x);
-        const int64_t fromY = Scale.Map(y);
-        const int64_t dx = int64_t{Scale.Map(nx)} - fromX;
-        const int64_t dy = int64_t{Scale.Map(ny)} - fromY;
-        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-        const int64_t major = xMajor ? dx : dy;
-        const int64_t minorDelta = xMajor ? dy : dx;
-        const int64_t steps = std::max<int64_t>(1, std::llabs(major));
-        const int64_t majorStep = major < 0 ? -1 : 1;
-        for (int64_t k = 0; k < steps; ++k) {
-            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition++);
-            if (!on && !paint.OpaqueGaps)
-                continue;
-            // The exact minor offset rounded with halves going down.
-            const int64_t numerator = 2 * k * minorDelta + steps - 1;
-            const int64_t minor =
-                numerator >= 0 ? numerator / (2 * steps) : -((-numerator + 2 * steps - 1) / (2 * steps));
-            const int64_t px = xMajor ? fromX + majorStep * k : fromX + minor;
-            const int64_t py = xMajor ? fromY + minor : fromY + majorStep * k;
-            for (int32_t c = 0; c < Scale.Thickness; ++c)
-                DevicePut(xMajor ? px : px + c, xMajor ? py + c : py, on ? paint.Pen : paint.Gap);
-        }
     }
 
     // A one-pixel line from logical A to B (B not painted) on a

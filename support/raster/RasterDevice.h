@@ -111,6 +111,10 @@ public:
     // to dst's bounds.
     static void CopyImage(const QImage& src, QImage& dst, int32_t x, int32_t y);
 
+    // How logical pixels land on the target's device pixels (the identity
+    // without a target).
+    TDeviceScale Scale() const;
+
     // How many Qt fonts the device has built; tests read it.
     int64_t FontBuilds() const { return Fonts.Builds(); }
 
@@ -120,7 +124,6 @@ private:
     std::optional<TRect> ClipRect;
     mutable TFontCache Fonts;
 
-    TDeviceScale Scale() const;
     TRect DrawBounds() const;
     TPixelWriter Writer(TDevicePenMode mode);
     bool PenPaints() const;
@@ -129,7 +132,6 @@ private:
     void StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, int64_t& patternPosition);
     TStrokePaint StrokePaint(const TPixelWriter& w, int64_t position) const;
     void WideRectangle(const TPixelWriter& w, const TRect& r, int width);
-    void OutlineRectangle(const TPixelWriter& w, const TRect& r);
     void BrushSpan(const TPixelWriter& w, int32_t y, int32_t x0, int32_t x1) const;
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);
