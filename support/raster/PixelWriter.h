@@ -12,6 +12,7 @@
 #include "support/raster/LineRasterizer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 
@@ -162,6 +163,41 @@ struct TPixelWriter {
         const int32_t bottom = std::min(r.Bottom, Bounds.Bottom);
         for (int32_t y = top; y < bottom; ++y)
             Span(y, r.Left, r.Right, pixel);
+    }
+
+    // A solid one-pixel line from logical A to B (B not painted) along a
+    // row or a column, painted as the rectangle its pixels make: the pixels
+    // the walk of the line paints one by one (at a ratio of 1 the logical
+    // line's, else StrokeDeviceLine's), whose minor offset is 0 all along.
+    void StraightSolidLine(TPoint a, TPoint b, uint32_t pixel) const
+    {
+        const bool identity = Scale.IsIdentity();
+        const int64_t ax = identity ? a.X : Scale.Map(a.X);
+        const int64_t ay = identity ? a.Y : Scale.Map(a.Y);
+        const int64_t bx = identity ? b.X : Scale.Map(b.X);
+        const int64_t by = identity ? b.Y : Scale.Map(b.Y);
+        const int64_t thickness = identity ? 1 : Scale.Thickness;
+        // The run from the start towards the end, without the end.
+        const auto run = [](int64_t from, int64_t to, int64_t& lo, int64_t& hi) {
+            lo = from < to ? from : to + 1;
+            hi = from < to ? to : from + 1;
+        };
+        int64_t x0 = ax;
+        int64_t x1 = ax + thickness;
+        int64_t y0 = ay;
+        int64_t y1 = ay + thickness;
+        if (a.Y == b.Y)
+            run(ax, bx, x0, x1);
+        else
+            run(ay, by, y0, y1);
+        if (x0 >= x1 || y0 >= y1)
+            return;
+        const auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+        const TRect r{clamp(x0), clamp(y0), clamp(x1), clamp(y1)};
+        if (identity)
+            Fill(r, pixel);
+        else
+            DeviceFill(r, pixel);
     }
 
     // A one-pixel line from logical A to B (B not painted) on a
