@@ -153,8 +153,13 @@ struct TPixelWriter {
 
     void Fill(const TRect& r, uint32_t pixel) const
     {
-        if (!Scale.IsIdentity() && Hugged.IsEmpty()) {
-            TRect logical;
+        TRect logical;
+        if (Scale.IsIdentity()) {
+            if (IntersectRect(logical, r, Bounds))
+                FillArea(logical, pixel);
+            return;
+        }
+        if (Hugged.IsEmpty()) {
             if (IntersectRect(logical, r, Bounds))
                 DeviceFill(Scale.Map(logical), pixel);
             return;
@@ -245,8 +250,13 @@ private:
     void DeviceFill(const TRect& r, uint32_t pixel) const
     {
         TRect area;
-        if (!IntersectRect(area, r, DeviceBounds))
-            return;
+        if (IntersectRect(area, r, DeviceBounds))
+            FillArea(area, pixel);
+    }
+
+    // Every pixel of an area within the image.
+    void FillArea(const TRect& area, uint32_t pixel) const
+    {
         for (int32_t y = area.Top; y < area.Bottom; ++y) {
             uint32_t* p = Row(y);
             if (Mode == TDevicePenMode::Copy) {
