@@ -10,9 +10,9 @@
 //   - the last stroke's run from y(k-1) towards yk;
 // yk itself only when it lies within that lowest..highest span. Heights
 // 50, 40, 70, 45 paint rows 40..70; heights 50, 40, 70, 75 rows 40..74.
-// Those rows are one run, filled at once. The lowest and highest Y of a
-// column come from the Y list's block extremes, so a column costs a few
-// hundred comparisons whatever it holds.
+// Those rows are one run, painted by one or two strokes. The lowest and
+// highest Y of a column come from the Y list's block extremes, so a column
+// costs a few hundred comparisons whatever it holds.
 //
 // The stroke into a column, from the last point of the one before, is drawn
 // as before; so is every point where the mapping or the pixel guard could
@@ -20,6 +20,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/LineSeries.h"
 #include "support/Portable.h"
+#include "support/raster/RasterDevice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -198,18 +199,26 @@ private:
     }
 
     // The rows the strokes of a column paint: lo..hi, and the last stroke's
-    // run towards yb (yb itself only when inside lo..hi). They are one run
-    // of rows, filled at once: a one-pixel solid stroke in copy mode puts
-    // the same colour on the same pixels as a fill does.
+    // run towards yb (yb itself only when inside lo..hi). They are painted
+    // by strokes of the same pen, which take the same device pixels as the
+    // column's own strokes at every device-pixel ratio (a stroke is
+    // floor(ratio) device pixels wide and runs between the corners of its
+    // points' blocks, which no fill of logical pixels matches); in copy mode
+    // a pixel painted twice is as if painted once. With yb beyond lo..hi one
+    // stroke towards it does; otherwise lo -> hi leaves out hi's own row,
+    // which a stroke from hi back by one row paints.
     void PaintColumnRun(int32_t x, int32_t lo, int32_t hi, int32_t yb)
     {
-        const int32_t top = std::min(lo, yb + 1);
-        const int32_t bottom = std::max(hi, yb - 1) + 1;
         PreparePen();
-        Canvas.SetBrushStyle(bsSolid);
-        Canvas.SetBrushColor(Color);
-        Canvas.FillBox(TRect{x, top, x + 1, bottom});
-        Canvas.SetBrushStyle(bsClear);
+        if (yb > hi) {
+            Canvas.DrawSegment(x, lo, x, yb);
+        } else if (yb < lo) {
+            Canvas.DrawSegment(x, hi, x, yb);
+        } else {
+            // hi > lo here: a column of one height ends at another one.
+            Canvas.DrawSegment(x, lo, x, hi);
+            Canvas.DrawSegment(x, hi, x, hi - 1);
+        }
         // The strokes would have left the pen at the column's last point.
         Canvas.MovePen(x, yb);
         S.PreviousPixelX = x;
@@ -309,7 +318,9 @@ void TCustomSeries::DrawShownPoints(TLynCanvas3D& canvas)
     const int32_t last = LastShownIndex;
     // The first shown point (with its stroke from the plot edge) and the
     // last one are always drawn by DrawPoint.
-    if (first < 0 || last - first < 2 || !CanDrawByColumns()) {
+    // Below a ratio of 1 neighbouring heights can share a device row, and a
+    // column's strokes no longer reduce to its extremes.
+    if (first < 0 || last - first < 2 || !CanDrawByColumns() || canvas.Device().Scale().Ratio < 1) {
         TChartSeries::DrawShownPoints(canvas);
         return;
     }

@@ -40,7 +40,6 @@ using std::ceil;
 using std::copysign;
 using std::fabs;
 using std::floor;
-using std::hypot;
 using std::ilogb;
 using std::isfinite;
 using std::isinf;
@@ -67,7 +66,6 @@ inline SoftFloat80 nearbyint(SoftFloat80 x) { return soft80::NearbyInt(x); }
 inline SoftFloat80 ldexp(SoftFloat80 x, int n) { return soft80::ScaleByTwo(x, n); }
 inline int ilogb(SoftFloat80 x) { return soft80::ILogB(x); }
 inline SoftFloat80 sqrt(SoftFloat80 x) { return soft80::Sqrt(x); }
-inline SoftFloat80 hypot(SoftFloat80 x, SoftFloat80 y) { return soft80::Sqrt(x * x + y * y); }
 inline SoftFloat80 nextafter(SoftFloat80 x, SoftFloat80 y) { return soft80::NextAfter(x, y); }
 inline SoftFloat80 sin(SoftFloat80 x) { return soft80::Sine(x); }
 inline long long llround(SoftFloat80 x)

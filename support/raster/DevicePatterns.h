@@ -53,6 +53,8 @@ public:
         return scaled;
     }
 
+    bool IsSolid() const { return Length == 0; }
+
     // Whether the pixel at this position along the chain is painted in the
     // pen colour (else it is a gap).
     bool IsOn(int64_t position) const

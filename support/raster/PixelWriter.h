@@ -12,9 +12,9 @@
 #include "support/raster/LineRasterizer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
 
@@ -90,14 +90,14 @@ constexpr uint32_t CombinePixel(uint32_t dst, uint32_t pen, TDevicePenMode mode)
 
 // The pen of a one-pixel line as its pixels are handed to the writer: the
 // colours, the pattern in logical pixels and, for a high-density image, the
-// same pattern in device pixels with the device position reached so far.
+// same pattern in device pixels with the device position the line starts at.
 struct TStrokePaint {
     uint32_t Pen = 0;
     uint32_t Gap = 0;
     bool OpaqueGaps = false;
     TPenPattern Pattern;
     TPenPattern DevicePattern;
-    mutable int64_t DevicePosition = 0;
+    int64_t DevicePosition = 0;
 };
 
 struct TPixelWriter {
@@ -153,8 +153,13 @@ struct TPixelWriter {
 
     void Fill(const TRect& r, uint32_t pixel) const
     {
-        if (!Scale.IsIdentity() && Hugged.IsEmpty()) {
-            TRect logical;
+        TRect logical;
+        if (Scale.IsIdentity()) {
+            if (IntersectRect(logical, r, Bounds))
+                FillArea(logical, pixel);
+            return;
+        }
+        if (Hugged.IsEmpty()) {
             if (IntersectRect(logical, r, Bounds))
                 DeviceFill(Scale.Map(logical), pixel);
             return;
@@ -165,48 +170,39 @@ struct TPixelWriter {
             Span(y, r.Left, r.Right, pixel);
     }
 
-    // Pixel (x, y) of a one-pixel line whose next pixel is (nx, ny), at
-    // position `position` of the pen pattern. Scaled, it is the device line
-    // from this pixel's device corner to the next one's, Thickness pixels
-    // thick to the right of or below it: the corners of consecutive pixels
-    // chain into one even line, whichever way it turns.
-    void Stroke(const TStrokePaint& paint, int64_t position, int32_t x, int32_t y, int32_t nx, int32_t ny) const
+    // A solid one-pixel line from logical A to B (B not painted) along a
+    // row or a column, painted as the rectangle its pixels make: the pixels
+    // the walk of the line paints one by one (at a ratio of 1 the logical
+    // line's, else StrokeDeviceLine's), whose minor offset is 0 all along.
+    void StraightSolidLine(TPoint a, TPoint b, uint32_t pixel) const
     {
-        if (Scale.IsIdentity()) {
-            if (paint.Pattern.IsOn(position))
-                Put(x, y, paint.Pen);
-            else if (paint.OpaqueGaps)
-                Put(x, y, paint.Gap);
+        const bool identity = Scale.IsIdentity();
+        const int64_t ax = identity ? a.X : Scale.Map(a.X);
+        const int64_t ay = identity ? a.Y : Scale.Map(a.Y);
+        const int64_t bx = identity ? b.X : Scale.Map(b.X);
+        const int64_t by = identity ? b.Y : Scale.Map(b.Y);
+        const int64_t thickness = identity ? 1 : Scale.Thickness;
+        // The run from the start towards the end, without the end.
+        const auto run = [](int64_t from, int64_t to, int64_t& lo, int64_t& hi) {
+            lo = from < to ? from : to + 1;
+            hi = from < to ? to : from + 1;
+        };
+        int64_t x0 = ax;
+        int64_t x1 = ax + thickness;
+        int64_t y0 = ay;
+        int64_t y1 = ay + thickness;
+        if (a.Y == b.Y)
+            run(ax, bx, x0, x1);
+        else
+            run(ay, by, y0, y1);
+        if (x0 >= x1 || y0 >= y1)
             return;
-        }
-        if (!Bounds.Contains(x, y))
-            return;
-        // The device line by the midpoint rule, as LineRasterizer.h draws
-        // logical lines; it is a step of a pixel or two, so it is walked
-        // here without the long-line machinery. A step of no length (a ratio
-        // below 1) paints its first pixel.
-        const int64_t fromX = Scale.Map(x);
-        const int64_t fromY = Scale.Map(y);
-        const int64_t dx = int64_t{Scale.Map(nx)} - fromX;
-        const int64_t dy = int64_t{Scale.Map(ny)} - fromY;
-        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-        const int64_t major = xMajor ? dx : dy;
-        const int64_t minorDelta = xMajor ? dy : dx;
-        const int64_t steps = std::max<int64_t>(1, std::llabs(major));
-        const int64_t majorStep = major < 0 ? -1 : 1;
-        for (int64_t k = 0; k < steps; ++k) {
-            const bool on = paint.DevicePattern.IsOn(paint.DevicePosition++);
-            if (!on && !paint.OpaqueGaps)
-                continue;
-            // The exact minor offset rounded with halves going down.
-            const int64_t numerator = 2 * k * minorDelta + steps - 1;
-            const int64_t minor =
-                numerator >= 0 ? numerator / (2 * steps) : -((-numerator + 2 * steps - 1) / (2 * steps));
-            const int64_t px = xMajor ? fromX + majorStep * k : fromX + minor;
-            const int64_t py = xMajor ? fromY + minor : fromY + majorStep * k;
-            for (int32_t c = 0; c < Scale.Thickness; ++c)
-                DevicePut(xMajor ? px : px + c, xMajor ? py + c : py, on ? paint.Pen : paint.Gap);
-        }
+        const auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+        const TRect r{clamp(x0), clamp(y0), clamp(x1), clamp(y1)};
+        if (identity)
+            Fill(r, pixel);
+        else
+            DeviceFill(r, pixel);
     }
 
     // A one-pixel line from logical A to B (B not painted) on a
@@ -254,8 +250,13 @@ private:
     void DeviceFill(const TRect& r, uint32_t pixel) const
     {
         TRect area;
-        if (!IntersectRect(area, r, DeviceBounds))
-            return;
+        if (IntersectRect(area, r, DeviceBounds))
+            FillArea(area, pixel);
+    }
+
+    // Every pixel of an area within the image.
+    void FillArea(const TRect& area, uint32_t pixel) const
+    {
         for (int32_t y = area.Top; y < area.Bottom; ++y) {
             uint32_t* p = Row(y);
             if (Mode == TDevicePenMode::Copy) {

@@ -117,6 +117,11 @@ void TRasterDevice::StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, 
     const int64_t start = patternPosition;
     patternPosition += g.Steps;
     const TStrokePaint paint = StrokePaint(w, start);
+    // A solid line along a row or a column is a rectangle of pixels.
+    if (paint.Pattern.IsSolid() && (a.X == b.X || a.Y == b.Y)) {
+        w.StraightSolidLine(a, b, paint.Pen);
+        return;
+    }
     if (!w.Scale.IsIdentity()) {
         if (w.CanDraw())
             w.StrokeDeviceLine(paint, a, b);

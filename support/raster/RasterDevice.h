@@ -115,13 +115,16 @@ public:
     // to dst's bounds.
     static void CopyImage(const TImage& src, TImage& dst, int32_t x, int32_t y);
 
+    // How logical pixels land on the target's device pixels (the identity
+    // without a target).
+    TDeviceScale Scale() const;
+
 private:
     TImage* TargetImage = nullptr;
     ITextRenderer* OwnRenderer = nullptr;
     TPoint Position;
     std::optional<TRect> ClipRect;
 
-    TDeviceScale Scale() const;
     TRect DrawBounds() const;
     TPixelWriter Writer(TDevicePenMode mode);
     bool PenPaints() const;
@@ -130,7 +133,6 @@ private:
     void StrokeStyledLine(const TPixelWriter& w, TPoint a, TPoint b, int64_t& patternPosition);
     TStrokePaint StrokePaint(const TPixelWriter& w, int64_t position) const;
     void WideRectangle(const TPixelWriter& w, const TRect& r, int width);
-    void OutlineRectangle(const TPixelWriter& w, const TRect& r);
     void BrushSpan(const TPixelWriter& w, int32_t y, int32_t x0, int32_t x1) const;
     void FillFigure(const TPixelWriter& w, const TRect& r);
     void FillPolygonInside(const TPixelWriter& w, const TPoint* points, int count);

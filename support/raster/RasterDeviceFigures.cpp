@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -76,20 +74,14 @@ void TRasterDevice::Rectangle(int32_t left, int32_t top, int32_t right, int32_t 
         WideRectangle(w, r, width);
         return;
     }
-    if (!w.Scale.IsIdentity()) {
-        // On a high-density image the border is walked pixel by pixel so
-        // that every device pixel belongs to one logical pixel, and the
-        // inside is filled up to the outline's device edge.
-        OutlineRectangle(w, r);
-        TPixelWriter inside = w;
-        inside.Hugged = InflateRect(r, -1, -1);
-        FillFigure(inside, inside.Hugged);
-        return;
-    }
-    FillFigure(w, InflateRect(r, -1, -1));
-    // The outline starts at the top-right corner and runs anticlockwise;
-    // for a box one pixel wide (or high) its two long sides coincide and
-    // both are drawn.
+    // The inside first, then the outline through the corners from the
+    // top-right anticlockwise, as lines with one pattern running through
+    // them; for a box one pixel wide (or high) its two long sides coincide
+    // and both are drawn. On a high-density image the inside reaches up to
+    // the outline's device edge.
+    TPixelWriter inside = w;
+    inside.Hugged = InflateRect(r, -1, -1);
+    FillFigure(inside, inside.Hugged);
     const TPoint corners[4] = {
         {r.Right - 1, r.Top}, {r.Left, r.Top}, {r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}};
     StrokePath(corners, 4, true);
@@ -129,48 +121,6 @@ void TRasterDevice::WideRectangle(const TPixelWriter& w, const TRect& r, int wid
         ring.ForEachGap(y, r.Left, r.Right - 1,
                         [&](int32_t row, int32_t x0, int32_t x1) { BrushSpan(w, row, x0, x1); });
     ring.ForEachSpan([&](int32_t y, int32_t x0, int32_t x1) { w.Span(y, x0, x1, pen); });
-}
-
-// The one-pixel border walked clockwise from the top-left corner, each pixel
-// once, with the pen's pattern starting afresh: the top row, the right
-// column, the bottom row backwards, the left column upwards. Each pixel goes
-// to the writer with the next one on the walk, the last with the first.
-void TRasterDevice::OutlineRectangle(const TPixelWriter& w, const TRect& r)
-{
-    if (!w.CanDraw())
-        return;
-    const TStrokePaint paint = StrokePaint(w, 0);
-    int64_t k = 0;
-    std::optional<TPoint> before;
-    std::optional<TPoint> pending;
-    auto stroke = [&](int32_t x, int32_t y) {
-        if (pending) {
-            w.Stroke(paint, k++, pending->X, pending->Y, x, y);
-            before = pending;
-        }
-        pending = TPoint{x, y};
-    };
-    const int32_t right = r.Right - 1;
-    const int32_t bottom = r.Bottom - 1;
-    for (int32_t x = r.Left; x <= right; ++x)
-        stroke(x, r.Top);
-    for (int32_t y = r.Top + 1; y <= bottom; ++y)
-        stroke(right, y);
-    if (bottom > r.Top)
-        for (int32_t x = right - 1; x >= r.Left; --x)
-            stroke(x, bottom);
-    if (right > r.Left)
-        for (int32_t y = bottom - 1; y > r.Top; --y)
-            stroke(r.Left, y);
-    // The last pixel leads back to the first. A box one pixel wide or high
-    // does not come back there: its last pixel runs on straight (a single
-    // pixel runs on to the right).
-    const TPoint at = *pending;
-    const TPoint from = before.value_or(TPoint{at.X - 1, at.Y});
-    TPoint next{r.Left, r.Top};
-    if (!before || std::abs(next.X - at.X) > 1 || std::abs(next.Y - at.Y) > 1)
-        next = TPoint{at.X + (at.X - from.X), at.Y + (at.Y - from.Y)};
-    w.Stroke(paint, k, at.X, at.Y, next.X, next.Y);
 }
 
 // --- polygon -----------------------------------------------------------------------

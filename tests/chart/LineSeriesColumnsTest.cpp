@@ -1,7 +1,8 @@
 // The line series drawn by pixel columns against the same series drawn
-// point by point: the pictures must agree bit for bit. Also the statistics
-// kept current by appends against a full pass, the shown range found by
-// halving against the linear scan, and the storage of colours and labels.
+// point by point: the pictures must agree bit for bit, at every device-pixel
+// ratio. Also the statistics kept current by appends against a full pass,
+// the shown range found by halving against the linear scan, and the storage
+// of colours and labels.
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 #include "tests/support/WindowSizeChart.h"
@@ -99,6 +100,16 @@ TPoints Random(int count, unsigned seed, double lo, double hi)
     return p;
 }
 
+// The device-pixel ratios of screens the chart is drawn for, pictures of
+// more device pixels than logical ones; below 1 the columns are drawn point
+// by point.
+const double Ratios[] = {1, 1.25, 1.5, 1.75, 2, 3, 0.75};
+
+std::function<void(TWindowChart&)> AtRatio(double ratio)
+{
+    return [ratio](TWindowChart& c) { c.Chart->ForcePictureRatio(ratio); };
+}
+
 void ExpectSamePicture(const TComparison& c)
 {
     EXPECT_TRUE(c.ByColumns);
@@ -109,14 +120,29 @@ void ExpectSamePicture(const TComparison& c)
 
 TEST(LineSeriesColumns, SineOfManyPointsDrawsTheSamePixels)
 {
-    ExpectSamePicture(CompareDrawings(Sine(20000)));
-    ExpectSamePicture(CompareDrawings(Sine(1500)));
+    // The window's sum of two oscillations after t = 600 on an axis held at
+    // 0..600, a few more points than pixel columns.
+    TPoints sum;
+    for (int i = 0; i <= 6000; ++i)
+        sum.Add(i * 0.1, 5 * std::sin(i * 0.1) + 3 * std::sin(i * 0.23 + 1));
+    for (double ratio : Ratios) {
+        SCOPED_TRACE(ratio);
+        ExpectSamePicture(CompareDrawings(Sine(20000), AtRatio(ratio)));
+        ExpectSamePicture(CompareDrawings(Sine(1500), AtRatio(ratio)));
+        ExpectSamePicture(CompareDrawings(sum, [ratio](TWindowChart& c) {
+            c.Chart->ForcePictureRatio(ratio);
+            c.Chart->BottomAxis().SetLimits(0, 600);
+        }));
+    }
 }
 
 TEST(LineSeriesColumns, RandomDataDrawsTheSamePixels)
 {
-    ExpectSamePicture(CompareDrawings(Random(30000, 7, -10, 10)));
-    ExpectSamePicture(CompareDrawings(Random(3000, 11, -3, 9)));
+    for (double ratio : Ratios) {
+        SCOPED_TRACE(ratio);
+        ExpectSamePicture(CompareDrawings(Random(30000, 7, -10, 10), AtRatio(ratio)));
+        ExpectSamePicture(CompareDrawings(Random(3000, 11, -3, 9), AtRatio(ratio)));
+    }
 }
 
 TEST(LineSeriesColumns, SteepAndFlatDataDrawTheSamePixels)

@@ -11,10 +11,9 @@
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
 #include "chart/DrawingSurface.h"
+#include "tests/support/raster/FixedTextRenderer.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <QApplication>
 
 #include <cmath>
 #include <cstdio>
@@ -128,19 +127,22 @@ void FuzzPureFunctions(FuzzedDataProvider& input)
     CheckLabelValues(LabelValuesFor(low, high, anyStep, input.ConsumeBool()), low, high, anyStep);
 }
 
-QApplication* Application = nullptr;
+// Labels are measured in text of fixed metrics: the label step depends on
+// their widths, so they must not measure as nothing.
+TFixedTextRenderer* Text = nullptr;
 TChart* Chart = nullptr;
 
 TChart& TheChart() { return *Chart; }
 
-// The chart and the application go before the leak check at exit, as they
+// The chart and the renderer go before the leak check at exit, as they
 // would at the end of the program, so that what they hold is released.
-void ReleaseChartAndApplication()
+void ReleaseChartAndText()
 {
     delete Chart;
     Chart = nullptr;
-    delete Application;
-    Application = nullptr;
+    SetTextRenderer(nullptr);
+    delete Text;
+    Text = nullptr;
 }
 
 void FuzzChartAxis(FuzzedDataProvider& input)
@@ -194,10 +196,12 @@ void FuzzChartAxis(FuzzedDataProvider& input)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application = new QApplication(*argc, *argv);
+    (void)argc;
+    (void)argv;
+    Text = new TFixedTextRenderer();
+    SetTextRenderer(Text);
     Chart = new TChart();
-    std::atexit(ReleaseChartAndApplication);
+    std::atexit(ReleaseChartAndText);
     return 0;
 }
 

@@ -102,6 +102,31 @@ TEST(RasterDeviceFigure, DottedRectangleStartsAtTheTopRightAndRunsAnticlockwise)
                              "..###...\n");
 }
 
+// At every device-pixel ratio the outline is those lines, with the pattern
+// running through them from the top-right corner as it does at a ratio of 1.
+TEST(RasterDeviceFigure, DottedRectangleIsTheLinesThroughItsCornersAtEveryRatio)
+{
+    for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
+        SCOPED_TRACE(ratio);
+        TImage box = BlankImage(60, 45);
+        TImage lines = BlankImage(60, 45);
+        for (TImage* image : {&box, &lines}) {
+            image->SetDevicePixelRatio(ratio);
+            TRasterDevice device(image);
+            device.BkMode = bkTransparent;
+            device.Brush.Style = TDeviceBrushStyle::Clear;
+            device.Pen.Style = TDevicePenStyle::Dot;
+            if (image == &box) {
+                device.Rectangle(2, 3, 19, 14);
+                continue;
+            }
+            const TPoint corners[5] = {{18, 3}, {2, 3}, {2, 13}, {18, 13}, {18, 3}};
+            device.Polyline(corners, 5);
+        }
+        EXPECT_EQ(InkMap(box), InkMap(lines));
+    }
+}
+
 TEST(RasterDeviceFigure, RectangleCornersMayComeInAnyOrder)
 {
     TImage forward = BlankImage(7, 6);

@@ -34,6 +34,33 @@ TEST(RasterDeviceLine, PaintsStartAndNotEndInAllEightDirections)
     }
 }
 
+// A solid line along a row or a column is painted as a rectangle at once;
+// its pixels are those the walk paints, which a dashed pen's first dash,
+// longer than the line, shows: at every ratio, in all four directions and
+// through the clip.
+TEST(RasterDeviceLine, SolidStraightLinesPaintTheWalksPixelsAtEveryRatio)
+{
+    const TPoint lines[][2] = {
+        {{2, 4}, {7, 4}}, {{7, 5}, {2, 5}}, {{3, 1}, {3, 8}}, {{5, 8}, {5, 1}}, {{1, 2}, {9, 2}}};
+    for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
+        SCOPED_TRACE(ratio);
+        TImage solid = BlankImage(30, 30);
+        TImage dashed = BlankImage(30, 30);
+        for (TImage* image : {&solid, &dashed}) {
+            image->SetDevicePixelRatio(ratio);
+            TRasterDevice device(image);
+            device.Pen.Style = image == &solid ? TDevicePenStyle::Solid : TDevicePenStyle::Dash;
+            device.IntersectClip(TRect{0, 0, 8, 9});
+            for (const auto& line : lines) {
+                device.MoveTo(line[0].X, line[0].Y);
+                device.LineTo(line[1].X, line[1].Y);
+            }
+        }
+        EXPECT_GT(InkCount(solid), 20);
+        EXPECT_EQ(InkMap(solid), InkMap(dashed));
+    }
+}
+
 TEST(RasterDeviceLine, HalfwayPixelsGoToTheSmallerCoordinate)
 {
     EXPECT_EQ(InkMap(DrawLine(5, {0, 0}, {4, 2})), "##...\n"
