@@ -105,3 +105,21 @@ TEST(Win32TextRenderer, AnOpaqueCellIsFilledExactlyAtTheImagesRatio)
         EXPECT_LT(blue, width * metrics.Height * ratio * ratio) << ratio;
     }
 }
+
+// A paint measures its labels' and titles' fonts in turn: each is made once.
+TEST(Win32TextRenderer, FontsUsedInTurnAreMadeOnce)
+{
+    TWin32TextRenderer renderer;
+    TDeviceFont title = Arial8();
+    title.Size = 12;
+    title.Bold = true;
+    for (int i = 0; i < 10; ++i) {
+        renderer.TextWidth(Arial8(), 1, "Kmity 1");
+        renderer.Metrics(title, 2);
+    }
+    EXPECT_EQ(renderer.FontBuilds(), 2);
+    // The escapement turns only the drawn text; a measure ignores it.
+    title.EscapementTenths = 900;
+    renderer.TextWidth(title, 1, "Kmity 1");
+    EXPECT_EQ(renderer.FontBuilds(), 2);
+}
