@@ -180,3 +180,26 @@ TEST_F(Win32ChartWidget, AWheelNotchUpShiftsTheLeftAxisDownByThreePercentOfItsRa
     EXPECT_EQ(Chart.LeftAxis().Maximum(), 10 - step);
     EXPECT_EQ(Chart.BottomAxis().Maximum(), 50);
 }
+
+// Another window taking the mouse (an error box, a menu) ends the drag: no
+// zoom, no frame left, and nothing holds the capture any more.
+TEST_F(Win32ChartWidget, LosingTheCaptureMidDragEndsTheZoomUnapplied)
+{
+    const TImage before = Chart.WindowImage();
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, 100, 50);
+    Post(WM_MOUSEMOVE, MK_LBUTTON, 300, 150);
+    Paint();
+    ASSERT_TRUE(Chart.ZoomRecord.IsActive);
+    ASSERT_EQ(GetCapture(), Widget->Handle());
+    EXPECT_EQ(MouseCaptureHolder(), Widget.get());
+
+    SetCapture(Parent.Window);
+    EXPECT_FALSE(Chart.ZoomRecord.IsActive);
+    EXPECT_EQ(MouseCaptureHolder(), nullptr);
+    ReleaseCapture();
+    Post(WM_LBUTTONUP, 0, 300, 150);
+    Paint();
+    EXPECT_FALSE(Chart.ZoomedIn);
+    EXPECT_TRUE(Chart.BottomAxis().Minimum() == 0 && Chart.BottomAxis().Maximum() == 50);
+    EXPECT_EQ(Chart.WindowImage(), before);
+}
