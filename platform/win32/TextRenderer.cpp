@@ -36,41 +36,58 @@ win32::TGdiFontSpec SpecOf(const TDeviceFont& font)
 
 constexpr double Pi = 3.14159265358979323846;
 
-// Fills the text's cell turned about the anchor: every device pixel whose
-// centre, taken back into the text's frame, falls inside the cell.
-void FillCell(TImage& image, const TTextPlacement& at, double ratio, TColor color)
+// The text's cell in its own frame, in device pixels from the anchor, and
+// the turn of that frame.
+struct TCell {
+    double Left, Top, Right, Bottom; // in the text's frame, device pixels
+    double Cosine, Sine;
+};
+
+TCell CellOf(const TTextPlacement& at, double ratio)
 {
     const double angle = at.EscapementTenths * Pi / 1800.0;
-    const double cosine = std::cos(angle);
-    const double sine = std::sin(angle);
     const double left = at.CellLeft * ratio;
     const double top = at.CellTop * ratio;
-    const double right = left + at.Width * ratio;
-    const double bottom = top + at.Metrics.Height * ratio;
+    return {left, top, left + at.Width * ratio, top + at.Metrics.Height * ratio, std::cos(angle), std::sin(angle)};
+}
+
+// The bounding box of the turned cell grown by `margin`, within the clip.
+TRect BoundsWithin(const TTextPlacement& at, const TCell& cell, double margin)
+{
     // The text runs along (cos, -sin) on rows that grow downwards and its
-    // "down" is (sin, cos); the bounding box of the turned corners.
+    // "down" is (sin, cos).
     double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300;
-    for (double u : {left, right})
-        for (double v : {top, bottom}) {
-            const double x = at.Anchor.X + u * cosine + v * sine;
-            const double y = at.Anchor.Y - u * sine + v * cosine;
+    for (double u : {cell.Left - margin, cell.Right + margin})
+        for (double v : {cell.Top - margin, cell.Bottom + margin}) {
+            const double x = at.Anchor.X + u * cell.Cosine + v * cell.Sine;
+            const double y = at.Anchor.Y - u * cell.Sine + v * cell.Cosine;
             minX = std::min(minX, x);
             maxX = std::max(maxX, x);
             minY = std::min(minY, y);
             maxY = std::max(maxY, y);
         }
-    const int32_t x0 = std::max<int32_t>(at.Clip.Left, static_cast<int32_t>(std::floor(minX)));
-    const int32_t x1 = std::min<int32_t>(at.Clip.Right, static_cast<int32_t>(std::ceil(maxX)));
-    const int32_t y0 = std::max<int32_t>(at.Clip.Top, static_cast<int32_t>(std::floor(minY)));
-    const int32_t y1 = std::min<int32_t>(at.Clip.Bottom, static_cast<int32_t>(std::ceil(maxY)));
+    const auto within = [](double value, int32_t low, int32_t high) {
+        return static_cast<int32_t>(std::clamp(value, double(low), double(high)));
+    };
+    return {within(std::floor(minX), at.Clip.Left, at.Clip.Right),
+            within(std::floor(minY), at.Clip.Top, at.Clip.Bottom), within(std::ceil(maxX), at.Clip.Left, at.Clip.Right),
+            within(std::ceil(maxY), at.Clip.Top, at.Clip.Bottom)};
+}
+
+// Fills the text's cell turned about the anchor: every device pixel whose
+// centre, taken back into the text's frame, falls inside the cell.
+void FillCell(TImage& image, const TTextPlacement& at, double ratio, TColor color)
+{
+    const TCell cell = CellOf(at, ratio);
+    const TRect box = BoundsWithin(at, cell, 0);
     const TPixel pixel = ToPixel(color);
-    for (int32_t y = std::max(y0, 0); y < std::min(y1, image.Height()); ++y)
-        for (int32_t x = std::max(x0, 0); x < std::min(x1, image.Width()); ++x) {
+    for (int32_t y = std::max(box.Top, 0); y < std::min(box.Bottom, image.Height()); ++y)
+        for (int32_t x = std::max(box.Left, 0); x < std::min(box.Right, image.Width()); ++x) {
             const double dx = x + 0.5 - at.Anchor.X;
             const double dy = y + 0.5 - at.Anchor.Y;
-            const double u = dx * cosine - dy * sine;
-            const double v = dx * sine + dy * cosine;
-            if (u >= left && u < right && v >= top && v < bottom)
+            const double u = dx * cell.Cosine - dy * cell.Sine;
+            const double v = dx * cell.Sine + dy * cell.Cosine;
+            if (u >= cell.Left && u < cell.Right && v >= cell.Top && v < cell.Bottom)
                 image.SetPixel(x, y, pixel);
         }
 }
@@ -140,7 +157,11 @@ void TWin32TextRenderer::DrawText(TImage& image, const TDeviceFont& font, std::s
     const int x = static_cast<int>(std::lround(at.Anchor.X + u * std::cos(angle) + v * std::sin(angle)));
     const int y = static_cast<int>(std::lround(at.Anchor.Y - u * std::sin(angle) + v * std::cos(angle)));
     win32::TPixelBuffer buffer{image.Bits(), image.Width(), image.Height(), image.Width()};
-    const RECT clip = {at.Clip.Left, at.Clip.Top, at.Clip.Right, at.Clip.Bottom};
+    // GDI draws on a copy of the clip's pixels: narrowed to the cell and a
+    // line's height around it (room for any glyph's overhang), a label
+    // costs its own size, not the whole picture's.
+    const TRect around = BoundsWithin(at, CellOf(at, ratio), at.Metrics.Height * ratio);
+    const RECT clip = {around.Left, around.Top, around.Right, around.Bottom};
     const uint32_t rgb = ToPixel(at.TextColor) & 0xFFFFFFu;
     TextFor(turned, ratio).Draw(buffer, SpecOf(turned), ratio, x, y, rgb, clip, utf8, TA_LEFT | TA_BASELINE);
 }
