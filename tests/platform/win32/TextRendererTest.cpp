@@ -125,34 +125,44 @@ TEST(Win32TextRenderer, FontsUsedInTurnAreMadeOnce)
 }
 
 // Turned a quarter counter-clockwise, the text runs up from its anchor and
-// its cell's top edge lies on the anchor's column.
+// its cell's top edge lies on the anchor's column; an opaque cell is filled
+// exactly there.
 TEST(Win32TextRenderer, AQuarterTurnRunsTheTextUpwardsFromTheAnchor)
 {
     TWin32TextRenderer renderer;
-    TImage image(60, 100);
-    image.Fill(ToPixel(clWhite));
-    TTextPlacement at;
-    at.Anchor = {20, 80};
-    at.Width = renderer.TextWidth(Arial8(), 1, "Kmity 1");
-    at.Metrics = renderer.Metrics(Arial8(), 1);
-    at.EscapementTenths = 900;
-    at.Clip = {0, 0, image.Width(), image.Height()};
-    renderer.DrawText(image, Arial8(), "Kmity 1", at);
-    int left = image.Width(), right = -1, top = image.Height(), bottom = -1;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            if (image.Pixel(x, y) != ToPixel(clWhite)) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    ASSERT_LE(left, right);
-    EXPECT_GE(left, 20);
-    EXPECT_LE(right, 20 + at.Metrics.Height);
-    EXPECT_GE(top, 80 - at.Width - 1);
-    EXPECT_LE(bottom, 80);
-    // The whole text is there, not cut where the picture was narrowed.
-    EXPECT_GE(bottom - top + 1, at.Width - 3);
-    EXPECT_GE(right - left + 1, at.Metrics.Ascent - 3);
+    for (const bool opaque : {false, true}) {
+        TImage image(60, 100);
+        image.Fill(ToPixel(clWhite));
+        TTextPlacement at;
+        at.Anchor = {20, 80};
+        at.Width = renderer.TextWidth(Arial8(), 1, "Kmity 1");
+        at.Metrics = renderer.Metrics(Arial8(), 1);
+        at.EscapementTenths = 900;
+        at.Opaque = opaque;
+        at.BkColor = clBlue;
+        at.Clip = {0, 0, image.Width(), image.Height()};
+        renderer.DrawText(image, Arial8(), "Kmity 1", at);
+        int left = image.Width(), right = -1, top = image.Height(), bottom = -1;
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                if (image.Pixel(x, y) != ToPixel(clWhite)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        ASSERT_LE(left, right);
+        if (opaque) {
+            EXPECT_EQ((TRect{left, top, right + 1, bottom + 1}),
+                      (TRect{20, 80 - at.Width, 20 + at.Metrics.Height, 80}));
+            continue;
+        }
+        EXPECT_GE(left, 20);
+        EXPECT_LE(right, 20 + at.Metrics.Height);
+        EXPECT_GE(top, 80 - at.Width - 1);
+        EXPECT_LE(bottom, 80);
+        // The whole text is there, not cut where the picture was narrowed.
+        EXPECT_GE(bottom - top + 1, at.Width - 3);
+        EXPECT_GE(right - left + 1, at.Metrics.Ascent - 3);
+    }
 }
