@@ -93,17 +93,4 @@ TMemo::TMemo(TControlHost& host, HWND parent, const std::string& text)
            host);
 }
 
-TChartPlaceholder::TChartPlaceholder(TControlHost& host, HWND parent)
-{
-    const HWND handle =
-        CreateTargetWindow(*this, TargetWindowClass(L"KmityChartPlaceholder", GetSysColorBrush(COLOR_BTNFACE)),
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent, RECT{0, 0, 0, 0});
-    Attach(handle, host);
-}
-
-LRESULT TChartPlaceholder::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 } // namespace win32

@@ -1,7 +1,6 @@
 #pragma once
 // The Windows controls made of the system's own classes: label (STATIC),
-// edit box and memo (EDIT), button and check box (BUTTON); and the chart's
-// host while the chart has no window of its own here.
+// edit box and memo (EDIT), button and check box (BUTTON).
 
 #include "platform/win32/Control.h"
 #include "platform/win32/MessageTarget.h"
@@ -71,14 +70,6 @@ class TMemo final : public TWin32Control<IMemo> {
 public:
     TMemo(TControlHost& host, HWND parent, const std::string& text);
     std::string Text() const override { return WindowTextUtf8(FHandle); }
-};
-
-// The chart's place: an empty child window of the chart's rectangle in the
-// button face colour, until the chart is drawn by a window of its own here.
-class TChartPlaceholder final : public TWin32Control<IControl>, public TMessageTarget {
-public:
-    TChartPlaceholder(TControlHost& host, HWND parent);
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 } // namespace win32

@@ -4,6 +4,7 @@
 
 #include "platform/win32/Toolkit.h"
 
+#include "platform/win32/ChartHost.h"
 #include "platform/win32/LocaleMarks.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/NativeControls.h"
@@ -87,9 +88,9 @@ public:
         return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
     }
 
-    IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel&) override
+    IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel& chart) override
     {
-        return Place(parent, std::make_unique<TChartPlaceholder>(OwningWindow(parent), ParentHandle(parent)), spec);
+        return Place(parent, std::make_unique<TChartHost>(OwningWindow(parent), ParentHandle(parent), chart), spec);
     }
 
     IMessageLoop& MessageLoop() override { return Win32MessageLoop(); }

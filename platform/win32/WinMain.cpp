@@ -1,15 +1,15 @@
 // The Windows program's entry point: the command line answered without a
 // window, then the platform's services installed (application title, error
-// box, message loop, system colours, COM for the accessible names) and the
+// box, message loop, the charts' text and system colours, COM for the accessible names) and the
 // program's own start-up. The manifest makes the process per-monitor DPI aware (v2).
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "platform/win32/ApplicationTitle.h"
 #include "platform/win32/CommandLine.h"
+#include "platform/win32/DrawingServices.h"
 #include "platform/win32/MessageBoxErrorBox.h"
 #include "platform/win32/MessageLoop.h"
-#include "platform/win32/SystemColors.h"
 #include "platform/win32/Toolkit.h"
 #include "support/runtime/ErrorBox.h"
 #include "support/runtime/MessageLoop.h"
@@ -35,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     SetApplicationTitle(win32::RunningApplicationTitle());
     SetPlatformErrorBox(&win32::ApplicationErrorBox());
     SetMessageLoop(&win32::Win32MessageLoop());
-    SetSystemColors(&win32::Win32SystemColors());
+    InstallDrawingServices(); // the charts' text and the system colours
     const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     int status = 1;
     // The program's handlers catch for themselves; this is for start-up,
