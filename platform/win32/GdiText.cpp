@@ -11,6 +11,7 @@
 
 #include "platform/win32/GdiText.h"
 
+#include "platform/win32/FallbackFaces.h"
 #include "platform/win32/Utf16.h"
 
 #include <algorithm>
@@ -22,9 +23,6 @@
 namespace win32 {
 
 namespace {
-
-const wchar_t* const FallbackFaces[] = {L"Segoe UI", L"Segoe UI Symbol", L"Cambria Math", L"Lucida Sans Unicode",
-                                        L"DejaVu Sans"};
 
 bool HasGlyph(HDC dc, wchar_t character)
 {

@@ -3,6 +3,7 @@
 
 #include "platform/win32/Window.h"
 
+#include "platform/win32/FallbackFaces.h"
 #include "platform/win32/MessageBoxErrorBox.h"
 #include "platform/win32/NativeControls.h"
 #include "platform/win32/Panel.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = 0;
 constexpr wchar_t WindowClassName[] = L"KmityWindow";
-
-// Faces that have the Greek letters of the labels (omega and the phi
-// symbol, U+03D5) where the window's face may lack them: Windows has the
-// Segoe faces, Wine DejaVu Sans.
-const wchar_t* const FallbackFaces[] = {L"Segoe UI", L"Segoe UI Symbol", L"Cambria Math", L"Lucida Sans Unicode",
-                                        L"DejaVu Sans"};
 
 HFONT MakeFont(const std::wstring& face, int devicePixels)
 {
