@@ -66,11 +66,12 @@ void ConfigureFormChart(TChart& chart, const char* title)
     ConfigureChart(chart, title);
 }
 
-TFormChart CreateFormChart(IToolkit& toolkit, IContainer& parent, const TControlSpec& spec, const char* title)
+TFormChart CreateFormChart(IToolkit& toolkit, IContainer& parent, const TControlDefinition& definition,
+                           const char* title)
 {
     auto* chart = new TChart();
     TLoadingScope loading(chart);
-    IControl* host = toolkit.CreateChartHost(parent, spec, *chart);
+    IControl* host = toolkit.CreateChartHost(parent, definition, *chart);
     ConfigureChart(*chart, title);
     return TFormChart{chart, host};
 }

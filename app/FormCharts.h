@@ -5,7 +5,7 @@
 #include "app/toolkit/Controls.h"
 
 class IToolkit;
-struct TControlSpec;
+struct TControlDefinition;
 class TChart;
 class TLineSeries;
 
@@ -18,10 +18,11 @@ struct TFormChart {
 // legend settings, applied as when a window is loaded.
 void ConfigureFormChart(TChart& chart, const char* title);
 
-// A chart shown by a host control in `parent` at the spec's place, not a
+// A chart shown by a host control in `parent` at the definition's place, not a
 // tab stop, with the title and the axis, wall and legend settings of the
 // definition.
-TFormChart CreateFormChart(IToolkit& toolkit, IContainer& parent, const TControlSpec& spec, const char* title);
+TFormChart CreateFormChart(IToolkit& toolkit, IContainer& parent, const TControlDefinition& definition,
+                           const char* title);
 
 // A red line series without point markers or marks, joined to `chart`. The
 // caller owns it.

@@ -42,7 +42,7 @@ constexpr TRect Box(int32_t left, int32_t top, int32_t width, int32_t height)
 }
 
 // The window: "MS Sans Serif" at 11 pixels, its client area at 248, 79.
-const TWindowSpec FormWindow{"Form1", "Form1", Box(248, 79, 1077, 737), {"MS Sans Serif", 11}};
+const TWindowDefinition FormWindow{"Form1", "Form1", Box(248, 79, 1077, 737), {"MS Sans Serif", 11}};
 
 // All three rows carry the caption "Panel2". The labels' sizes are those of
 // the design font and are measured again by the platform.
@@ -97,29 +97,29 @@ struct TMadeControls {
     }
 };
 
-IControl* MakeControl(IToolkit& toolkit, IContainer& parent, const TFormRow& row, const TControlSpec& spec,
+IControl* MakeControl(IToolkit& toolkit, IContainer& parent, const TFormRow& row, const TControlDefinition& definition,
                       TMadeControls& made)
 {
     switch (row.Kind) {
     case TKind::Panel: {
-        IPanel* panel = toolkit.CreatePanel(parent, spec);
+        IPanel* panel = toolkit.CreatePanel(parent, definition);
         // Built first, aligned once when the whole window stands.
         panel->Layout().DisableAlign();
         made.Containers[row.Name] = panel;
         return panel;
     }
     case TKind::Label:
-        return toolkit.CreateLabel(parent, spec);
+        return toolkit.CreateLabel(parent, definition);
     case TKind::Edit:
-        return toolkit.CreateEdit(parent, spec);
+        return toolkit.CreateEdit(parent, definition);
     case TKind::Button:
-        return toolkit.CreateButton(parent, spec);
+        return toolkit.CreateButton(parent, definition);
     case TKind::CheckBox:
-        return toolkit.CreateCheckBox(parent, spec);
+        return toolkit.CreateCheckBox(parent, definition);
     case TKind::Memo:
-        return toolkit.CreateMemo(parent, spec);
+        return toolkit.CreateMemo(parent, definition);
     case TKind::Chart: {
-        TFormChart chart = CreateFormChart(toolkit, parent, spec, row.Text);
+        TFormChart chart = CreateFormChart(toolkit, parent, definition, row.Text);
         made.Charts[row.Name] = chart.Chart;
         made.Series[row.Name] = CreateFormSeries(chart.Chart);
         return chart.Host;
@@ -155,14 +155,14 @@ void TForm1::CreateControls(IToolkit& toolkit)
     Window->Layout().DisableAlign();
     for (const TFormRow& row : FormRows) {
         IContainer& parent = *made.Containers.at(row.Parent);
-        TControlSpec spec;
-        spec.Name = row.Name;
-        spec.Text = row.Kind == TKind::Chart ? "" : row.Text;
-        spec.Bounds = row.Bounds;
-        spec.Align = row.Align;
-        spec.AccessibleName = row.AccessibleName;
-        spec.AccessibleDescription = row.AccessibleDescription;
-        IControl* control = MakeControl(toolkit, parent, row, spec, made);
+        TControlDefinition definition;
+        definition.Name = row.Name;
+        definition.Text = row.Kind == TKind::Chart ? "" : row.Text;
+        definition.Bounds = row.Bounds;
+        definition.Align = row.Align;
+        definition.AccessibleName = row.AccessibleName;
+        definition.AccessibleDescription = row.AccessibleDescription;
+        IControl* control = MakeControl(toolkit, parent, row, definition, made);
         parent.Layout().SetAlign(*control, row.Align);
         made.Controls[row.Name] = control;
         if (made.Containers.count(row.Name))

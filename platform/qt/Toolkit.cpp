@@ -31,11 +31,11 @@ TQtContainerWidget* ParentWidget(IContainer& parent)
 // Names the new control, gives it its accessible name, places it and hands
 // it to the parent's alignment.
 template <class Control>
-Control* Place(IContainer& parent, Control* control, const TControlSpec& spec, const TRect& bounds)
+Control* Place(IContainer& parent, Control* control, const TControlDefinition& definition, const TRect& bounds)
 {
-    control->setObjectName(QString::fromUtf8(spec.Name));
-    if (!spec.AccessibleName.empty() || !spec.AccessibleDescription.empty())
-        control->SetAccessibleName(spec.AccessibleName, spec.AccessibleDescription);
+    control->setObjectName(QString::fromUtf8(definition.Name));
+    if (!definition.AccessibleName.empty() || !definition.AccessibleDescription.empty())
+        control->SetAccessibleName(definition.AccessibleName, definition.AccessibleDescription);
     control->SetBounds(bounds);
     ParentWidget(parent)->Adopt(control, *control);
     return control;
@@ -43,74 +43,74 @@ Control* Place(IContainer& parent, Control* control, const TControlSpec& spec, c
 
 class TQtToolkit final : public IToolkit {
 public:
-    std::unique_ptr<IWindow> CreateMainWindow(const TWindowSpec& spec) override
+    std::unique_ptr<IWindow> CreateMainWindow(const TWindowDefinition& definition) override
     {
         auto window = std::make_unique<TWindow>();
-        window->setObjectName(QString::fromUtf8(spec.Name));
-        window->setWindowTitle(QString::fromStdString(spec.Title));
+        window->setObjectName(QString::fromUtf8(definition.Name));
+        window->setWindowTitle(QString::fromStdString(definition.Title));
         // Where the family is missing the system sans stands in.
-        QFont font(QString::fromStdString(spec.Font.Family));
-        font.setPixelSize(spec.Font.PixelSize);
+        QFont font(QString::fromStdString(definition.Font.Family));
+        font.setPixelSize(definition.Font.PixelSize);
         window->setFont(font);
-        window->move(spec.Bounds.Left, spec.Bounds.Top);
-        window->resize(spec.Bounds.Width(), spec.Bounds.Height());
+        window->move(definition.Bounds.Left, definition.Bounds.Top);
+        window->resize(definition.Bounds.Width(), definition.Bounds.Height());
         return window;
     }
 
-    IPanel* CreatePanel(IContainer& parent, const TControlSpec& spec) override
+    IPanel* CreatePanel(IContainer& parent, const TControlDefinition& definition) override
     {
         auto* panel = new TPanel(ParentWidget(parent));
-        panel->SetCaption(spec.Text);
-        return Place(parent, panel, spec, spec.Bounds);
+        panel->SetCaption(definition.Text);
+        return Place(parent, panel, definition, definition.Bounds);
     }
 
     // A label sizes itself to its text in its font (the definition's sizes
     // are those of the design font), so only its position is fixed.
-    ILabel* CreateLabel(IContainer& parent, const TControlSpec& spec) override
+    ILabel* CreateLabel(IContainer& parent, const TControlDefinition& definition) override
     {
-        auto* label = new TLabel(QString::fromStdString(spec.Text), ParentWidget(parent));
+        auto* label = new TLabel(QString::fromStdString(definition.Text), ParentWidget(parent));
         label->setFocusPolicy(Qt::NoFocus);
         const QFontMetrics metrics(label->font());
-        const TRect bounds{spec.Bounds.Left, spec.Bounds.Top,
-                           spec.Bounds.Left + metrics.horizontalAdvance(label->text()),
-                           spec.Bounds.Top + metrics.height()};
-        return Place(parent, label, spec, bounds);
+        const TRect bounds{definition.Bounds.Left, definition.Bounds.Top,
+                           definition.Bounds.Left + metrics.horizontalAdvance(label->text()),
+                           definition.Bounds.Top + metrics.height()};
+        return Place(parent, label, definition, bounds);
     }
 
-    IEdit* CreateEdit(IContainer& parent, const TControlSpec& spec) override
+    IEdit* CreateEdit(IContainer& parent, const TControlDefinition& definition) override
     {
-        auto* edit = new TEdit(QString::fromStdString(spec.Text), ParentWidget(parent));
-        return Place(parent, edit, spec, spec.Bounds);
+        auto* edit = new TEdit(QString::fromStdString(definition.Text), ParentWidget(parent));
+        return Place(parent, edit, definition, definition.Bounds);
     }
 
-    IButton* CreateButton(IContainer& parent, const TControlSpec& spec) override
+    IButton* CreateButton(IContainer& parent, const TControlDefinition& definition) override
     {
         auto* button = new TButton(ParentWidget(parent));
-        button->setText(QString::fromStdString(spec.Text));
-        return Place(parent, button, spec, spec.Bounds);
+        button->setText(QString::fromStdString(definition.Text));
+        return Place(parent, button, definition, definition.Bounds);
     }
 
-    ICheckBox* CreateCheckBox(IContainer& parent, const TControlSpec& spec) override
+    ICheckBox* CreateCheckBox(IContainer& parent, const TControlDefinition& definition) override
     {
         auto* box = new TCheckBox(ParentWidget(parent));
-        box->setText(QString::fromStdString(spec.Text));
-        return Place(parent, box, spec, spec.Bounds);
+        box->setText(QString::fromStdString(definition.Text));
+        return Place(parent, box, definition, definition.Bounds);
     }
 
-    IMemo* CreateMemo(IContainer& parent, const TControlSpec& spec) override
+    IMemo* CreateMemo(IContainer& parent, const TControlDefinition& definition) override
     {
         auto* memo = new TMemo(ParentWidget(parent));
-        memo->setPlainText(QString::fromStdString(spec.Text));
-        return Place(parent, memo, spec, spec.Bounds);
+        memo->setPlainText(QString::fromStdString(definition.Text));
+        return Place(parent, memo, definition, definition.Bounds);
     }
 
-    IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel& chart) override
+    IControl* CreateChartHost(IContainer& parent, const TControlDefinition& definition, TCustomLynPanel& chart) override
     {
         TQtContainerWidget* parentWidget = ParentWidget(parent);
-        TWidgetControl* host = ::CreateChartHost(parentWidget, spec.Name, chart);
-        if (!spec.AccessibleName.empty() || !spec.AccessibleDescription.empty())
-            host->SetAccessibleName(spec.AccessibleName, spec.AccessibleDescription);
-        host->SetBounds(spec.Bounds);
+        TWidgetControl* host = ::CreateChartHost(parentWidget, definition.Name, chart);
+        if (!definition.AccessibleName.empty() || !definition.AccessibleDescription.empty())
+            host->SetAccessibleName(definition.AccessibleName, definition.AccessibleDescription);
+        host->SetBounds(definition.Bounds);
         parentWidget->Adopt(host->Widget(), *host);
         return host;
     }

@@ -64,14 +64,14 @@ TGdiText::~TGdiText()
 HFONT TGdiText::MakeFont(const std::wstring& face) const
 {
     LOGFONTW description = {};
-    const double height = std::max(1.0, std::round(FontSpec.Height * FontRatio));
+    const double height = std::max(1.0, std::round(FontDefinition.Height * FontRatio));
     description.lfHeight = -static_cast<LONG>(height);
-    description.lfEscapement = FontSpec.EscapementTenths;
-    description.lfOrientation = FontSpec.EscapementTenths;
-    description.lfWeight = FontSpec.Bold ? FW_BOLD : FW_NORMAL;
-    description.lfItalic = FontSpec.Italic;
-    description.lfUnderline = FontSpec.Underline;
-    description.lfStrikeOut = FontSpec.StrikeOut;
+    description.lfEscapement = FontDefinition.EscapementTenths;
+    description.lfOrientation = FontDefinition.EscapementTenths;
+    description.lfWeight = FontDefinition.Bold ? FW_BOLD : FW_NORMAL;
+    description.lfItalic = FontDefinition.Italic;
+    description.lfUnderline = FontDefinition.Underline;
+    description.lfStrikeOut = FontDefinition.StrikeOut;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
@@ -82,17 +82,17 @@ HFONT TGdiText::MakeFont(const std::wstring& face) const
     std::memcpy(description.lfFaceName, face.data(), length * sizeof(wchar_t));
     HFONT made = CreateFontIndirectW(&description);
     if (!made)
-        throw std::runtime_error("Cannot create the font " + FontSpec.Face);
+        throw std::runtime_error("Cannot create the font " + FontDefinition.Face);
     return made;
 }
 
-void TGdiText::SelectFont(const TGdiFontSpec& font, double ratio)
+void TGdiText::SelectFont(const TGdiFontRequest& font, double ratio)
 {
-    if (Font && font == FontSpec && ratio == FontRatio) {
+    if (Font && font == FontDefinition && ratio == FontRatio) {
         SelectObject(Dc, Font);
         return;
     }
-    FontSpec = font;
+    FontDefinition = font;
     FontRatio = ratio;
     HFONT made = MakeFont(Utf16FromUtf8(font.Face));
     HGDIOBJ previous = SelectObject(Dc, made);
@@ -150,7 +150,7 @@ int TGdiText::RunWidth(const TRun& run)
     return static_cast<int>(extent.cx);
 }
 
-TTextSize TGdiText::Measure(const TGdiFontSpec& font, double ratio, std::string_view utf8)
+TTextSize TGdiText::Measure(const TGdiFontRequest& font, double ratio, std::string_view utf8)
 {
     SelectFont(font, ratio);
     TEXTMETRICW metrics = {};
@@ -193,7 +193,7 @@ uint32_t* TGdiText::Surface(int width, int height)
     return Bits;
 }
 
-void TGdiText::Draw(TPixelBuffer& buffer, const TGdiFontSpec& font, double ratio, int x, int y, uint32_t rgb,
+void TGdiText::Draw(TPixelBuffer& buffer, const TGdiFontRequest& font, double ratio, int x, int y, uint32_t rgb,
                     const RECT& clip, std::string_view utf8, UINT align)
 {
     RECT area = {std::max<LONG>(clip.left, 0), std::max<LONG>(clip.top, 0), std::min<LONG>(clip.right, buffer.Width),
@@ -234,7 +234,7 @@ void TGdiText::Draw(TPixelBuffer& buffer, const TGdiFontSpec& font, double ratio
         const double down = (align & TA_BASELINE) == TA_BASELINE ? 0.0
                             : (align & TA_BOTTOM)                ? -double(metrics.tmDescent)
                                                                  : double(metrics.tmAscent);
-        const double angle = FontSpec.EscapementTenths * 3.14159265358979323846 / 1800.0;
+        const double angle = FontDefinition.EscapementTenths * 3.14159265358979323846 / 1800.0;
         const double cosine = std::cos(angle);
         const double sine = std::sin(angle);
         // Screen rows grow downwards: the text runs along (cos, -sin) and

@@ -17,7 +17,7 @@ namespace win32 {
 // A font as the program describes it, in logical pixels (96 per inch):
 // Height is the character height without internal leading (a negative
 // lfHeight), so 8 points are 11 pixels (PixelHeightOfPoints).
-struct TGdiFontSpec {
+struct TGdiFontRequest {
     std::string Face = "Arial"; // UTF-8
     int Height = 11;
     bool Bold = false;
@@ -25,7 +25,7 @@ struct TGdiFontSpec {
     bool Underline = false;
     bool StrikeOut = false;
     int EscapementTenths = 0; // counter-clockwise, in tenths of a degree
-    friend bool operator==(const TGdiFontSpec&, const TGdiFontSpec&) = default;
+    friend bool operator==(const TGdiFontRequest&, const TGdiFontRequest&) = default;
 };
 
 // Points at 96 pixels per inch, rounded as MulDiv rounds.
@@ -54,13 +54,13 @@ public:
 
     // Measured at the device-pixel ratio: the font's height is multiplied
     // by it, as the picture is drawn at the device's resolution.
-    TTextSize Measure(const TGdiFontSpec& font, double ratio, std::string_view utf8);
+    TTextSize Measure(const TGdiFontRequest& font, double ratio, std::string_view utf8);
 
     // Draws the string with a transparent background, anchored at (x, y) by
     // align (GDI's TA_ flags; TA_LEFT | TA_TOP is the cell's top-left
     // corner) and turned by the font's escapement. Only pixels inside clip
     // (and the buffer) change. Coordinates are the buffer's device pixels.
-    void Draw(TPixelBuffer& buffer, const TGdiFontSpec& font, double ratio, int x, int y, uint32_t rgb,
+    void Draw(TPixelBuffer& buffer, const TGdiFontRequest& font, double ratio, int x, int y, uint32_t rgb,
               const RECT& clip, std::string_view utf8, UINT align = TA_LEFT | TA_TOP);
 
 private:
@@ -76,14 +76,14 @@ private:
 
     // Selects the font into the memory device context; the last one is kept
     // while the next call asks for the same.
-    void SelectFont(const TGdiFontSpec& font, double ratio);
+    void SelectFont(const TGdiFontRequest& font, double ratio);
     // A DIB section at least this large, selected into the context.
     uint32_t* Surface(int width, int height);
 
     HDC Dc = nullptr;
     HFONT Font = nullptr;
     HGDIOBJ OriginalFont = nullptr;
-    TGdiFontSpec FontSpec;
+    TGdiFontRequest FontDefinition;
     double FontRatio = 0;
     // Fallback faces made for the current font, by their place in the list
     // of faces (null where not yet made).

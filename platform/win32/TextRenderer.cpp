@@ -21,17 +21,17 @@ namespace {
 // The same font as on Linux: the face by its name and the em's pixel
 // height from the points at 96 dpi (8 points are 11 pixels), which GDI
 // takes as a negative character height.
-win32::TGdiFontSpec SpecOf(const TDeviceFont& font)
+win32::TGdiFontRequest DefinitionOf(const TDeviceFont& font)
 {
-    win32::TGdiFontSpec spec;
-    spec.Face = font.Name;
-    spec.Height = std::max(1, win32::PixelHeightOfPoints(std::abs(font.Size)));
-    spec.Bold = font.Bold;
-    spec.Italic = font.Italic;
-    spec.Underline = font.Underline;
-    spec.StrikeOut = font.StrikeOut;
-    spec.EscapementTenths = font.EscapementTenths;
-    return spec;
+    win32::TGdiFontRequest definition;
+    definition.Face = font.Name;
+    definition.Height = std::max(1, win32::PixelHeightOfPoints(std::abs(font.Size)));
+    definition.Bold = font.Bold;
+    definition.Italic = font.Italic;
+    definition.Underline = font.Underline;
+    definition.StrikeOut = font.StrikeOut;
+    definition.EscapementTenths = font.EscapementTenths;
+    return definition;
 }
 
 constexpr double Pi = 3.14159265358979323846;
@@ -125,14 +125,14 @@ int32_t TWin32TextRenderer::TextWidth(const TDeviceFont& font, double, std::stri
         return 0;
     TDeviceFont unturned = font;
     unturned.EscapementTenths = 0;
-    return TextFor(unturned, 1).Measure(SpecOf(unturned), 1, utf8).Width;
+    return TextFor(unturned, 1).Measure(DefinitionOf(unturned), 1, utf8).Width;
 }
 
 TFontMetrics TWin32TextRenderer::Metrics(const TDeviceFont& font, double)
 {
     TDeviceFont unturned = font;
     unturned.EscapementTenths = 0;
-    const win32::TTextSize size = TextFor(unturned, 1).Measure(SpecOf(unturned), 1, {});
+    const win32::TTextSize size = TextFor(unturned, 1).Measure(DefinitionOf(unturned), 1, {});
     return TFontMetrics{size.Height, size.Ascent};
 }
 
@@ -163,5 +163,5 @@ void TWin32TextRenderer::DrawText(TImage& image, const TDeviceFont& font, std::s
     const TRect around = BoundsWithin(at, CellOf(at, ratio), at.Metrics.Height * ratio);
     const RECT clip = {around.Left, around.Top, around.Right, around.Bottom};
     const uint32_t rgb = ToPixel(at.TextColor) & 0xFFFFFFu;
-    TextFor(turned, ratio).Draw(buffer, SpecOf(turned), ratio, x, y, rgb, clip, utf8, TA_LEFT | TA_BASELINE);
+    TextFor(turned, ratio).Draw(buffer, DefinitionOf(turned), ratio, x, y, rgb, clip, utf8, TA_LEFT | TA_BASELINE);
 }

@@ -36,13 +36,13 @@ TWindow& OwningWindow(IContainer& parent)
 // Names the new control, gives it its accessible name, places it, hands it
 // to the parent's alignment and the window's ownership.
 template <class Control>
-Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControlSpec& spec)
+Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControlDefinition& definition)
 {
     Control* control = OwningWindow(parent).Own(std::move(made));
-    control->SetName(spec.Name);
-    if (!spec.AccessibleName.empty() || !spec.AccessibleDescription.empty())
-        control->SetAccessibleName(spec.AccessibleName, spec.AccessibleDescription);
-    control->SetBounds(spec.Bounds);
+    control->SetName(definition.Name);
+    if (!definition.AccessibleName.empty() || !definition.AccessibleDescription.empty())
+        control->SetAccessibleName(definition.AccessibleName, definition.AccessibleDescription);
+    control->SetBounds(definition.Bounds);
     parent.Layout().Add(*control);
     control->JoinLayout(parent.Layout());
     return control;
@@ -50,47 +50,55 @@ Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControl
 
 class TWin32Toolkit final : public IToolkit {
 public:
-    std::unique_ptr<IWindow> CreateMainWindow(const TWindowSpec& spec) override
+    std::unique_ptr<IWindow> CreateMainWindow(const TWindowDefinition& definition) override
     {
-        auto window = std::make_unique<TWindow>(spec.Title, spec.Bounds,
-                                                TWindowFont{Utf16FromUtf8(spec.Font.Family), spec.Font.PixelSize});
-        window->SetName(spec.Name);
+        auto window =
+            std::make_unique<TWindow>(definition.Title, definition.Bounds,
+                                      TWindowFont{Utf16FromUtf8(definition.Font.Family), definition.Font.PixelSize});
+        window->SetName(definition.Name);
         return window;
     }
 
-    IPanel* CreatePanel(IContainer& parent, const TControlSpec& spec) override
+    IPanel* CreatePanel(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    ILabel* CreateLabel(IContainer& parent, const TControlSpec& spec) override
+    ILabel* CreateLabel(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    IEdit* CreateEdit(IContainer& parent, const TControlSpec& spec) override
+    IEdit* CreateEdit(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    IButton* CreateButton(IContainer& parent, const TControlSpec& spec) override
+    IButton* CreateButton(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    ICheckBox* CreateCheckBox(IContainer& parent, const TControlSpec& spec) override
+    ICheckBox* CreateCheckBox(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    IMemo* CreateMemo(IContainer& parent, const TControlSpec& spec) override
+    IMemo* CreateMemo(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), spec.Text), spec);
+        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                     definition);
     }
 
-    IControl* CreateChartHost(IContainer& parent, const TControlSpec& spec, TCustomLynPanel& chart) override
+    IControl* CreateChartHost(IContainer& parent, const TControlDefinition& definition, TCustomLynPanel& chart) override
     {
-        return Place(parent, std::make_unique<TChartHost>(OwningWindow(parent), ParentHandle(parent), chart), spec);
+        return Place(parent, std::make_unique<TChartHost>(OwningWindow(parent), ParentHandle(parent), chart),
+                     definition);
     }
 
     IMessageLoop& MessageLoop() override { return Win32MessageLoop(); }

@@ -50,7 +50,7 @@ bool HasAllGlyphs(HFONT font, const std::wstring& text)
 } // namespace
 
 TWindow::TWindow(const std::string& title, const TRect& clientArea, const TWindowFont& font)
-    : FLayout([this] { return ClientArea(); }), FFontSpec(font)
+    : FLayout([this] { return ClientArea(); }), FFontDefinition(font)
 {
     const HWND handle = CreateTargetWindow(
         *this, TargetWindowClass(WindowClassName, GetSysColorBrush(COLOR_BTNFACE)), WindowStyle, WindowExStyle, nullptr,
@@ -75,7 +75,8 @@ TWindow::~TWindow()
 
 void TWindow::MakeFonts()
 {
-    FFont = MakeFont(FFontSpec.Face.empty() ? L"MS Shell Dlg 2" : FFontSpec.Face, FScale.ToDevice(FFontSpec.PixelSize));
+    FFont = MakeFont(FFontDefinition.Face.empty() ? L"MS Shell Dlg 2" : FFontDefinition.Face,
+                     FScale.ToDevice(FFontDefinition.PixelSize));
 }
 
 void TWindow::FreeFonts()
@@ -95,7 +96,7 @@ HFONT TWindow::FontFor(const std::wstring& text) const
     for (const wchar_t* face : FallbackFaces) {
         auto made = FFallbackFonts.find(face);
         if (made == FFallbackFonts.end())
-            made = FFallbackFonts.emplace(face, MakeFont(face, FScale.ToDevice(FFontSpec.PixelSize))).first;
+            made = FFallbackFonts.emplace(face, MakeFont(face, FScale.ToDevice(FFontDefinition.PixelSize))).first;
         if (HasAllGlyphs(made->second, text))
             return made->second;
     }

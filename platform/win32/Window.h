@@ -67,7 +67,7 @@ private:
 
     TAlignContainer FLayout;
     TDpiScale FScale;
-    TWindowFont FFontSpec;
+    TWindowFont FFontDefinition;
     HFONT FFont = nullptr;
     // Fonts of the same size in faces that have characters the window's
     // font lacks, made on first use.

@@ -10,7 +10,7 @@
 
 namespace {
 
-using win32::TGdiFontSpec;
+using win32::TGdiFontRequest;
 using win32::TGdiText;
 using win32::TPixelBuffer;
 
@@ -32,7 +32,7 @@ struct TImage {
     }
 };
 
-TGdiFontSpec Arial8() { return {"Arial", win32::PixelHeightOfPoints(8)}; }
+TGdiFontRequest Arial8() { return {"Arial", win32::PixelHeightOfPoints(8)}; }
 
 } // namespace
 
@@ -106,7 +106,7 @@ TEST(GdiText, OmegaAndPhiSymbolDrawAsLettersNotAsTheMissingGlyph)
     // In a string, the letter from the other face sits where it would on
     // its own: after the advance of what precedes it, on the same baseline
     // (the cell's top anchor read through the first face's ascent).
-    const TGdiFontSpec font{"Arial", 20};
+    const TGdiFontRequest font{"Arial", 20};
     const int advance = text.Measure(font, 1.0, "K").Width;
     EXPECT_EQ(text.Measure(font, 1.0, "K\xCF\x95").Width, advance + text.Measure(font, 1.0, "\xCF\x95").Width);
     TImage joined(60, 30);
