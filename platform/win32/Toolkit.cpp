@@ -48,6 +48,15 @@ Control* Place(IContainer& parent, std::unique_ptr<Control> made, const TControl
     return control;
 }
 
+// A control of the system's own classes (or a panel), with the definition's
+// text, made in `parent`.
+template <class Control>
+Control* MakeWithText(IContainer& parent, const TControlDefinition& definition)
+{
+    return Place(parent, std::make_unique<Control>(OwningWindow(parent), ParentHandle(parent), definition.Text),
+                 definition);
+}
+
 class TWin32Toolkit final : public IToolkit {
 public:
     std::unique_ptr<IWindow> CreateMainWindow(const TWindowDefinition& definition) override
@@ -61,38 +70,32 @@ public:
 
     IPanel* CreatePanel(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TPanel>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TPanel>(parent, definition);
     }
 
     ILabel* CreateLabel(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TLabel>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TLabel>(parent, definition);
     }
 
     IEdit* CreateEdit(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TEdit>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TEdit>(parent, definition);
     }
 
     IButton* CreateButton(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TButton>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TButton>(parent, definition);
     }
 
     ICheckBox* CreateCheckBox(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TCheckBox>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TCheckBox>(parent, definition);
     }
 
     IMemo* CreateMemo(IContainer& parent, const TControlDefinition& definition) override
     {
-        return Place(parent, std::make_unique<TMemo>(OwningWindow(parent), ParentHandle(parent), definition.Text),
-                     definition);
+        return MakeWithText<TMemo>(parent, definition);
     }
 
     IControl* CreateChartHost(IContainer& parent, const TControlDefinition& definition, TCustomLynPanel& chart) override
